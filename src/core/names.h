@@ -1,0 +1,29 @@
+#pragma once
+
+#include "slotrecord.h"
+
+#include <string>
+#include <string_view>
+
+namespace cuelist {
+
+// Outcome of checking a file name for storage in a slot.
+struct NameCheck
+{
+    SlotResult result = kSlotDone;
+    bool blank = false;  // the name clears the slot
+    std::string base;    // upper-cased CP932 base name, 1..8 bytes, when result is done
+};
+
+// The name store's rules, applied to the CP932 form of a UTF-8 name. A character with no
+// single-byte CP932 form (invalid UTF-8 included) counts as double-byte; U+3000 is blank.
+// Faults are reported in this order: double-byte, inner space, FAT-invalid character,
+// extension, length.
+NameCheck CheckSlotFileName(std::string_view utf8Name);
+
+// CP932 <-> UTF-8. Undecodable bytes show as U+FFFD.
+std::string Cp932ToUtf8(std::string_view cp932);
+// Returns false when some character has no CP932 form.
+bool Utf8ToCp932(std::string_view utf8, std::string& cp932);
+
+} // namespace cuelist

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "slottable.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace cuelist {
+
+// A record that the load repair emptied.
+struct RemovedRecord
+{
+    int channel = 0;
+    int frame = 0;
+    std::uint8_t type = 0; // the type byte it had
+};
+
+// What the open pre-check found in a file image.
+struct PrecheckResult
+{
+    bool unknownType = false;    // channels 1..127: a type other than 0 and 1
+    bool unknownChannel = false; // channels 128..1023: any non-empty type
+};
+
+// Copies up to kImageSize bytes of an image of any size over the start of the table;
+// records beyond a short image keep their content.
+void ReadImage(SlotTable& table, std::span<const std::uint8_t> image);
+
+// The exact file image, kImageSize bytes.
+std::vector<std::uint8_t> BuildImage(const SlotTable& table);
+
+// Scans up to kImageSize bytes of an image of any size (a short image counts as empty).
+PrecheckResult ScanImage(std::span<const std::uint8_t> image);
+
+// Empties what the editor cannot use and resets both tone levels of MP3 slots to 15.
+// Returns the records it emptied, in channel then frame order.
+std::vector<RemovedRecord> RepairAfterLoad(SlotTable& table);
+
+// File helpers. Errors come back as errno values (0 on success).
+int ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
+                  std::size_t limit = kImageSize);
+// Writes through a temporary file in the same folder and renames it over the
+// target, so that a failed write leaves any old file intact.
+int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+} // namespace cuelist

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace cuelist {
+
+inline constexpr int kFrameCount = 16;
+inline constexpr int kChannelCount = 1023;
+inline constexpr int kEditableChannelCount = 127;
+inline constexpr std::size_t kRecordSize = 16;
+inline constexpr std::size_t kSlotCount = std::size_t(kChannelCount) * kFrameCount;
+inline constexpr std::size_t kImageSize = kSlotCount * kRecordSize; // 261,888 bytes
+
+// One slot as the device reads it: type, 8-byte space-padded name, parameters,
+// big-endian interval at bytes 13-14, reserved byte 15.
+using SlotRecord = std::array<std::uint8_t, kRecordSize>;
+
+enum SlotType : std::uint8_t { kTypeEmpty = 0, kTypeMp3 = 1, kTypeText = 2 };
+
+namespace record {
+inline constexpr std::size_t kType = 0;
+inline constexpr std::size_t kName = 1;
+inline constexpr std::size_t kNameLength = 8;
+inline constexpr std::size_t kVolume = 9;
+inline constexpr std::size_t kRepeat = 10;
+inline constexpr std::size_t kLow = 11;
+inline constexpr std::size_t kHigh = 12;
+inline constexpr std::size_t kIntervalHigh = 13;
+inline constexpr std::size_t kIntervalLow = 14;
+inline constexpr std::size_t kReserved = 15;
+} // namespace record
+
+// Result of every slot accessor. Codes 4 to 8 mean different things for
+// different accessors; the aliases below name the name store's meanings.
+enum SlotResult : std::uint32_t {
+    kSlotDone = 0,
+    kSlotFrameOutOfRange = 1,
+    kSlotChannelOutOfRange = 2,
+    kSlotBothOutOfRange = 3,
+    kSlotEmpty = 4,
+    kSlotMp3ValueOutOfRange = 5,
+    kSlotTextValueOutOfRange = 6,
+    kSlotSecondTextValueOutOfRange = 7,
+    kSlotBothTextValuesOutOfRange = 8,
+    kSlotUnknownType = 9,
+
+    // SetSlotFile
+    kNameDoubleByte = 4,
+    kNameNotMp3 = 5,
+    kNameBadLength = 6,
+    kNameHasSpace = 7,
+    kNameInvalidCharacter = 10, // a character a FAT card cannot hold
+};
+
+SlotRecord EmptyRecord();
+
+} // namespace cuelist

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "prompt.h"
+
+// The prompt that users see: QMessageBox and QFileDialog.
+class WidgetPrompt final : public Prompt
+{
+public:
+    QMessageBox::StandardButton ask(QWidget* parent, const QString& text,
+                                    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                    const QString& title) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& initialPath,
+                         const QString& filter, const QString& defaultSuffix,
+                         const SaveNameCheck& check) override;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/describe.h"
+#include "core/playlistfile.h"
+#include "core/slotrecord.h"
+
+#include <QString>
+
+class QCoreApplication;
+
+// Texts of the core's results in the user's language, shared by the editor and `cuelist`.
+namespace cuelist::text {
+
+// Loads the Japanese catalogues of every layer when the locale is Japanese.
+// Call once after the application object exists.
+void InstallTranslations(QCoreApplication& app);
+
+// The message for a SetSlotFile result other than done (1..7 and 10).
+QString NameResultMessage(SlotResult result);
+
+// The status-bar description, e.g. "Repeat Times=3 /Volume=-12 /Interval=30sec. ".
+QString DescriptionText(const SlotDescription& description);
+
+// "Channel,Set up Frame01,...,Set up Frame16" in the user's language, without line end.
+QString CsvHeaderLine();
+
+// "        Total data size:1,234KB".
+QString TotalDataSizeSuffix(std::uint64_t kilobytes);
+
+// One line about a record the load repair removed (channel, frame, what it was).
+QString RemovedRecordText(const RemovedRecord& removed);
+
+// A slot's cell text (CP932 bytes) for display.
+QString CellText(const std::string& cp932);
+
+} // namespace cuelist::text
