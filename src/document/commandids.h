@@ -1,0 +1,29 @@
+#pragma once
+
+// The stable command ids shared by menus, tool bars, accelerators, the context menu
+// and the enabling rules.
+enum CommandId : int {
+    ID_HELP = 9,
+    ID_CSV_OUTPUT = 32771,
+    ID_SELECT_FILE = 32772,
+    ID_EDIT_DELETE = 32773,
+    ID_VIEW_EDIT_TOOLBAR = 32775,
+    ID_OPEN_CONTENTS = 32776,
+    ID_PLAY_CHANNEL = 32794,
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_CLOSE = 57602,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_MRU_FILE1 = 57616, // 57616..57619: the four recent files
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_UNDO = 57643, // bound to keys, handled nowhere
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_NEXT_PANE = 57680,  // bound to keys, handled nowhere
+    ID_PREV_PANE = 57681,  // bound to keys, handled nowhere
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+};

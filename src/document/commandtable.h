@@ -1,0 +1,45 @@
+#pragma once
+
+#include "commandtarget.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+
+// The single registry of the editor's actions, keyed by command id. Owns one QAction
+// per id (menus, tool bars and accelerators share it), evaluates the enabling rules along
+// the command route, and re-checks a command's rule before it runs. GUI thread only.
+class CommandTable final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CommandTable(QObject* parent = nullptr);
+    ~CommandTable() override;
+    Q_DISABLE_COPY_MOVE(CommandTable)
+
+    // The table of the running editor; null when none exists.
+    static CommandTable* instance();
+
+    using Route = std::function<QList<CommandTarget*>()>;
+    void setRoute(Route route);
+
+    // Creates (once) and returns the action of id; text, icon and shortcut are the caller's.
+    QAction* action(int id);
+    QAction* findAction(int id) const;
+
+    // The state along the route right now.
+    CommandState state(int id) const;
+    // Runs id along the route when its rule allows it now; returns whether it ran.
+    bool execute(int id);
+
+public slots:
+    // Re-evaluates every action's enabled and checked state.
+    void updateStates();
+
+private:
+    QHash<int, QAction*> m_actions;
+    Route m_route;
+};
