@@ -52,6 +52,11 @@ public:
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
 
+signals:
+    // Asks the main frame to rebuild its title now (after files are assigned, pasted,
+    // deleted or moved); the title-refresh flag decides whether the size is recomputed.
+    void frameTitleUpdateRequested();
+
 private:
     cuelist::SlotTable m_table;
     int m_currentFrame = 1;

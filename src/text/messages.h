@@ -7,6 +7,7 @@
 #include <QString>
 
 class QCoreApplication;
+class QLocale;
 
 // Texts of the core's results in the user's language, shared by the editor and `cuelist`.
 namespace cuelist::text {
@@ -14,6 +15,8 @@ namespace cuelist::text {
 // Loads the Japanese catalogues of every layer when the locale is Japanese.
 // Call once after the application object exists.
 void InstallTranslations(QCoreApplication& app);
+// The same for a given locale (tests use it to switch to Japanese).
+void InstallTranslations(QCoreApplication& app, const QLocale& locale);
 
 // The message for a SetSlotFile result other than done (1..7 and 10).
 QString NameResultMessage(SlotResult result);
