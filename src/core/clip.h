@@ -9,8 +9,8 @@
 
 namespace cuelist {
 
-inline constexpr std::size_t kPhraseClipSize = kRecordSize;                  // 16
-inline constexpr std::size_t kChannelClipSize = kRecordSize * kFrameCount;  // 256
+inline constexpr std::size_t kPhraseClipSize = kRecordSize;                // 16
+inline constexpr std::size_t kChannelClipSize = kRecordSize * kFrameCount; // 256
 
 enum class ClipKind { Invalid, Phrase, Channel };
 

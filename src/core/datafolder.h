@@ -44,7 +44,8 @@ public:
 
 private:
     std::string m_folder;
-    std::map<std::string, Entry> m_entries; // key: upper-cased name
+    std::map<std::string, Entry> m_entries;  // key: upper-cased name
+    std::map<std::string, Entry> m_variants; // key: exact name; only names sharing a key
 };
 
 // Resolves a folder path whose last component may differ in ASCII case from the

@@ -8,8 +8,8 @@ namespace cuelist {
 struct SlotDescription
 {
     enum class Kind {
-        OutOfRange,     // frame or channel outside the editable area
-        VolumeError,    // the volume getter failed (unknown type)
+        OutOfRange,  // frame or channel outside the editable area
+        VolumeError, // the volume getter failed (unknown type)
         RepeatError,
         IntervalError,
         NoRegistration, // empty slot
@@ -17,10 +17,10 @@ struct SlotDescription
         Blank,          // a text slot: the description is empty
     };
     Kind kind = Kind::Blank;
-    int repeat = 0;        // 0..254
+    int repeat = 0;         // 0..254
     bool unlimited = false; // repeat byte 255
-    int volume = 0;        // negated attenuation, 0..-255
-    int interval = 0;      // seconds
+    int volume = 0;         // negated attenuation, 0..-255
+    int interval = 0;       // seconds
 };
 
 SlotDescription DescribeSlot(const SlotTable& table, int frame, int channel);

@@ -11,8 +11,8 @@ namespace cuelist {
 struct NameCheck
 {
     SlotResult result = kSlotDone;
-    bool blank = false;  // the name clears the slot
-    std::string base;    // upper-cased CP932 base name, 1..8 bytes, when result is done
+    bool blank = false; // the name clears the slot
+    std::string base;   // upper-cased CP932 base name, 1..8 bytes, when result is done
 };
 
 // The name store's rules, applied to the CP932 form of a UTF-8 name. A character with no

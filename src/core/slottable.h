@@ -27,8 +27,7 @@ public:
 
     SlotResult GetSlotVolumeOrSpeed(int frame, int channel, std::uint8_t& value,
                                     std::uint8_t& type) const;
-    SlotResult GetSlotRepeat(int frame, int channel, std::uint8_t& value,
-                             std::uint8_t& type) const;
+    SlotResult GetSlotRepeat(int frame, int channel, std::uint8_t& value, std::uint8_t& type) const;
     SlotResult GetSlotLowOrColors(int frame, int channel, std::uint8_t& a, std::uint8_t& b,
                                   std::uint8_t& type) const;
     SlotResult GetSlotHighOrStyle(int frame, int channel, std::uint8_t& a, std::uint8_t& b,
