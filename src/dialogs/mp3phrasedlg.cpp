@@ -1,0 +1,183 @@
+#include "mp3phrasedlg.h"
+
+#include "cuedoc.h"
+#include "dataexchange.h"
+#include "numberfield.h"
+#include "phrasecommit.h"
+
+#include <cstdint>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kMinVolume = -70;
+constexpr int kMaxVolume = 0;
+constexpr int kMaxRepeat = 255;
+constexpr int kMaxInterval = 3600;
+} // namespace
+
+CMp3PhraseDlg::CMp3PhraseDlg(CCueDoc* doc, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_doc(doc)
+{
+    setWindowTitle(tr("MP3 file setup"));
+    buildControls();
+}
+
+CMp3PhraseDlg::~CMp3PhraseDlg() = default;
+
+void CMp3PhraseDlg::loadSlot(const CCueDoc& doc, int frame, int channel)
+{
+    const cuelist::SlotTable& table = doc.table();
+    std::uint8_t type = 0;
+    std::uint8_t attenuation = 0;
+    std::uint8_t repeat = 0;
+    std::uint16_t interval = 0;
+    table.GetSlotVolumeOrSpeed(frame, channel, attenuation, type);
+    table.GetSlotRepeat(frame, channel, repeat, type);
+    table.GetSlotInterval(frame, channel, interval, type);
+    m_volume = -int(attenuation);
+    m_repeatTimes = repeat;
+    m_intervalSeconds = interval;
+    setSlot(frame, channel, doc.cellText(frame, channel));
+}
+
+void CMp3PhraseDlg::setSlot(int frame, int channel, const QString& fileName)
+{
+    m_frame = frame;
+    m_channel = channel;
+    m_fileName = fileName;
+}
+
+void CMp3PhraseDlg::buildControls()
+{
+    m_repeatField = new NumberField(this);
+    m_repeatField->setObjectName(QStringLiteral("repeatField"));
+    m_volumeSlider = new QSlider(Qt::Horizontal, this);
+    m_volumeSlider->setObjectName(QStringLiteral("volumeSlider"));
+    m_volumeField = new NumberField(this);
+    m_volumeField->setObjectName(QStringLiteral("volumeField"));
+    m_intervalField = new NumberField(this);
+    m_intervalField->setObjectName(QStringLiteral("intervalField"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(tr("Repeat times"), this), 0, 0);
+    grid->addWidget(m_repeatField, 0, 1);
+    grid->addWidget(new QLabel(tr("Volume"), this), 1, 0);
+    grid->addWidget(m_volumeSlider, 1, 1);
+    grid->addWidget(m_volumeField, 1, 2);
+    grid->addWidget(new QLabel(tr("Interval seconds"), this), 2, 0);
+    grid->addWidget(m_intervalField, 2, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_applyButton = new QPushButton(tr("Apply"), this);
+    m_applyButton->setObjectName(QStringLiteral("applyButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {ok, cancel, m_applyButton}) {
+        // A click must not move the focus: leaving a field runs its own exchange.
+        button->setFocusPolicy(Qt::TabFocus);
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    setTabOrder(m_repeatField, m_volumeSlider);
+    setTabOrder(m_volumeSlider, m_volumeField);
+    setTabOrder(m_volumeField, m_intervalField);
+    setTabOrder(m_intervalField, ok);
+    setTabOrder(ok, cancel);
+    setTabOrder(cancel, m_applyButton);
+
+    connect(ok, &QPushButton::clicked, this, &CMp3PhraseDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CMp3PhraseDlg::reject);
+    connect(m_applyButton, &QPushButton::clicked, this, &CMp3PhraseDlg::apply);
+    connect(m_volumeSlider, &QSlider::valueChanged, this, [this](int position) {
+        m_volume = position;
+        m_volumeField->setNumber(m_volume);
+    });
+    for (NumberField* field : {m_repeatField, m_volumeField, m_intervalField})
+        connect(field, &NumberField::left, this, [this, field] { fieldLeft(field); });
+}
+
+void CMp3PhraseDlg::showEvent(QShowEvent* event)
+{
+    if (!m_initialised) {
+        m_initialised = true;
+        initialise();
+    }
+    QDialog::showEvent(event);
+}
+
+void CMp3PhraseDlg::initialise()
+{
+    exchange(false);
+    m_repeatField->setStepRange(0, kMaxRepeat);
+    const QSignalBlocker blocker(m_volumeSlider);
+    m_volumeSlider->setRange(kMinVolume, kMaxVolume);
+    m_volumeSlider->setTickPosition(QSlider::TicksBelow);
+    m_volumeSlider->setTickInterval(10);
+    m_volumeSlider->setPageStep(10);
+    m_volumeSlider->setValue(m_volume);
+    m_intervalField->setStepRange(0, kMaxInterval);
+
+    const QByteArray name = m_fileName.toUtf8();
+    setWindowTitle(QString::asprintf(qPrintable(tr("MP3 file setup-[Channel%04d Phrase%02d %s]")),
+                                     m_channel, m_frame, name.constData()));
+    m_applyButton->setEnabled(!m_applyDisabled);
+    m_applyDisabled = false;
+}
+
+bool CMp3PhraseDlg::exchange(bool toMembers)
+{
+    m_exchanging = true;
+    DataExchange dx(this, toMembers ? DataExchange::ToMembers : DataExchange::ToControls);
+    dx.number(m_intervalField, m_intervalSeconds, 0, kMaxInterval);
+    dx.number(m_repeatField, m_repeatTimes, 0, kMaxRepeat);
+    dx.number(m_volumeField, m_volume, kMinVolume, kMaxVolume);
+    m_exchanging = false;
+    return !dx.failed();
+}
+
+// Runs after the focus has settled, so that a refusal never interrupts the click or key
+// that moved it.
+void CMp3PhraseDlg::fieldLeft(NumberField* field)
+{
+    if (m_exchanging)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, field] {
+            if (!isVisible() || m_exchanging)
+                return;
+            exchange(true);
+            if (field == m_volumeField) {
+                const QSignalBlocker blocker(m_volumeSlider);
+                m_volumeSlider->setValue(m_volume);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void CMp3PhraseDlg::accept()
+{
+    if (exchange(true))
+        QDialog::accept();
+}
+
+void CMp3PhraseDlg::apply()
+{
+    if (exchange(true) && m_doc)
+        CommitMp3Phrase(*m_doc, *this, m_frame, m_channel);
+}
