@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class CCueView;
+
+// Paints the grid's cells from the view's cursor state: ordinary rows in the base colours,
+// the cursor row highlighted with its cursor cell in red, texts fitted with "...".
+class CueGridDelegate final : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    // The view is not owned; it owns this delegate.
+    CueGridDelegate(CCueView* view, QObject* parent);
+    Q_DISABLE_COPY_MOVE(CueGridDelegate)
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+    static QColor cursorCellColor() { return QColor(192, 0, 0); }
+
+private:
+    void drawCellCursor(QPainter* painter, const QStyleOptionViewItem& option) const;
+
+    CCueView* m_view;
+};

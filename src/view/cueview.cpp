@@ -1,0 +1,216 @@
+#include "cueview.h"
+
+#include "commandtable.h"
+#include "cuedoc.h"
+#include "cuegriddelegate.h"
+#include "cuegridmodel.h"
+#include "descriptionpane.h"
+#include "gridmetrics.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QScrollBar>
+
+CCueView::CCueView(CCueDoc* doc, QWidget* parent)
+    : QTableView(parent), m_doc(doc), m_model(new CueGridModel(doc, this))
+{
+    setModel(m_model);
+    setItemDelegate(new CueGridDelegate(this, this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setShowGrid(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // Right presses open the menu from mousePressEvent; no separate context-menu event.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setFocusPolicy(Qt::StrongFocus);
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setStretchLastSection(false);
+
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            &CCueView::onHorizontalAction);
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
+
+    if (m_doc && !m_doc->views().contains(this))
+        m_doc->addView(this);
+}
+
+CCueView::~CCueView()
+{
+    if (m_doc)
+        m_doc->removeView(this);
+    DescriptionPane::setText(QStringLiteral(" "));
+}
+
+CCueDoc* CCueView::document() const
+{
+    return m_doc;
+}
+
+void CCueView::OnInitialUpdate()
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(24);
+    setFont(font); // the header takes it too, so the titles fix the column widths
+
+    const int rowHeight = GridRowHeight(QFontMetrics(font));
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+
+    QHeaderView* header = horizontalHeader();
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        header->resizeSection(column, header->sectionSizeHint(column));
+
+    OnUpdate();
+}
+
+void CCueView::OnUpdate()
+{
+    m_model->refresh();
+    viewport()->update();
+    updateCommandStates();
+}
+
+void CCueView::OnActivateView(bool activate)
+{
+    if (!activate || !m_doc)
+        return;
+    int frame = 0;
+    int channel = 0;
+    m_doc->GetCurrentSlot(frame, channel);
+    m_statusText = describe(frame, channel);
+    DescriptionPane::setText(m_statusText);
+    updateCommandStates();
+}
+
+int CCueView::selectionMark() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+bool CCueView::isCursorRow(int row) const
+{
+    return row >= 0 && hasFocus() && row == selectionMark() && selectionModel() &&
+           selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+void CCueView::noteCursorRowPainted(int row)
+{
+    const int channel = row + 1;
+    if (channel == m_activeChannel)
+        return;
+    m_activeChannel = channel;
+    // Painting is no place to touch actions; their states follow right after it.
+    scheduleCommandStates();
+}
+
+void CCueView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QScrollBar* bar = horizontalScrollBar();
+    const int keep = bar->value();
+    QTableView::scrollTo(index, hint);
+    bar->setValue(keep);
+}
+
+QModelIndex CCueView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    const int column = current.isValid() ? current.column() : 0;
+    switch (cursorAction) {
+    case MoveHome:
+        return m_model->index(0, column);
+    case MoveEnd:
+        return m_model->index(m_model->rowCount() - 1, column);
+    case MoveLeft:
+    case MoveRight:
+    case MoveNext:
+    case MovePrevious:
+        // The cursor column is the view's own; the table moves rows only.
+        return current;
+    default:
+        return QTableView::moveCursor(cursorAction, modifiers);
+    }
+}
+
+void CCueView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void CCueView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void CCueView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    m_clientWidth = viewport()->width();
+    m_clientHeight = viewport()->height();
+}
+
+void CCueView::EnsureColumnVisible(int column)
+{
+    if (column < 0 || column >= m_model->columnCount())
+        return;
+    const int left = columnViewportPosition(column);
+    const int width = columnWidth(column);
+    if (left >= 0 && left + width <= viewport()->width())
+        return;
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setValue(bar->value() + left);
+    viewport()->repaint();
+}
+
+void CCueView::RedrawRow(int row)
+{
+    if (row < 0)
+        return;
+    viewport()->repaint(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+}
+
+void CCueView::onHorizontalAction(int action)
+{
+    QScrollBar* bar = horizontalScrollBar();
+    if (action != QAbstractSlider::SliderMove || !bar->isSliderDown())
+        return;
+    if (!AcceptsThumbPosition(bar->sliderPosition(), bar->maximum()))
+        bar->setSliderPosition(bar->value());
+}
+
+void CCueView::updateCommandStates() const
+{
+    if (CommandTable* table = CommandTable::instance())
+        table->updateStates();
+}
+
+void CCueView::scheduleCommandStates()
+{
+    if (m_statesPending)
+        return;
+    m_statesPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_statesPending = false;
+            updateCommandStates();
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "commandtarget.h"
+#include "documentview.h"
+
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QTableView>
+
+class CCueDoc;
+class CueGridModel;
+
+// The grid view of one playlist: 127 channel rows by the Channel column and 16 phrase
+// columns, with a cell cursor whose row is the table's current, selected row and whose
+// column is held here. Describes the slot under the cursor in the description pane, offers
+// the context menu and the enabling rules of the edit commands. GUI thread only.
+class CCueView final : public QTableView, public DocumentView, public CommandTarget
+{
+    Q_OBJECT
+public:
+    // Where ShowSlotDescription takes the channel from, besides a row index.
+    static constexpr int kCodeUp = 1024;
+    static constexpr int kCodeDown = 1025;
+    static constexpr int kCodePageUp = 1026;
+    static constexpr int kCodePageDown = 1027;
+    static constexpr int kLastColumn = 16;
+
+    // The document is not owned; it outlives the view in the child frame.
+    CCueView(CCueDoc* doc, QWidget* parent);
+    ~CCueView() override;
+    Q_DISABLE_COPY_MOVE(CCueView)
+
+    CCueDoc* document() const;
+
+    // Sets the grid font, row height and column widths, then fills the texts.
+    void OnInitialUpdate();
+    // Shows the description of the document's current slot when activated.
+    void OnActivateView(bool activate);
+
+    // DocumentView
+    void OnUpdate() override;
+    void OpenSlotSettings() override;
+    QWidget* viewWidget() override { return this; }
+
+    // Chooses the channel (a row index, or one of the codes above), records the slot as the
+    // document's current slot and shows its description.
+    void ShowSlotDescription(int column, int rowOrCode);
+    // Scrolls sideways so that the column is fully visible, its left edge at the left edge
+    // of the viewport when it was not.
+    void EnsureColumnVisible(int column);
+    // Repaints one row at once; nothing for -1.
+    void RedrawRow(int row);
+    // The popup menu for a press on (column, row); row -1 lies below the last row.
+    void ShowContextMenu(int column, int row);
+
+    int cursorColumn() const { return m_cursorColumn; }
+    // The channel of the row last painted as the cursor row; 0 until one was painted.
+    int activeChannel() const { return m_activeChannel; }
+    QString statusText() const { return m_statusText; }
+    // The table's current row, -1 when none.
+    int selectionMark() const;
+    // The current row while it is selected and the grid has the focus.
+    bool isCursorRow(int row) const;
+    // Called by the delegate for every cell of the cursor row that it paints.
+    void noteCursorRowPainted(int row);
+
+    // CommandTarget
+    bool handlesCommand(int id) const override;
+    void runCommand(int id) override;
+    std::optional<CommandState> commandState(int id) const override;
+
+    // Row movement only: the table never scrolls sideways to follow the current index.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    enum class SettingsTrigger { DoubleClick, EnterKey };
+
+    void openSlotSettings(SettingsTrigger trigger);
+    // Filled in by the phrase settings dialogs.
+    void openMp3Settings(int frame, int channel, const QString& cellText);
+    void openTextSettings(int frame, int channel, const QString& cellText);
+    void moveCursorColumn(int step);
+    void onHorizontalAction(int action);
+    void handlePress(QMouseEvent* event, bool right);
+    QString describe(int frame, int channel) const;
+    bool clipFitsCursor() const;
+    bool isCommandKey(const QKeyEvent* event) const;
+    void updateCommandStates() const;
+    void scheduleCommandStates();
+
+    QPointer<CCueDoc> m_doc;         // not owned
+    CueGridModel* m_model = nullptr; // owned by this view (QObject child)
+    QString m_statusText;
+    int m_activeChannel = 0;
+    int m_clickedRow = 0;
+    int m_cursorColumn = 0;
+    bool m_dragHover = false;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    QPoint m_pressedCell{0, 0}; // x: column, y: row of the last left or right press
+    bool m_dragStarted = false;
+    bool m_statesPending = false;
+};

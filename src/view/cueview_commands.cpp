@@ -1,0 +1,83 @@
+#include "commandids.h"
+#include "core/clip.h"
+#include "core/describe.h"
+#include "core/names.h"
+#include "cuedoc.h"
+#include "cueview.h"
+#include "help.h"
+#include "playlistclipboard.h"
+#include "text/messages.h"
+
+namespace {
+
+// The length of a text as the device's code page stores it.
+qsizetype StoredLength(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::string cp932;
+    if (cuelist::Utf8ToCp932(std::string_view(utf8.constData(), std::size_t(utf8.size())), cp932))
+        return qsizetype(cp932.size());
+    return utf8.size();
+}
+
+CommandState Enabled(bool enabled)
+{
+    return CommandState{enabled, std::nullopt};
+}
+
+} // namespace
+
+bool CCueView::handlesCommand(int id) const
+{
+    return id == ID_HELP && hasFocus();
+}
+
+void CCueView::runCommand(int id)
+{
+    if (id == ID_HELP)
+        OpenHelp(this);
+}
+
+bool CCueView::clipFitsCursor() const
+{
+    const PlaylistClipboard::Probe clip = PlaylistClipboard::probe();
+    if (!clip.ours || !clip.hasRecords || !clip.records)
+        return false;
+    const qsizetype size = clip.records->size();
+    if (m_cursorColumn >= 1 && m_cursorColumn <= kLastColumn)
+        return size == qsizetype(cuelist::kPhraseClipSize);
+    if (m_cursorColumn == 0)
+        return size == qsizetype(cuelist::kChannelClipSize);
+    return false;
+}
+
+std::optional<CommandState> CCueView::commandState(int id) const
+{
+    switch (id) {
+    case ID_SELECT_FILE:
+        return Enabled(m_cursorColumn >= 1);
+    case ID_EDIT_CUT:
+        // A negative cursor column gives no rule: the command's default applies.
+        if (m_cursorColumn < 0)
+            return std::nullopt;
+        return Enabled(m_activeChannel >= 1);
+    case ID_EDIT_COPY:
+    case ID_EDIT_DELETE:
+        return Enabled(m_activeChannel >= 1);
+    case ID_OPEN_CONTENTS: {
+        if (m_cursorColumn < 1)
+            return Enabled(false);
+        cuelist::SlotDescription empty;
+        empty.kind = cuelist::SlotDescription::Kind::NoRegistration;
+        const QString noRegistration = cuelist::text::DescriptionText(empty);
+        return Enabled(StoredLength(m_statusText) > StoredLength(noRegistration));
+    }
+    case ID_PLAY_CHANNEL:
+        return Enabled(m_cursorColumn == 0 && m_doc &&
+                       m_doc->table().ChannelHasSlots(m_activeChannel));
+    case ID_EDIT_PASTE:
+        return Enabled(m_activeChannel >= 1 && clipFitsCursor());
+    default:
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,100 @@
+#include "cuegridmodel.h"
+#include "cueview.h"
+#include "help.h"
+
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+
+bool CCueView::isCommandKey(const QKeyEvent* event) const
+{
+    // Delete, Cut, Copy, Paste and Play reach the view as commands through the accelerators;
+    // the table's own handling of these keys (copying cell texts, selecting all) is not used.
+    if (event->key() == Qt::Key_Delete)
+        return true;
+    return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+           event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll) ||
+           (event->key() == Qt::Key_W && event->modifiers() == Qt::ControlModifier);
+}
+
+void CCueView::keyPressEvent(QKeyEvent* event)
+{
+    if (!hasFocus())
+        setFocus(Qt::OtherFocusReason);
+
+    const int key = event->key();
+    if (key == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        m_dragStarted = false;
+        OpenHelp(this);
+        event->accept();
+        return;
+    }
+
+    const bool columnKey = key == Qt::Key_Left || key == Qt::Key_Right;
+    const bool enterKey = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const int rowBefore = selectionMark();
+    if (!columnKey && !enterKey && !isCommandKey(event))
+        QTableView::keyPressEvent(event);
+
+    m_dragStarted = false;
+
+    switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // These take the channel of the row painted last as the cursor row, so that row is
+        // painted first: the described slot is then the one under the cursor.
+        viewport()->repaint();
+        ShowSlotDescription(m_cursorColumn, key == Qt::Key_PageUp ? kCodePageUp : kCodePageDown);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        ShowSlotDescription(m_cursorColumn, key == Qt::Key_Up ? kCodeUp : kCodeDown);
+        break;
+    case Qt::Key_Left:
+        moveCursorColumn(-1);
+        break;
+    case Qt::Key_Right:
+        moveCursorColumn(1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_cursorColumn >= 1)
+            openSlotSettings(SettingsTrigger::EnterKey);
+        break;
+    default:
+        // Home, End and type-ahead move the row too; the document's current slot follows it,
+        // so that the edit commands never act on a slot the cursor has left.
+        if (selectionMark() != rowBefore)
+            ShowSlotDescription(m_cursorColumn, selectionMark());
+        break;
+    }
+
+    viewport()->repaint();
+    event->accept();
+}
+
+void CCueView::moveCursorColumn(int step)
+{
+    const int column = m_cursorColumn + step;
+    if (column < 0) {
+        m_cursorColumn = 0;
+        ShowSlotDescription(0, m_activeChannel);
+        return;
+    }
+    if (column > kLastColumn) {
+        m_cursorColumn = kLastColumn;
+        ShowSlotDescription(kLastColumn, m_activeChannel);
+        return;
+    }
+    m_cursorColumn = column;
+    EnsureColumnVisible(column);
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    int firstSelected = -1;
+    for (const QModelIndex& index : selected) {
+        if (firstSelected < 0 || index.row() < firstSelected)
+            firstSelected = index.row();
+    }
+    RedrawRow(firstSelected);
+    if (selectionMark() != firstSelected)
+        RedrawRow(selectionMark());
+    ShowSlotDescription(m_cursorColumn, m_activeChannel);
+}

@@ -1,0 +1,64 @@
+#include "commandids.h"
+#include "commandtable.h"
+#include "core/clip.h"
+#include "cuedoc.h"
+#include "cueview.h"
+#include "playlistclipboard.h"
+
+#include <QCursor>
+#include <QMenu>
+
+namespace {
+
+QAction* AddCommand(QMenu& menu, const QString& text, int id, bool enabled)
+{
+    QAction* action = menu.addAction(text);
+    action->setData(id);
+    action->setEnabled(enabled);
+    return action;
+}
+
+} // namespace
+
+void CCueView::ShowContextMenu(int column, int row)
+{
+    const int channel = row + 1;
+    QString cellText;
+    if (m_doc && cuelist::SlotTable::CheckSlotRange(column, channel) == cuelist::kSlotDone)
+        cellText = m_doc->cellText(column, channel);
+
+    QMenu menu(this);
+    if (column >= 1) {
+        const QString text = cellText == QLatin1String(" ")
+                                 ? tr("Select File(&F)", "empty slot")
+                                 : tr("Select File(&F)", "occupied slot");
+        AddCommand(menu, text, ID_SELECT_FILE, true);
+        menu.addSeparator();
+    }
+    AddCommand(menu, tr("Cut(&T)"), ID_EDIT_CUT, true);
+    AddCommand(menu, tr("Copy(&C)"), ID_EDIT_COPY, true);
+
+    const PlaylistClipboard::Probe clip = PlaylistClipboard::probe();
+    if (!clip.ours) {
+        AddCommand(menu, tr("Paste(&P)"), ID_EDIT_PASTE, false);
+    } else if (clip.hasRecords) {
+        const qsizetype size = clip.records ? clip.records->size() : 0;
+        const bool fits = (column >= 1 && size == qsizetype(cuelist::kPhraseClipSize)) ||
+                          (column == 0 && size == qsizetype(cuelist::kChannelClipSize));
+        AddCommand(menu, tr("Paste(&P)"), ID_EDIT_PASTE, fits);
+    }
+
+    AddCommand(menu, tr("Delete(&D)"), ID_EDIT_DELETE, true);
+    if (column == 0) {
+        menu.addSeparator();
+        const bool playable = m_doc && m_doc->table().ChannelHasSlots(channel);
+        AddCommand(menu, tr("Play(&W)"), ID_PLAY_CHANNEL, playable);
+    }
+
+    QAction* chosen = menu.exec(QCursor::pos());
+    if (!chosen)
+        return;
+    // The command's enabling rule is asked again before it runs.
+    if (CommandTable* table = CommandTable::instance())
+        table->execute(chosen->data().toInt());
+}

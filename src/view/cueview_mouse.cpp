@@ -1,0 +1,56 @@
+#include "cueview.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+void CCueView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        handlePress(event, false);
+    else if (event->button() == Qt::RightButton)
+        handlePress(event, true);
+    else
+        QTableView::mousePressEvent(event);
+}
+
+void CCueView::handlePress(QMouseEvent* event, bool right)
+{
+    if (!hasFocus())
+        setFocus(Qt::MouseFocusReason);
+
+    const QPoint point = event->position().toPoint();
+    const int row = rowAt(point.y());
+    const int logicalColumn = columnAt(point.x());
+    if (row < 0 && !right) {
+        // Below the last row a left press changes nothing.
+        event->accept();
+        return;
+    }
+
+    m_cursorColumn = logicalColumn < 0 ? -1 : horizontalHeader()->visualIndex(logicalColumn);
+    m_clickedRow = row;
+    QTableView::mousePressEvent(event);
+    RedrawRow(row);
+    ShowSlotDescription(m_cursorColumn, row);
+    m_pressedCell = QPoint(m_cursorColumn, row);
+    if (right)
+        ShowContextMenu(m_cursorColumn, row);
+    viewport()->repaint();
+}
+
+void CCueView::mouseMoveEvent(QMouseEvent* event)
+{
+    // A row is picked by the press alone: moving with a button held selects nothing more.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void CCueView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        OpenSlotSettings();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <QByteArray>
+#include <QString>
+
+class QMimeData;
+
+// The slot-record clip on the system clipboard: the raw records (16 bytes for a phrase,
+// 256 for a channel) under "application/x-playlist", plus a token of the running instance
+// that tells whether this instance put them there. GUI thread only.
+class PlaylistClipboard final
+{
+public:
+    PlaylistClipboard() = delete;
+
+    static QString mimeType();
+    static QString tokenMimeType();
+    // Random per process, the same for every call.
+    static QByteArray instanceToken();
+
+    // A new clip with the records and this instance's token; the caller owns it.
+    static QMimeData* makeClip(const QByteArray& records);
+    // Replaces the clipboard contents with the records.
+    static void writeClip(const QByteArray& records);
+
+    // What the clipboard holds right now.
+    struct Probe
+    {
+        bool ours = false;                 // the token of this running instance
+        bool hasRecords = false;           // the record format is offered
+        std::optional<QByteArray> records; // the records, when they could be obtained
+    };
+    static Probe probe(const QMimeData* data);
+    static Probe probe(); // the system clipboard
+
+    // The records when this instance put them on the clipboard.
+    static std::optional<QByteArray> readClip();
+};
