@@ -1,0 +1,18 @@
+#pragma once
+
+#include <atomic>
+
+// What the Play Channel dialog asks of its worker, and whether a worker runs. Shared by
+// the dialog's thread and the worker's; every field is atomic and no lock guards them.
+struct PlayChannelState final
+{
+    enum Play : int {
+        kIdle = 0,
+        kPlaying = 1,
+        kStopped = 2, // Stop pressed, or the worker ended
+        kClosing = 3, // the dialog is ending: the worker reports nothing more
+    };
+
+    std::atomic<int> play{kIdle};
+    std::atomic<bool> workerDone{true};
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Encodes a sine tone of the given length into an MP3 file with GStreamer's lamemp3enc.
+// Returns false when the pipeline cannot be built or fails.
+bool WriteToneMp3(const std::string& path, int milliseconds);
