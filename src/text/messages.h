@@ -4,7 +4,9 @@
 #include "core/playlistfile.h"
 #include "core/slotrecord.h"
 
+#include <cstdint>
 #include <QString>
+#include <string>
 
 class QCoreApplication;
 class QLocale;

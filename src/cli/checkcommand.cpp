@@ -1,0 +1,39 @@
+#include "clitext.h"
+#include "commands.h"
+#include "core/datafolder.h"
+#include "playlistio.h"
+#include "text/messages.h"
+
+#include <filesystem>
+
+namespace cuelist::cli {
+
+int RunCheck(const Invocation& inv, Console& console)
+{
+    LoadedPlaylist loaded;
+    if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
+        return kExitUsage;
+
+    for (const RemovedRecord& removed : loaded.removed)
+        console.OutLine(text::RemovedRecordText(removed));
+
+    std::error_code ec;
+    std::filesystem::path playlist = std::filesystem::absolute(inv.playlist, ec);
+    if (ec)
+        playlist = inv.playlist;
+    const DataFolderListing folder(DataFolderPathFor(playlist.string()));
+    const std::vector<std::string> missing = MissingFiles(loaded.table, folder);
+    for (const std::string& name : missing) // UTF-8 already
+        console.OutLine(
+            CliText::tr("Not in the data folder: %1").arg(QString::fromStdString(name)));
+
+    const QString total = text::TotalDataSizeSuffix(TotalDataSizeKb(loaded.table, folder));
+    qsizetype start = 0;
+    while (start < total.size() && total[start].isSpace())
+        ++start;
+    console.OutLine(total.mid(start));
+
+    return loaded.removed.empty() && missing.empty() ? kExitOk : kExitRefused;
+}
+
+} // namespace cuelist::cli

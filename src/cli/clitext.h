@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QCoreApplication>
+
+namespace cuelist::cli {
+
+// Translation context of the tool's own texts.
+struct CliText final
+{
+    Q_DECLARE_TR_FUNCTIONS(CliText)
+};
+
+} // namespace cuelist::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "console.h"
+#include "invocation.h"
+
+namespace cuelist::cli {
+
+// Exit statuses of the tool.
+enum ExitStatus : int {
+    kExitOk = 0,
+    kExitRefused = 1, // a refused name, or problems found by check
+    kExitUsage = 2,   // a usage error or a file that cannot be read or written
+};
+
+int RunCsv(const Invocation& inv, Console& console);
+int RunShow(const Invocation& inv, Console& console);
+int RunCheck(const Invocation& inv, Console& console);
+int RunSet(const Invocation& inv, Console& console);
+int RunClear(const Invocation& inv, Console& console);
+
+// Parses the arguments after the program name and runs the command.
+int Run(const std::vector<std::string>& args, Console& console);
+
+} // namespace cuelist::cli

@@ -1,0 +1,51 @@
+#include "clitext.h"
+#include "commands.h"
+#include "core/names.h"
+#include "playlistio.h"
+#include "text/messages.h"
+
+namespace cuelist::cli {
+
+int RunSet(const Invocation& inv, Console& console)
+{
+    if (CheckSlotFileName(inv.name).blank) {
+        console.Report(
+            CliText::tr("The file name is blank; use \"cuelist clear\" to empty a slot."));
+        return kExitUsage;
+    }
+
+    LoadedPlaylist loaded;
+    if (!LoadPlaylist(inv.playlist, IfMissing::StartEmpty, console, loaded))
+        return kExitUsage;
+
+    SlotTable& table = loaded.table;
+    if (const SlotResult result = table.SetSlotFile(inv.frame, inv.channel, inv.name);
+        result != kSlotDone) {
+        console.Report(text::NameResultMessage(result));
+        return kExitRefused;
+    }
+    if (inv.attenuation)
+        table.SetSlotVolumeOrSpeed(inv.frame, inv.channel, std::uint8_t(*inv.attenuation));
+    if (inv.repeat)
+        table.SetSlotRepeat(inv.frame, inv.channel, std::uint8_t(*inv.repeat));
+    if (inv.interval)
+        table.SetSlotInterval(inv.frame, inv.channel, std::uint16_t(*inv.interval));
+
+    return SavePlaylist(inv.playlist, table, console) ? kExitOk : kExitUsage;
+}
+
+int RunClear(const Invocation& inv, Console& console)
+{
+    LoadedPlaylist loaded;
+    if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
+        return kExitUsage;
+
+    const int first = inv.frame != 0 ? inv.frame : 1;
+    const int last = inv.frame != 0 ? inv.frame : kFrameCount;
+    for (int frame = first; frame <= last; ++frame)
+        loaded.table.SetSlotFile(frame, inv.channel, " ");
+
+    return SavePlaylist(inv.playlist, loaded.table, console) ? kExitOk : kExitUsage;
+}
+
+} // namespace cuelist::cli

@@ -1,0 +1,174 @@
+#include "invocation.h"
+
+#include "clitext.h"
+#include "core/slotrecord.h"
+
+#include <charconv>
+#include <map>
+#include <string_view>
+
+namespace cuelist::cli {
+
+namespace {
+
+struct CommandShape
+{
+    Command command;
+    std::size_t minPositional;
+    std::size_t maxPositional;
+    std::vector<std::string_view> options; // each takes a value
+};
+
+const std::map<std::string_view, CommandShape>& Shapes()
+{
+    static const std::map<std::string_view, CommandShape> shapes = {
+        {"csv", {Command::Csv, 1, 1, {"-o", "--output"}}},
+        {"show", {Command::Show, 1, 1, {"--channel"}}},
+        {"check", {Command::Check, 1, 1, {}}},
+        {"set", {Command::Set, 4, 4, {"--volume", "--repeat", "--interval"}}},
+        {"clear", {Command::Clear, 2, 3, {}}},
+    };
+    return shapes;
+}
+
+QString Text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+bool LooksLikeNegativeNumber(std::string_view s)
+{
+    return s.size() > 1 && s[0] == '-' && s.find_first_not_of("0123456789", 1) == s.npos;
+}
+
+// Whole decimal numbers only: an optional minus sign and digits, nothing around them.
+bool ParseNumber(std::string_view text, int low, int high, int& value)
+{
+    if (text.empty() || text.front() == '+')
+        return false;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && value >= low && value <= high;
+}
+
+QString RangeError(const QString& what, int low, int high, std::string_view text)
+{
+    return CliText::tr("%1 must be a whole number from %2 to %3, not \"%4\".")
+        .arg(what)
+        .arg(low)
+        .arg(high)
+        .arg(Text(text));
+}
+
+ParsedArguments Failure(const QString& error)
+{
+    return {std::nullopt, error};
+}
+
+ParsedArguments Only(Command command)
+{
+    Invocation inv;
+    inv.command = command;
+    return {inv, {}};
+}
+
+} // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return Failure(CliText::tr("No command given."));
+    for (const std::string& arg : args) {
+        if (arg == "--")
+            break;
+        if (arg == "--help" || arg == "-h")
+            return Only(Command::Help);
+    }
+    if (args.front() == "--version")
+        return Only(Command::Version);
+
+    const auto shape = Shapes().find(args.front());
+    if (shape == Shapes().end())
+        return Failure(CliText::tr("Unknown command \"%1\".").arg(Text(args.front())));
+    const CommandShape& s = shape->second;
+    const QString commandName = Text(args.front());
+
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+    bool onlyPositional = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyPositional || arg.size() < 2 || arg[0] != '-' || LooksLikeNegativeNumber(arg)) {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyPositional = true;
+            continue;
+        }
+        std::string key = arg;
+        std::optional<std::string> value;
+        if (const auto eq = arg.find('='); arg.starts_with("--") && eq != arg.npos) {
+            key = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        }
+        bool known = false;
+        for (std::string_view option : s.options)
+            known = known || key == option;
+        if (!known)
+            return Failure(
+                CliText::tr("Unknown option \"%1\" for %2.").arg(Text(key), commandName));
+        if (!value) {
+            if (i + 1 >= args.size())
+                return Failure(CliText::tr("Option %1 needs a value.").arg(Text(key)));
+            value = args[++i];
+        }
+        options[key == "-o" ? "--output" : key] = *value;
+    }
+    if (positional.size() < s.minPositional || positional.size() > s.maxPositional)
+        return Failure(CliText::tr("Wrong number of arguments for %1.").arg(commandName));
+
+    Invocation inv;
+    inv.command = s.command;
+    inv.playlist = positional[0];
+    if (inv.playlist.empty())
+        return Failure(CliText::tr("The playlist name is empty."));
+
+    if (s.command == Command::Set || s.command == Command::Clear) {
+        if (!ParseNumber(positional[1], 1, kEditableChannelCount, inv.channel))
+            return Failure(
+                RangeError(QStringLiteral("CHANNEL"), 1, kEditableChannelCount, positional[1]));
+        if (positional.size() > 2 && !ParseNumber(positional[2], 1, kFrameCount, inv.frame))
+            return Failure(RangeError(QStringLiteral("FRAME"), 1, kFrameCount, positional[2]));
+    }
+    if (s.command == Command::Set)
+        inv.name = positional[3];
+
+    for (const auto& [key, value] : options) {
+        int number = 0;
+        if (key == "--output") {
+            if (value.empty())
+                return Failure(CliText::tr("Option %1 needs a value.").arg(QStringLiteral("-o")));
+            inv.output = value;
+        } else if (key == "--channel") {
+            if (!ParseNumber(value, 1, kEditableChannelCount, number))
+                return Failure(RangeError(Text(key), 1, kEditableChannelCount, value));
+            inv.channel = number;
+        } else if (key == "--volume") {
+            if (!ParseNumber(value, -70, 0, number))
+                return Failure(RangeError(Text(key), -70, 0, value));
+            inv.attenuation = -number;
+        } else if (key == "--repeat") {
+            if (!ParseNumber(value, 0, 255, number))
+                return Failure(RangeError(Text(key), 0, 255, value));
+            inv.repeat = number;
+        } else if (key == "--interval") {
+            if (!ParseNumber(value, 0, 3600, number))
+                return Failure(RangeError(Text(key), 0, 3600, value));
+            inv.interval = number;
+        }
+    }
+    return {inv, {}};
+}
+
+} // namespace cuelist::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace cuelist::cli {
+
+enum class Command { Help, Version, Csv, Show, Check, Set, Clear };
+
+// One run of the tool as the command line asks for it, with every number already in range.
+struct Invocation
+{
+    Command command = Command::Help;
+    std::string playlist;
+    std::string output;             // csv: -o OUTPUT, empty for standard output
+    int channel = 0;                // show: 0 for every channel
+    int frame = 0;                  // clear: 0 for every frame of the channel
+    std::string name;               // set: the file name as given (UTF-8)
+    std::optional<int> attenuation; // set: --volume, stored negated (0..70)
+    std::optional<int> repeat;
+    std::optional<int> interval;
+};
+
+// Either an invocation or the reason the command line is unusable.
+struct ParsedArguments
+{
+    std::optional<Invocation> invocation;
+    QString error;
+};
+
+// The arguments after the program name.
+ParsedArguments ParseArguments(const std::vector<std::string>& args);
+
+} // namespace cuelist::cli

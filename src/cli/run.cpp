@@ -1,0 +1,81 @@
+#include "clitext.h"
+#include "commands.h"
+
+namespace cuelist::cli {
+
+namespace {
+
+QString HelpText()
+{
+    return CliText::tr(
+        "Usage: cuelist COMMAND PLAYLIST [ARGUMENTS]\n"
+        "Reads and edits playlist files (.slp).\n"
+        "\n"
+        "Commands:\n"
+        "  csv   PLAYLIST [-o OUTPUT]\n"
+        "        Write the file names as CSV, to OUTPUT or to standard output.\n"
+        "  show  PLAYLIST [--channel N]\n"
+        "        List the assigned slots of channels 1-127 with their settings.\n"
+        "  check PLAYLIST\n"
+        "        List the records that loading empties, the files missing from the\n"
+        "        data folder, and the total data size.\n"
+        "  set   PLAYLIST CHANNEL FRAME NAME [--volume DB] [--repeat N] [--interval S]\n"
+        "        Assign the MP3 file NAME to a slot. A new playlist is created when\n"
+        "        PLAYLIST does not exist. --volume 0 to -70 (dB), --repeat 0 to 255\n"
+        "        (255: unlimited), --interval 0 to 3600 (seconds).\n"
+        "  clear PLAYLIST CHANNEL [FRAME]\n"
+        "        Empty one slot, or every slot of the channel.\n"
+        "  --help     Show this help.\n"
+        "  --version  Show the version.\n"
+        "\n"
+        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show and check never change the\n"
+        "playlist.\n"
+        "Exit status: 0 success, 1 name refused or problems found by check,\n"
+        "2 usage error or a file that cannot be read or written.");
+}
+
+} // namespace
+
+int Run(const std::vector<std::string>& args, Console& console)
+{
+    const ParsedArguments parsed = ParseArguments(args);
+    if (!parsed.invocation) {
+        console.Report(parsed.error);
+        console.ErrLine(CliText::tr("Try \"cuelist --help\"."));
+        return kExitUsage;
+    }
+
+    const Invocation& inv = *parsed.invocation;
+    int status = kExitOk;
+    switch (inv.command) {
+    case Command::Help:
+        console.OutLine(HelpText());
+        break;
+    case Command::Version:
+        console.OutLine(QStringLiteral("cuelist " CUELIST_VERSION));
+        break;
+    case Command::Csv:
+        status = RunCsv(inv, console);
+        break;
+    case Command::Show:
+        status = RunShow(inv, console);
+        break;
+    case Command::Check:
+        status = RunCheck(inv, console);
+        break;
+    case Command::Set:
+        status = RunSet(inv, console);
+        break;
+    case Command::Clear:
+        status = RunClear(inv, console);
+        break;
+    }
+
+    if (const int error = console.FinishOut(); error != 0) {
+        console.Report(CliText::tr("Cannot write to standard output: %1").arg(ErrorText(error)));
+        return kExitUsage;
+    }
+    return status;
+}
+
+} // namespace cuelist::cli

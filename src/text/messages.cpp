@@ -1,0 +1,133 @@
+#include "messages.h"
+
+#include "core/datafolder.h"
+#include "core/names.h"
+
+#include <QCoreApplication>
+
+namespace cuelist::text {
+
+namespace {
+
+// Translation context of this layer's catalogue.
+struct Messages final
+{
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+};
+
+// Replaces the first "%d" or "%0Nd" of a catalogue text with the number. The texts
+// keep the printf form of the device's resource strings, but a translation is never
+// handed to a printf-style formatter.
+QString FormatNumber(const QString& format, int value)
+{
+    for (qsizetype i = format.indexOf(u'%'); i >= 0; i = format.indexOf(u'%', i + 1)) {
+        qsizetype end = i + 1;
+        int width = 0;
+        bool zeroPad = false;
+        if (end < format.size() && format[end] == u'0') {
+            zeroPad = true;
+            ++end;
+        }
+        while (end < format.size() && format[end].isDigit()) {
+            width = width * 10 + format[end].digitValue();
+            ++end;
+        }
+        if (end < format.size() && format[end] == u'd') {
+            const QString number =
+                QStringLiteral("%1").arg(value, width, 10, QChar(zeroPad ? u'0' : u' '));
+            return format.left(i) + number + format.mid(end + 1);
+        }
+    }
+    return format;
+}
+
+} // namespace
+
+QString NameResultMessage(SlotResult result)
+{
+    switch (result) {
+    case kSlotFrameOutOfRange:
+    case kSlotChannelOutOfRange:
+    case kSlotBothOutOfRange:
+        return Messages::tr("Selected setup frame or channel is unauthorized/invalid");
+    case kNameDoubleByte:
+        return Messages::tr("Settable file name in half-size/one-byte character only");
+    case kNameNotMp3:
+        return Messages::tr("Settable file type in MP3 only");
+    case kNameBadLength:
+        return Messages::tr("Settable file name within 8 characters");
+    case kNameHasSpace:
+        return Messages::tr("No space within settable file name");
+    case kNameInvalidCharacter:
+        return Messages::tr("File name has a character that the memory card cannot hold");
+    default:
+        return {};
+    }
+}
+
+QString DescriptionText(const SlotDescription& description)
+{
+    using Kind = SlotDescription::Kind;
+    switch (description.kind) {
+    case Kind::OutOfRange:
+        return Messages::tr("Frame or Channel No out of selected area");
+    case Kind::VolumeError:
+        return Messages::tr("Volume or Scroll Speed Error");
+    case Kind::RepeatError:
+        return Messages::tr("Repeat Times or Scroll Times, Display Minutes Error");
+    case Kind::IntervalError:
+        return Messages::tr("Interval Seconds Error");
+    case Kind::NoRegistration:
+        return Messages::tr("No Registration");
+    case Kind::Mp3: {
+        const QString repeat =
+            description.unlimited
+                ? Messages::tr("Repeat Times = Unlimited")
+                : FormatNumber(Messages::tr("Repeat Times=%d "), description.repeat);
+        const QString volume = FormatNumber(Messages::tr("Volume=%d "), description.volume);
+        const QString interval =
+            FormatNumber(Messages::tr("Interval=%dsec. "), description.interval);
+        return repeat + u'/' + volume + u'/' + interval;
+    }
+    case Kind::Blank:
+        break;
+    }
+    return {};
+}
+
+QString CsvHeaderLine()
+{
+    QString line = Messages::tr("Channel");
+    const QString frame = Messages::tr(",Set up Frame%02d");
+    for (int f = 1; f <= kFrameCount; ++f)
+        line += FormatNumber(frame, f);
+    return line;
+}
+
+QString TotalDataSizeSuffix(std::uint64_t kilobytes)
+{
+    return Messages::tr("        Total data size:") +
+           QString::fromStdString(GroupThousands(kilobytes)) + QStringLiteral("KB");
+}
+
+QString RemovedRecordText(const RemovedRecord& removed)
+{
+    if (removed.channel > kEditableChannelCount)
+        return Messages::tr(
+                   "Channel %1, frame %2: a record outside channels 1-127 (type %3) was emptied "
+                   "on loading")
+            .arg(removed.channel)
+            .arg(removed.frame)
+            .arg(removed.type);
+    return Messages::tr("Channel %1, frame %2: a record of unknown type %3 was emptied on loading")
+        .arg(removed.channel)
+        .arg(removed.frame)
+        .arg(removed.type);
+}
+
+QString CellText(const std::string& cp932)
+{
+    return QString::fromStdString(Cp932ToUtf8(cp932));
+}
+
+} // namespace cuelist::text

@@ -1,0 +1,225 @@
+#include "core/csv.h"
+#include "core/playlistfile.h"
+#include "testapp.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace cuelist;
+
+namespace {
+
+QByteArray Image(const SlotTable& table)
+{
+    const auto bytes = table.Bytes();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+void PutMp3(SlotTable& table, int frame, int channel, const char* name, int attenuation, int repeat,
+            int interval)
+{
+    ASSERT_EQ(table.SetSlotFile(frame, channel, name), kSlotDone);
+    table.SetSlotVolumeOrSpeed(frame, channel, std::uint8_t(attenuation));
+    table.SetSlotRepeat(frame, channel, std::uint8_t(repeat));
+    table.SetSlotInterval(frame, channel, std::uint16_t(interval));
+}
+
+// A playlist with three MP3 slots, two records that loading empties, and a data folder
+// whose names differ in case from the slots; A,B.MP3 and ｶﾅ.MP3 are missing from it.
+class CliTool : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        PutMp3(m_table, 3, 2, "abc.mp3", 12, 3, 30);
+        PutMp3(m_table, 1, 2, "a,b.mp3", 0, 255, 0);
+        PutMp3(m_table, 16, 127, "zz.mp3", 0, 0, 0);
+        PutMp3(m_table, 1, 127, "ｶﾅ.mp3", 0, 0, 0);
+        m_stored = m_table;
+        m_stored.RecordAt(3, 5)[record::kType] = kTypeText;
+        ASSERT_EQ(m_stored.SetSlotFile(1, 200, "far.mp3"), kSlotDone);
+        m_playlist = Path("list.slp");
+        WriteBytes(m_playlist, Image(m_stored));
+        QDir(m_dir.path()).mkdir("Data");
+        WriteBytes(Path("Data/abc.mp3"), QByteArray(1025, 'x'));
+        WriteBytes(Path("Data/ZZ.MP3"), QByteArray(1024, 'y'));
+    }
+
+    QString Path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir m_dir;
+    SlotTable m_table;  // what remains after loading
+    SlotTable m_stored; // what the file holds
+    QString m_playlist;
+};
+
+} // namespace
+
+TEST_F(CliTool, ReadingCommandsReportRepairsAndNeverWrite)
+{
+    const CliRun csv = RunCli({"csv", m_playlist});
+    EXPECT_EQ(csv.status, 0);
+    const std::string expected =
+        BuildCsv(m_table, "Channel,Set up Frame01,Set up Frame02,Set up Frame03,Set up Frame04,"
+                          "Set up Frame05,Set up Frame06,Set up Frame07,Set up Frame08,"
+                          "Set up Frame09,Set up Frame10,Set up Frame11,Set up Frame12,"
+                          "Set up Frame13,Set up Frame14,Set up Frame15,Set up Frame16");
+    EXPECT_EQ(csv.out.toStdString(), expected);
+    EXPECT_EQ(csv.err.count(u'\n'), 2) << csv.err.toStdString();
+    EXPECT_TRUE(csv.err.contains("Channel 5, frame 3: a record of unknown type 2"));
+    EXPECT_TRUE(csv.err.contains("Channel 200, frame 1: a record outside channels 1-127"));
+
+    EXPECT_EQ(RunCli({"csv", m_playlist, "-o", Path("out.csv")}).status, 0);
+    EXPECT_EQ(FileBytes(Path("out.csv")).toStdString(), expected);
+    EXPECT_EQ(RunCli({"csv", m_playlist, "--output", m_playlist}).status, 2);
+
+    const CliRun show = RunCli({"show", m_playlist});
+    EXPECT_EQ(show.status, 0);
+    EXPECT_EQ(show.out, "0002\t01\tA,B.MP3\tRepeat Times = Unlimited/Volume=0 /Interval=0sec. \n"
+                        "0002\t03\tABC.MP3\tRepeat Times=3 /Volume=-12 /Interval=30sec. \n"
+                        "0127\t01\tｶﾅ.MP3\tRepeat Times=0 /Volume=0 /Interval=0sec. \n"
+                        "0127\t16\tZZ.MP3\tRepeat Times=0 /Volume=0 /Interval=0sec. \n");
+    EXPECT_EQ(RunCli({"show", m_playlist, "--channel", "127"}).out,
+              "0127\t01\tｶﾅ.MP3\tRepeat Times=0 /Volume=0 /Interval=0sec. \n"
+              "0127\t16\tZZ.MP3\tRepeat Times=0 /Volume=0 /Interval=0sec. \n");
+    EXPECT_EQ(RunCli({"show", m_playlist, "--channel", "128"}).status, 2);
+
+    const CliRun check = RunCli({"check", m_playlist});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out,
+              "Channel 5, frame 3: a record of unknown type 2 was emptied on loading\n"
+              "Channel 200, frame 1: a record outside channels 1-127 (type 1) was emptied on "
+              "loading\n"
+              "Not in the data folder: A,B.MP3\n"
+              "Not in the data folder: ｶﾅ.MP3\n"
+              "Total data size:3KB\n");
+    EXPECT_EQ(check.err.count(u'\n'), 2);
+
+    EXPECT_EQ(FileBytes(m_playlist), Image(m_stored));
+}
+
+TEST_F(CliTool, CheckPassesACleanPlaylist)
+{
+    SlotTable clean;
+    PutMp3(clean, 1, 1, "abc.mp3", 0, 0, 0);
+    WriteBytes(m_playlist, Image(clean));
+    const CliRun check = RunCli({"check", m_playlist});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.out, "Total data size:2KB\n");
+    EXPECT_EQ(check.err, "");
+}
+
+TEST_F(CliTool, SetCreatesStoresAndRefuses)
+{
+    const QString fresh = Path("new.slp");
+    EXPECT_EQ(RunCli({"set", fresh, "2", "3", "abc.mp3", "--volume", "-12", "--repeat", "3",
+                      "--interval", "30"})
+                  .status,
+              0);
+    SlotTable expected;
+    PutMp3(expected, 3, 2, "abc.mp3", 12, 3, 30);
+    EXPECT_EQ(FileBytes(fresh), Image(expected));
+
+    // The extremes the settings dialog allows.
+    EXPECT_EQ(RunCli({"set", fresh, "127", "16", "b.mp3", "--volume=-70", "--repeat", "255",
+                      "--interval", "3600"})
+                  .status,
+              0);
+    PutMp3(expected, 16, 127, "b.mp3", 70, 255, 3600);
+    EXPECT_EQ(FileBytes(fresh), Image(expected));
+
+    const QByteArray before = FileBytes(fresh);
+    const std::pair<const char*, const char*> refused[] = {
+        {"abcdefghi.mp3", "Settable file name within 8 characters"},
+        {"abc.wav", "Settable file type in MP3 only"},
+        {"ab d.mp3", "No space within settable file name"},
+        {"日本.mp3", "Settable file name in half-size/one-byte character only"},
+        {"a?b.mp3", "memory card"},
+    };
+    for (const auto& [name, message] : refused) {
+        const CliRun run = RunCli({"set", fresh, "1", "1", QString::fromUtf8(name)});
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+    }
+    const QStringList badValues[] = {
+        {"--volume", "1"},    {"--volume", "-71"},    {"--repeat", "256"},  {"--repeat", "x"},
+        {"--interval", "-1"}, {"--interval", "3601"}, {"--volume", "-1.5"}, {"--volume"},
+    };
+    for (const QStringList& option : badValues) {
+        const CliRun run = RunCli(QStringList{"set", fresh, "1", "1", "c.mp3"} + option);
+        EXPECT_EQ(run.status, 2) << option.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(option.front())) << run.err.toStdString();
+    }
+    const QStringList badPlaces[] = {{"0", "1"}, {"128", "1"}, {"1", "17"}, {"x", "1"}};
+    for (const QStringList& place : badPlaces)
+        EXPECT_EQ(RunCli(QStringList{"set", fresh} + place + QStringList{"c.mp3"}).status, 2);
+    EXPECT_EQ(RunCli({"set", fresh, "1", "1", "   "}).status, 2);
+    EXPECT_EQ(FileBytes(fresh), before);
+
+    // A refused name never creates a playlist.
+    EXPECT_EQ(RunCli({"set", Path("none.slp"), "1", "1", "toolongname.mp3"}).status, 1);
+    EXPECT_FALSE(QFile::exists(Path("none.slp")));
+}
+
+TEST_F(CliTool, ClearEmptiesASlotOrAChannel)
+{
+    EXPECT_EQ(RunCli({"clear", m_playlist, "2", "3"}).status, 0);
+    SlotTable expected = m_table;
+    expected.SetSlotFile(3, 2, " ");
+    EXPECT_EQ(FileBytes(m_playlist), Image(expected));
+
+    EXPECT_EQ(RunCli({"clear", m_playlist, "2"}).status, 0);
+    expected.SetSlotFile(1, 2, " ");
+    EXPECT_EQ(FileBytes(m_playlist), Image(expected));
+}
+
+TEST_F(CliTool, FileAndUsageErrors)
+{
+    const QString missing = Path("missing.slp");
+    for (const char* command : {"csv", "show", "check"}) {
+        const CliRun run = RunCli({command, missing});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.err.contains(missing + ": No such file or directory"))
+            << run.err.toStdString();
+    }
+    EXPECT_EQ(RunCli({"clear", missing, "1"}).status, 2);
+    EXPECT_FALSE(QFile::exists(missing));
+
+    const CliRun unwritable = RunCli({"set", Path("no/such/dir.slp"), "1", "1", "a.mp3"});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_TRUE(unwritable.err.contains("dir.slp")) << unwritable.err.toStdString();
+
+    // Standard output that cannot be written is an error, not a silent success.
+    const CliRun full = RunCli({"csv", m_playlist}, {"LC_ALL=C.UTF-8"}, "/dev/full");
+    EXPECT_EQ(full.status, 2);
+    EXPECT_TRUE(full.err.contains("No space left on device")) << full.err.toStdString();
+
+    EXPECT_EQ(RunCli({}).status, 2);
+    EXPECT_EQ(RunCli({"frobnicate", m_playlist}).status, 2);
+    EXPECT_EQ(RunCli({"check", m_playlist, "extra"}).status, 2);
+    EXPECT_EQ(RunCli({"--version"}).out, "cuelist 1.0.0\n");
+    const CliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"csv", "show", "check", "set", "clear"})
+        EXPECT_TRUE(help.out.contains(command));
+}
+
+TEST_F(CliTool, JapaneseLocale)
+{
+    for (const char* setting : {"LC_ALL=ja_JP.UTF-8", "LANG=ja_JP.UTF-8"}) {
+        const QStringList japanese{QString::fromUtf8(setting)};
+        const CliRun csv = RunCli({"csv", m_playlist}, japanese);
+        EXPECT_TRUE(QString::fromUtf8(csv.out).startsWith("チャンネル名,設定枠01,設定枠02,"))
+            << setting;
+
+        const CliRun show = RunCli({"show", m_playlist, "--channel", "2"}, japanese);
+        EXPECT_TRUE(show.out.startsWith("0002\t01\tA,B.MP3\t"));
+        EXPECT_FALSE(show.out.contains("Repeat Times"));
+
+        const CliRun refused = RunCli({"set", m_playlist, "1", "1", "abcdefghi.mp3"}, japanese);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_TRUE(refused.err.contains("設定できるファイル名は8文字以内です"));
+    }
+}
