@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // One playlist: the slot table with the document's own state (current slot, paths, the
 // data-folder and title-refresh flags), loading and saving, the save and missing-file
 // questions, CSV output and Select File. Lives on the GUI thread; owned by its child frame.
@@ -28,7 +30,8 @@ public:
 
     QString playlistPath() const { return m_playlistPath; }
     QString dataFolderPath() const { return m_dataFolderPath; } // ends in "/"
-    // Fixes the data folder of a playlist whose folder was not yet known (first file chosen).
+    // Fixes the data folder of a playlist whose folder was not yet known (first file chosen):
+    // the file's folder becomes the data folder. Then marks the folder known and the title due.
     void setDataFolderFromFile(const QString& filePath);
     bool IsDataFolderKnown() const { return m_dataFolderKnown; }
     bool IsTitleRefreshDue() const { return m_titleRefreshDue; }
@@ -48,7 +51,20 @@ public:
     bool SaveModified();
     bool CheckMissingFiles();
 
-    // CommandTarget: CSV output, Select File, Open contents, Save, Save As, Close.
+    // The Save command: the known path, or the save dialog when there is none or the
+    // file cannot be written in place.
+    bool DoFileSave();
+    // Asks for a playlist file name in the save dialog; name is the initial and the chosen path.
+    bool PromptSaveFileName(QString& name, bool replace);
+    static bool HasPlaylistExtension(const QString& path);
+    bool IsOutsideDataFolder(const QString& filePath) const;
+    // The CSV File Output command.
+    void OnFileCsvOutput();
+
+    // The window that dialogs about this document belong to.
+    QWidget* dialogParent() const;
+
+    // CommandTarget: CSV output, Save, Save As, Close.
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
 
@@ -56,6 +72,8 @@ signals:
     // Asks the main frame to rebuild its title now (after files are assigned, pasted,
     // deleted or moved); the title-refresh flag decides whether the size is recomputed.
     void frameTitleUpdateRequested();
+    // The Close command was allowed by the save question: the window showing it closes.
+    void closeRequested();
 
 private:
     cuelist::SlotTable m_table;

@@ -1,0 +1,141 @@
+#include "cuedoc.h"
+
+#include "commandids.h"
+#include "core/datafolder.h"
+#include "core/playlistfile.h"
+#include "documentview.h"
+#include "prompt.h"
+#include "text/messages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+#include <span>
+
+CCueDoc::CCueDoc(QObject* parent)
+    : DocumentBase(parent), m_playlistPath(QDir::homePath() + QLatin1String("/playlist.slp")),
+      m_dataFolderPath(QDir::homePath() + QLatin1String("/data/"))
+{
+}
+
+CCueDoc::~CCueDoc() = default;
+
+QString CCueDoc::cellText(int frame, int channel) const
+{
+    std::string text;
+    if (m_table.GetSlotText(frame, channel, text) != cuelist::kSlotDone)
+        return QString();
+    return cuelist::text::CellText(text);
+}
+
+void CCueDoc::SetCurrentSlot(int frame, int channel)
+{
+    m_currentFrame = frame;
+    m_currentChannel = channel;
+}
+
+void CCueDoc::GetCurrentSlot(int& frame, int& channel) const
+{
+    frame = m_currentFrame;
+    channel = m_currentChannel;
+}
+
+void CCueDoc::setDataFolderFromFile(const QString& filePath)
+{
+    if (!m_dataFolderKnown)
+        m_dataFolderPath = QFileInfo(filePath).absolutePath() + QLatin1Char('/');
+    m_dataFolderKnown = true;
+    m_titleRefreshDue = true;
+}
+
+QString CCueDoc::replacePrompt() const
+{
+    return tr("File is already setup. Do you want to save changes?");
+}
+
+void CCueDoc::setTitle(const QString& title)
+{
+    m_shownTitle = title;
+    DocumentBase::setTitle(title);
+}
+
+quint64 CCueDoc::GetTotalDataSize() const
+{
+    const cuelist::DataFolderListing folder(m_dataFolderPath.toStdString());
+    return cuelist::TotalDataSizeKb(m_table, folder);
+}
+
+bool CCueDoc::OnNewDocument()
+{
+    m_table.ClearAllSlots();
+    return true;
+}
+
+bool CCueDoc::OnOpenDocument(const QString& path)
+{
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(qint64(cuelist::kImageSize));
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        prompt().refuse(
+            dialogParent(),
+            tr("Unable to open %1.\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    cuelist::ReadImage(m_table, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                          std::size_t(bytes.size())));
+    m_playlistPath = absolute;
+    m_dataFolderPath = QString::fromStdString(cuelist::DataFolderPathFor(absolute.toStdString()));
+    cuelist::RepairAfterLoad(m_table);
+    m_dataFolderKnown = true;
+    m_titleRefreshDue = true;
+    setModifiedFlag(false);
+    return true;
+}
+
+QWidget* CCueDoc::dialogParent() const
+{
+    if (DocumentView* view = firstView())
+        if (QWidget* widget = view->viewWidget())
+            return widget->window();
+    return QApplication::activeWindow();
+}
+
+bool CCueDoc::handlesCommand(int id) const
+{
+    switch (id) {
+    case ID_CSV_OUTPUT:
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_FILE_CLOSE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CCueDoc::runCommand(int id)
+{
+    switch (id) {
+    case ID_CSV_OUTPUT:
+        OnFileCsvOutput();
+        break;
+    case ID_FILE_SAVE:
+        DoFileSave();
+        break;
+    case ID_FILE_SAVE_AS:
+        DoSave(QString(), true);
+        break;
+    case ID_FILE_CLOSE:
+        if (SaveModified())
+            emit closeRequested();
+        break;
+    default:
+        break;
+    }
+}

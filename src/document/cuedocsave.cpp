@@ -1,0 +1,153 @@
+#include "core/datafolder.h"
+#include "core/playlistfile.h"
+#include "cuedoc.h"
+#include "ownfiledialog.h"
+#include "prompt.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+namespace {
+
+// Restores the cursor however the save ends.
+class WaitCursor final
+{
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    Q_DISABLE_COPY_MOVE(WaitCursor)
+};
+
+// The playlist's own folder: the parent of its data folder.
+QString PlaylistFolderOf(const QString& dataFolderPath)
+{
+    QString folder = QDir::cleanPath(dataFolderPath);
+    const QFileInfo info(folder);
+    if (info.fileName().compare(QLatin1String("DATA"), Qt::CaseInsensitive) == 0)
+        folder = info.path();
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+} // namespace
+
+bool CCueDoc::HasPlaylistExtension(const QString& path)
+{
+    return cuelist::HasPlaylistExtension(path.toStdString());
+}
+
+bool CCueDoc::IsOutsideDataFolder(const QString& filePath) const
+{
+    return cuelist::IsOutsideDataFolder(filePath.toStdString(), m_dataFolderPath.toStdString());
+}
+
+bool CCueDoc::CheckMissingFiles()
+{
+    const cuelist::DataFolderListing folder(m_dataFolderPath.toStdString());
+    const std::vector<std::string> missing = cuelist::MissingFiles(m_table, folder);
+    if (missing.empty())
+        return true;
+    QStringList names;
+    for (const std::string& name : missing)
+        names << QString::fromStdString(name);
+    const QString text = tr("The following files do not exist in \"data\" folder.\n"
+                            "Are you sure you want to do the save operation?") +
+                         QLatin1String("\r\n") + names.join(QLatin1String(", "));
+    return prompt().ask(dialogParent(), text, QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Question) == QMessageBox::Yes;
+}
+
+bool CCueDoc::OnSaveDocument(const QString& path)
+{
+    const std::vector<std::uint8_t> image = cuelist::BuildImage(m_table);
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(reinterpret_cast<const char*>(image.data()),
+                                    qint64(image.size())) == qint64(image.size()) &&
+                         file.commit();
+    if (!written) {
+        // QSaveFile leaves any earlier file as it was; the document keeps its state too.
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        prompt().refuse(dialogParent(),
+                        tr("Unable to save %1.\n%2").arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_playlistPath = absolute;
+    m_dataFolderPath = QString::fromStdString(cuelist::DataFolderPathFor(absolute.toStdString()));
+    m_dataFolderKnown = true;
+    m_titleRefreshDue = true;
+    setModifiedFlag(false);
+    return true;
+}
+
+bool CCueDoc::PromptSaveFileName(QString& name, bool replace)
+{
+    const QString title = replace ? tr("Save As") : tr("Save Copy As");
+    if (!name.contains(QLatin1Char('/')))
+        name = PlaylistFolderOf(m_dataFolderPath) + name;
+    COwnFileDialog dialog(dialogParent(), title);
+    if (!dialog.exec(name))
+        return false;
+    name = dialog.chosenPath();
+    return true;
+}
+
+bool CCueDoc::DoSave(const QString& path, bool replace)
+{
+    if (!CheckMissingFiles())
+        return false;
+
+    QString name = path;
+    bool ask = true;
+    if (!name.isEmpty()) {
+        if (HasPlaylistExtension(name))
+            ask = false;
+        else
+            name.clear();
+    } else {
+        name = pathName();
+        if (replace && name.isEmpty())
+            name = QStringLiteral("playlist.slp");
+    }
+    if (ask && !PromptSaveFileName(name, replace))
+        return false;
+
+    {
+        const WaitCursor wait;
+        if (!OnSaveDocument(name))
+            return false;
+    }
+    if (replace)
+        setPathName(QFileInfo(name).absoluteFilePath());
+    return true;
+}
+
+bool CCueDoc::DoFileSave()
+{
+    const QFileInfo file(pathName());
+    if (pathName().isEmpty() || !file.exists() || !file.isWritable())
+        return DoSave(QString(), true);
+    return DoSave(pathName(), true);
+}
+
+bool CCueDoc::SaveModified()
+{
+    if (!isModified())
+        return true;
+    QString name = shownTitle();
+    if (pathName().isEmpty()) {
+        name = title();
+        if (name.isEmpty())
+            name = tr("playlist");
+    }
+    const QMessageBox::StandardButton answer = prompt().ask(
+        dialogParent(), tr("Do you want to save changes %1?").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
+    if (answer == QMessageBox::Yes)
+        return DoFileSave();
+    return answer == QMessageBox::No;
+}
