@@ -76,7 +76,7 @@ CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show and check never change the
 playlist.
 Exit status: 0 success, 1 name refused or problems found by check,
 2 usage error or a file that cannot be read or written.</source>
-        <translation>使い方: cuelist コマンド プレイリスト [引数]
+        <translation>使い方: cuelist COMMAND PLAYLIST [ARGUMENTS]
 プレイリストファイル (.slp) を読み込み、編集します。
 
 コマンド:
@@ -108,6 +108,10 @@ CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check はプレイ�
     <message>
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a playlist file name (.slp).</source>
+        <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
     </message>
 </context>
 </TS>

@@ -1,13 +1,31 @@
 #include "clitext.h"
 #include "commands.h"
+#include "core/datafolder.h"
 #include "core/names.h"
 #include "playlistio.h"
 #include "text/messages.h"
 
 namespace cuelist::cli {
 
+namespace {
+
+// Like the editor's save, a write only goes to a name with the playlist extension, so that
+// a mistyped argument can never turn an MP3 or another file into a playlist.
+bool IsPlaylistName(const Invocation& inv, Console& console)
+{
+    if (HasPlaylistExtension(inv.playlist))
+        return true;
+    console.Report(
+        CliText::tr("%1 is not a playlist file name (.slp).").arg(PathText(inv.playlist)));
+    return false;
+}
+
+} // namespace
+
 int RunSet(const Invocation& inv, Console& console)
 {
+    if (!IsPlaylistName(inv, console))
+        return kExitUsage;
     if (CheckSlotFileName(inv.name).blank) {
         console.Report(
             CliText::tr("The file name is blank; use \"cuelist clear\" to empty a slot."));
@@ -36,6 +54,8 @@ int RunSet(const Invocation& inv, Console& console)
 
 int RunClear(const Invocation& inv, Console& console)
 {
+    if (!IsPlaylistName(inv, console))
+        return kExitUsage;
     LoadedPlaylist loaded;
     if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
         return kExitUsage;

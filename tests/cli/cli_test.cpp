@@ -187,6 +187,13 @@ TEST_F(CliTool, FileAndUsageErrors)
     EXPECT_EQ(RunCli({"clear", missing, "1"}).status, 2);
     EXPECT_FALSE(QFile::exists(missing));
 
+    // Writes go only to playlist names; any other file is left alone.
+    const QByteArray song(3000, 's');
+    WriteBytes(Path("Data/song.mp3"), song);
+    EXPECT_EQ(RunCli({"set", Path("Data/song.mp3"), "1", "1", "a.mp3"}).status, 2);
+    EXPECT_EQ(RunCli({"clear", Path("Data/song.mp3"), "1"}).status, 2);
+    EXPECT_EQ(FileBytes(Path("Data/song.mp3")), song);
+
     const CliRun unwritable = RunCli({"set", Path("no/such/dir.slp"), "1", "1", "a.mp3"});
     EXPECT_EQ(unwritable.status, 2);
     EXPECT_TRUE(unwritable.err.contains("dir.slp")) << unwritable.err.toStdString();
