@@ -4,49 +4,60 @@
 <context>
     <name>CCueView</name>
     <message>
+        <location filename="../../src/view/cueview_menu.cpp" line="+33"/>
         <source>Select File(&amp;F)</source>
         <comment>empty slot</comment>
-        <translation type="vanished">ﾌｧｲﾙ名設定(&amp;F)</translation>
+        <translation>ﾌｧｲﾙ名設定(&amp;F)</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Select File(&amp;F)</source>
         <comment>occupied slot</comment>
-        <translation type="vanished">ﾌｧｲﾙの再選択(&amp;F)</translation>
+        <translation>ﾌｧｲﾙの再選択(&amp;F)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Cut(&amp;T)</source>
-        <translation type="vanished">切り取り(&amp;T)</translation>
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Copy(&amp;C)</source>
-        <translation type="vanished">コピー(&amp;C)</translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <location line="+5"/>
         <source>Paste(&amp;P)</source>
-        <translation type="vanished">貼り付け(&amp;P)</translation>
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Delete(&amp;D)</source>
-        <translation type="vanished">削除(&amp;D)</translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Play(&amp;W)</source>
-        <translation type="vanished">再生(&amp;W)</translation>
+        <translation>再生(&amp;W)</translation>
     </message>
     <message>
+        <location filename="../../src/view/cueview_settings.cpp" line="+36"/>
         <source>Unknown File Type. Reset File Name</source>
-        <translation type="vanished">ファイルの種類が不明です。ファイル名を設定し直してください</translation>
+        <translation>ファイルの種類が不明です。ファイル名を設定し直してください</translation>
     </message>
 </context>
 <context>
     <name>CueGridModel</name>
     <message>
+        <location filename="../../src/view/cuegridmodel.cpp" line="+42"/>
         <source>Channel</source>
-        <translation type="vanished">チャンネル</translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>     Phrase%1     </source>
-        <translation type="vanished">    設定枠%1    </translation>
+        <translation>    設定枠%1    </translation>
     </message>
 </context>
 </TS>

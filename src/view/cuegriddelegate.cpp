@@ -9,6 +9,7 @@
 namespace {
 constexpr int kFitMargin = 4;
 constexpr int kTextInset = 2;
+constexpr int kFrameWidth = 2;
 } // namespace
 
 CueGridDelegate::CueGridDelegate(CCueView* view, QObject* parent)
@@ -60,5 +61,12 @@ void CueGridDelegate::drawCellCursor(QPainter* painter, const QStyleOptionViewIt
     focus.rect = option.rect;
     focus.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
     focus.backgroundColor = cursorCellColor();
+    // Some styles tint the whole rectangle; the frame may only touch the cell's border.
+    painter->save();
+    painter->setClipRegion(QRegion(option.rect)
+                               .subtracted(QRegion(option.rect.adjusted(
+                                   kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth))),
+                           Qt::IntersectClip);
     m_view->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, m_view);
+    painter->restore();
 }

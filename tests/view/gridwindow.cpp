@@ -1,0 +1,69 @@
+#include "gridwindow.h"
+
+#include "descriptionpane.h"
+
+#include <QApplication>
+#include <QTest>
+
+GridWindow::GridWindow(QSize size)
+{
+    view = new CCueView(&doc, &window);
+    window.setCentralWidget(view);
+    window.statusBar()->addWidget(&pane, 1);
+    DescriptionPane::attach(&pane);
+    commands.setRoute([this] {
+        QList<CommandTarget*> route;
+        if (view)
+            route.append(view);
+        route.append(&recorder);
+        return route;
+    });
+    recorder.handled = {ID_SELECT_FILE, ID_EDIT_CUT,      ID_EDIT_COPY,   ID_EDIT_PASTE,
+                        ID_EDIT_DELETE, ID_OPEN_CONTENTS, ID_PLAY_CHANNEL};
+    view->OnInitialUpdate();
+    window.resize(size);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("grid window not active");
+    view->setFocus();
+    QApplication::processEvents();
+}
+
+GridWindow::~GridWindow()
+{
+    window.statusBar()->removeWidget(&pane);
+    pane.setParent(nullptr);
+    DescriptionPane::attach(nullptr);
+}
+
+QPoint GridWindow::cellCenter(int column, int row)
+{
+    view->scrollTo(view->model()->index(row, 0));
+    QApplication::processEvents();
+    return QPoint(view->columnViewportPosition(column) + view->columnWidth(column) / 2,
+                  view->rowViewportPosition(row) + view->rowHeight(row) / 2);
+}
+
+void GridWindow::click(int column, int row)
+{
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCenter(column, row));
+    QApplication::processEvents();
+}
+
+void GridWindow::press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(view, Qt::Key(key), modifiers);
+    QApplication::processEvents();
+}
+
+void GridWindow::putMp3(int frame, int channel, const char* name, int repeat, int attenuation,
+                        int interval)
+{
+    auto& table = doc.table();
+    table.SetSlotFile(frame, channel, name);
+    table.SetSlotRepeat(frame, channel, std::uint8_t(repeat));
+    table.SetSlotVolumeOrSpeed(frame, channel, std::uint8_t(attenuation));
+    table.SetSlotInterval(frame, channel, std::uint16_t(interval));
+    view->OnUpdate();
+}
