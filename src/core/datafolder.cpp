@@ -14,6 +14,8 @@ namespace cuelist {
 
 namespace {
 
+constexpr std::uint64_t kSizeUnknown = ~std::uint64_t(0);
+
 char UpperAscii(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -183,15 +185,18 @@ DataFolderListing::DataFolderListing(std::string_view dataFolderPath)
     }
     const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_type != DT_REG && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+        Entry found{entry->d_name, kSizeUnknown};
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat st
+            {
+            };
+            if (::fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+                continue;
+            found.size = static_cast<std::uint64_t>(st.st_size);
+        } else if (entry->d_type != DT_REG) {
             continue;
-        struct stat st
-        {
-        };
-        if (::fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
-            continue;
-        Entry found{entry->d_name, static_cast<std::uint64_t>(st.st_size)};
-        const std::string key = UpperAscii(found.name);
+        }
+        std::string key = UpperAscii(found.name);
         const auto [it, inserted] = m_entries.try_emplace(key, found);
         if (inserted)
             continue;
@@ -205,7 +210,7 @@ DataFolderListing::DataFolderListing(std::string_view dataFolderPath)
     ::closedir(dir);
 }
 
-const DataFolderListing::Entry* DataFolderListing::Find(std::string_view fileName) const
+DataFolderListing::Entry* DataFolderListing::Lookup(std::string_view fileName) const
 {
     if (!m_variants.empty()) {
         if (const auto exact = m_variants.find(std::string(fileName)); exact != m_variants.end())
@@ -215,12 +220,26 @@ const DataFolderListing::Entry* DataFolderListing::Find(std::string_view fileNam
     return it == m_entries.end() ? nullptr : &it->second;
 }
 
+const DataFolderListing::Entry* DataFolderListing::Find(std::string_view fileName) const
+{
+    Entry* entry = Lookup(fileName);
+    if (entry != nullptr && entry->size == kSizeUnknown) {
+        // A file removed since the listing counts as empty.
+        struct stat st
+        {
+        };
+        const std::string path = m_folder + entry->name;
+        entry->size = ::stat(path.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+    }
+    return entry;
+}
+
 std::vector<std::string> MissingFiles(const SlotTable& table, const DataFolderListing& folder)
 {
     std::vector<std::string> missing;
     for (const std::string& name : DistinctSlotFileNames(table)) {
         std::string shown = Cp932ToUtf8(name);
-        if (folder.Find(shown) == nullptr)
+        if (!folder.Contains(shown))
             missing.push_back(std::move(shown));
     }
     return missing;
@@ -228,17 +247,31 @@ std::vector<std::string> MissingFiles(const SlotTable& table, const DataFolderLi
 
 std::uint64_t TotalDataSizeKb(const SlotTable& table, const DataFolderListing& folder)
 {
-    // Slot names that differ only in letter case can name the same file: count files.
-    std::vector<const DataFolderListing::Entry*> files;
+    // Slot names that differ only in case can name the same file: count files, once each.
+    std::vector<DataFolderListing::Entry*> files;
     for (const std::string& name : DistinctSlotFileNames(table)) {
-        if (const DataFolderListing::Entry* entry = folder.Find(Cp932ToUtf8(name)))
+        if (DataFolderListing::Entry* entry = folder.Lookup(Cp932ToUtf8(name)))
             files.push_back(entry);
     }
     std::sort(files.begin(), files.end());
     files.erase(std::unique(files.begin(), files.end()), files.end());
+
+    const int dirFd =
+        files.empty() ? -1 : ::open(folder.Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     std::uint64_t bytes = 0;
-    for (const DataFolderListing::Entry* entry : files)
+    for (DataFolderListing::Entry* entry : files) {
+        if (entry->size == kSizeUnknown) {
+            struct stat st
+            {
+            };
+            entry->size = dirFd >= 0 && ::fstatat(dirFd, entry->name.c_str(), &st, 0) == 0
+                              ? static_cast<std::uint64_t>(st.st_size)
+                              : 0;
+        }
         bytes += entry->size;
+    }
+    if (dirFd >= 0)
+        ::close(dirFd);
     return bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0);
 }
 

@@ -25,7 +25,9 @@ bool IsOutsideDataFolder(std::string_view filePath, std::string_view dataFolderP
 bool IsInFolderNamedData(std::string_view filePath);
 
 // One listing of the data folder, found on disk ignoring ASCII case, with its regular
-// files keyed by upper-cased name. Serves a whole missing-file pass and size pass.
+// files keyed by upper-cased name. Serves a whole missing-file pass and size pass: the
+// listing reads names only, and a file's size is read once, when it is first looked up.
+// Not for use by two threads at once (look-ups fill the size cache).
 class DataFolderListing final
 {
 public:
@@ -34,18 +36,23 @@ public:
     bool Exists() const { return !m_folder.empty(); }
     const std::string& Folder() const { return m_folder; } // real path with "/", or empty
 
-    // Looks up NAME.EXT ignoring ASCII case; nullptr when absent.
+    // Looks up NAME.EXT ignoring ASCII case, an exact spelling first; nullptr when absent.
     struct Entry
     {
         std::string name; // as on disk
         std::uint64_t size = 0;
     };
     const Entry* Find(std::string_view fileName) const;
+    // The same look-up without reading the size.
+    bool Contains(std::string_view fileName) const { return Lookup(fileName) != nullptr; }
 
 private:
+    Entry* Lookup(std::string_view fileName) const;
+    friend std::uint64_t TotalDataSizeKb(const SlotTable&, const DataFolderListing&);
+
     std::string m_folder;
-    std::map<std::string, Entry> m_entries;  // key: upper-cased name
-    std::map<std::string, Entry> m_variants; // key: exact name; only names sharing a key
+    mutable std::map<std::string, Entry> m_entries;  // key: upper-cased name
+    mutable std::map<std::string, Entry> m_variants; // key: exact name; only names sharing a key
 };
 
 // Resolves a folder path whose last component may differ in ASCII case from the

@@ -306,7 +306,7 @@ SlotResult SlotTable::GetSlotText(int frame, int channel, std::string& text) con
     const SlotRecord& r = RecordAt(frame, channel);
     const std::uint8_t type = r[record::kType];
     if (type == kTypeEmpty) {
-        text = " ";
+        text.assign(1, ' ');
         return kSlotDone;
     }
     if (type >= kTypeUnknownFloor) {

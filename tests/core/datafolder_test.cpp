@@ -119,23 +119,18 @@ TEST(DataFolder, TotalSizeCountsEachFileOnce)
 {
     struct Case
     {
-        std::vector<std::uint64_t> sizes; // of files F0.MP3, F1.MP3, ...
+        std::vector<std::uint64_t> sizes;
         std::uint64_t kb;
-    };
-    const Case cases[] = {
-        {{}, 0},
-        {{1}, 1},
-        {{1024}, 1},
-        {{1025}, 2},
-        {{1048576}, 1024},
-        {{1048575, 2}, 1025},
-        {{3ull << 30, 3ull << 30}, 6ull << 20}, // past 4 GiB
-    };
+    }; // files F0.MP3, F1.MP3...
+    // clang-format off
+    const Case cases[] = {{{}, 0}, {{1}, 1}, {{1024}, 1}, {{1025}, 2}, {{1048576}, 1024}, {{1048577}, 1025},
+                          {{1048575, 2}, 1025}, {{3ull << 30, 3ull << 30}, 6ull << 20}}; // past 4 GiB
+    // clang-format on
     for (const Case& c : cases) {
         TempFolder folder;
         SlotTable table;
         for (std::size_t k = 0; k < c.sizes.size(); ++k) {
-            const std::string name = "F" + std::to_string(k) + ".MP3";
+            const std::string name = "F" + std::to_string(k).append(".MP3");
             MakeFile(folder / ("DATA/" + name), c.sizes[k]);
             for (int frame = 1; frame <= kFrameCount; ++frame) // the same file in 16 slots
                 table.SetSlotFile(frame, int(k) + 1, name);
@@ -155,13 +150,10 @@ TEST(DataFolder, TotalSizeCountsEachFileOnce)
 
 TEST(DataFolder, ThousandsGrouping)
 {
-    const std::pair<std::uint64_t, const char*> cases[] = {
-        {0, "0"},
-        {999, "999"},
-        {1000, "1,000"},
-        {1234567, "1,234,567"},
-        {123456, "123,456"},
-        {18446744073709551615ull, "18,446,744,073,709,551,615"}};
+    // clang-format off
+    const std::pair<std::uint64_t, const char*> cases[] = {{0, "0"}, {999, "999"}, {1000, "1,000"}, {123456, "123,456"},
+        {1234567, "1,234,567"}, {18446744073709551615ull, "18,446,744,073,709,551,615"}};
+    // clang-format on
     for (const auto& [value, text] : cases)
         EXPECT_EQ(GroupThousands(value), text);
 }

@@ -26,25 +26,14 @@ TEST(Describe, SlotsAsValues)
     table.PutSlotRecord(5, 1, r);
     table.RecordAt(1, 128) = table.RecordAt(1, 1);
 
-    struct Case
-    {
-        int frame, channel;
-        Kind kind;
-        int repeat = 0;
-        bool unlimited = false;
-        int volume = 0, interval = 0;
-    };
+    // clang-format off
+    struct Case { int frame, channel; Kind kind; int repeat = 0; bool unlimited = false; int volume = 0, interval = 0; };
     const Case cases[] = {
-        {1, 1, Kind::Mp3, 3, false, -12, 30},
-        {2, 1, Kind::Mp3, 0, true, 0, 0},
-        {3, 1, Kind::Mp3, 254, false, -70, 3600},
-        {4, 1, Kind::Blank},
-        {5, 1, Kind::VolumeError},
-        {6, 1, Kind::NoRegistration},
-        {0, 1, Kind::OutOfRange},
-        {1, 128, Kind::OutOfRange},
-        {17, 0, Kind::OutOfRange},
+        {1, 1, Kind::Mp3, 3, false, -12, 30}, {2, 1, Kind::Mp3, 0, true, 0, 0}, {3, 1, Kind::Mp3, 254, false, -70, 3600},
+        {4, 1, Kind::Blank}, {5, 1, Kind::VolumeError}, {6, 1, Kind::NoRegistration},
+        {0, 1, Kind::OutOfRange}, {1, 128, Kind::OutOfRange}, {17, 0, Kind::OutOfRange},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const SlotDescription d = DescribeSlot(table, c.frame, c.channel);
         EXPECT_EQ(d.kind, c.kind) << c.frame << "/" << c.channel;

@@ -24,31 +24,25 @@ std::string Bytes(const SlotRecord& r, std::size_t from, std::size_t count)
 
 TEST(Names, FaultsAndTheirOrder)
 {
+    // clang-format off
     const NameCase cases[] = {
-        {"abc.mp3", kSlotDone, "ABC"},
-        {" \tabc.mp3 \r\n", kSlotDone, "ABC"},
-        {"ABCDEFGH.MP3", kSlotDone, "ABCDEFGH"},
-        {"a.b.Mp3", kSlotDone, "A.B"},
-        {"\xEF\xBD\xB1\xEF\xBD\xB2z.mp3", kSlotDone,
-         "\xB1\xB2Z"}, // half-width katakana stay single
-        {"ABCDEFGHI.MP3", kNameBadLength, nullptr},
-        {".MP3", kNameBadLength, nullptr},
-        {"ABC.WAV", kNameNotMp3, nullptr},
-        {"ABCDEFGHI.WAV", kNameNotMp3, nullptr}, // extension before length
+        {"abc.mp3", kSlotDone, "ABC"}, {" \tabc.mp3 \r\n", kSlotDone, "ABC"},
+        {"ABCDEFGH.MP3", kSlotDone, "ABCDEFGH"}, {"a.b.Mp3", kSlotDone, "A.B"},
+        {"\xEF\xBD\xB1\xEF\xBD\xB2z.mp3", kSlotDone, "\xB1\xB2Z"}, // half-width katakana stay single
+        {"ABCDEFGHI.MP3", kNameBadLength, nullptr}, {".MP3", kNameBadLength, nullptr},
+        {"ABC.WAV", kNameNotMp3, nullptr}, {"ABCDEFGHI.WAV", kNameNotMp3, nullptr}, // extension before length
         {"AB D.MP3", kNameHasSpace, nullptr},
-        {"\xE3\x81\x82 B.mp3", kNameDoubleByte, nullptr}, // double-byte before space
-        {"A\xE3\x80\x80"
-         "B.mp3",
-         kNameDoubleByte, nullptr},                  // ideographic space inside a name
-        {"A B:.wav", kNameHasSpace, nullptr},        // space before invalid character
-        {"A:B.wav", kNameInvalidCharacter, nullptr}, // invalid character before extension
-        {"A*BCDEFGHIJ.txt", kNameInvalidCharacter, nullptr},
-        {"a\tb.mp3", kNameInvalidCharacter, nullptr},
+        {"\xE3\x81\x82 B.mp3", kNameDoubleByte, nullptr},      // double-byte before space
+        {"A\xE3\x80\x80" "B.mp3", kNameDoubleByte, nullptr},   // ideographic space inside a name
+        {"A B:.wav", kNameHasSpace, nullptr},                   // space before invalid character
+        {"A:B.wav", kNameInvalidCharacter, nullptr},            // invalid character before extension
+        {"A*BCDEFGHIJ.txt", kNameInvalidCharacter, nullptr}, {"a\tb.mp3", kNameInvalidCharacter, nullptr},
         {"q\"t.mp3", kNameInvalidCharacter, nullptr},
-        {"\xC2\xA5.mp3", kNameDoubleByte, nullptr}, // yen sign: no single-byte form of its own
-        {"\xFF.mp3", kNameDoubleByte, nullptr},     // invalid UTF-8
+        {"\xC2\xA5.mp3", kNameDoubleByte, nullptr},             // yen sign: no single-byte form of its own
+        {"\xFF.mp3", kNameDoubleByte, nullptr},                 // invalid UTF-8
         {"ABCDEFGHIJKL\xE3\x81\x82.mp3", kNameBadLength, nullptr}, // double-byte past byte 12
     };
+    // clang-format on
     for (const NameCase& c : cases) {
         const NameCheck check = CheckSlotFileName(c.name);
         EXPECT_EQ(check.result, c.result) << c.name;
