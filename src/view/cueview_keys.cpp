@@ -42,7 +42,7 @@ void CCueView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageDown:
         // These take the channel of the row painted last as the cursor row, so that row is
         // painted first: the described slot is then the one under the cursor.
-        viewport()->repaint();
+        RedrawRow(selectionMark());
         ShowSlotDescription(m_cursorColumn, key == Qt::Key_PageUp ? kCodePageUp : kCodePageDown);
         break;
     case Qt::Key_Up:
@@ -68,7 +68,10 @@ void CCueView::keyPressEvent(QKeyEvent* event)
         break;
     }
 
-    viewport()->repaint();
+    // Repainting the rows the cursor left and reached brings every pending change of the
+    // window to the screen with them.
+    RedrawRow(rowBefore);
+    RedrawRow(selectionMark());
     event->accept();
 }
 

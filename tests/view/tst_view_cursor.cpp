@@ -125,7 +125,8 @@ private slots:
         GridWindow w;
         w.putMp3(4, 2, "a.mp3", 255, 0, 0);
         w.click(4, 0);
-        w.press(Qt::Key_Down);
+        QTest::keyClick(w.view, Qt::Key_Down);
+        QCOMPARE(w.view->activeChannel(), 2); // the cursor row was painted with the key
         QCOMPARE(w.view->selectionMark(), 1);
         QCOMPARE(currentSlot(w.doc), qMakePair(4, 2));
         QCOMPARE(DescriptionPane::text(),
