@@ -1,0 +1,122 @@
+#include "appcommands.h"
+
+#include "commandids.h"
+#include "commandtable.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+
+namespace {
+
+struct Definition
+{
+    int id;
+    const char* menuText;
+    const char* prompt; // status prompt, line feed, tool tip
+    const char* shortcut;
+    const char* icon;
+};
+
+constexpr Definition kDefinitions[] = {
+    {ID_FILE_NEW, QT_TRANSLATE_NOOP("Commands", "New PlayList(&N)"),
+     QT_TRANSLATE_NOOP("Commands", "Create a new PlayList \n New PlayList"), "Ctrl+N", "new"},
+    {ID_FILE_OPEN, QT_TRANSLATE_NOOP("Commands", "Open PlayList(&O)..."),
+     QT_TRANSLATE_NOOP("Commands", "Open an existing PlayList \n Open"), "Ctrl+O", "open"},
+    {ID_FILE_CLOSE, QT_TRANSLATE_NOOP("Commands", "Close(&C)"),
+     QT_TRANSLATE_NOOP("Commands", "Close active playlist \n Close"), nullptr, nullptr},
+    {ID_FILE_SAVE, QT_TRANSLATE_NOOP("Commands", "Save(&S)"),
+     QT_TRANSLATE_NOOP("Commands", "Save the active PlayList \n Save"), "Ctrl+S", "save"},
+    {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("Commands", "Save As(&A)"),
+     QT_TRANSLATE_NOOP("Commands", "Save the active PlayList with a new name\n Save As"), "Ctrl+A",
+     nullptr},
+    {ID_CSV_OUTPUT, QT_TRANSLATE_NOOP("Commands", "CSV File Output(&V)"),
+     QT_TRANSLATE_NOOP("Commands", "Output the file name of playlist as CSV format \n CSV Output"),
+     "Alt+C", "csv"},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("Commands", "Exit(&X)"),
+     QT_TRANSLATE_NOOP("Commands", "Exit application and save playlist \n Exit"), nullptr, nullptr},
+    {ID_SELECT_FILE, QT_TRANSLATE_NOOP("Commands", "Select File(&F)"),
+     QT_TRANSLATE_NOOP("Commands", "Select the file to be defined as phrase frame\n Select File"),
+     nullptr, "selectfile"},
+    {ID_EDIT_CUT, QT_TRANSLATE_NOOP("Commands", "Cut(&T)    Ctrl+X"),
+     QT_TRANSLATE_NOOP("Commands", "Cut the phrase and save on clipboard\n Cut"), nullptr, "cut"},
+    {ID_EDIT_COPY, QT_TRANSLATE_NOOP("Commands", "Copy(&C)        Ctrl+C"),
+     QT_TRANSLATE_NOOP("Commands", "Copy the phrase and save on clipboard\n Copy"), nullptr,
+     "copy"},
+    {ID_EDIT_PASTE, QT_TRANSLATE_NOOP("Commands", "Paste(&P)    Ctrl+V"),
+     QT_TRANSLATE_NOOP("Commands", "Paste the clipboard phrase\n Paste"), nullptr, "paste"},
+    {ID_EDIT_DELETE, QT_TRANSLATE_NOOP("Commands", "Delete(&D)        DEL"),
+     QT_TRANSLATE_NOOP("Commands", "Delete the phrase\n Delete"), nullptr, "delete"},
+    {ID_OPEN_CONTENTS, QT_TRANSLATE_NOOP("Commands", "Open File Contents(&L)"),
+     QT_TRANSLATE_NOOP("Commands", "Display and modify settings\nOpen contents"), nullptr,
+     "contents"},
+    {ID_PLAY_CHANNEL, QT_TRANSLATE_NOOP("Commands", "Play Channel(&W)  Ctrl+W"),
+     QT_TRANSLATE_NOOP("Commands", "Play the setup data \n Play"), nullptr, "play"},
+    {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("Commands", "Status Bar(&B)"),
+     QT_TRANSLATE_NOOP("Commands", "Display/hide the status bar\n Status Bar's Display Switch"),
+     nullptr, nullptr},
+    {ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("Commands", "File Toolbar(&I)"),
+     QT_TRANSLATE_NOOP("Commands", "Display/hide File Toolbar\n File Toolbar's Display Switch"),
+     nullptr, nullptr},
+    {ID_VIEW_EDIT_TOOLBAR, QT_TRANSLATE_NOOP("Commands", "Edit Toolbar(&U)"),
+     QT_TRANSLATE_NOOP("Commands", "Display/hide Edit Toolbar\n Edit Toolbar's Display Switch"),
+     nullptr, nullptr},
+    {ID_HELP, QT_TRANSLATE_NOOP("Commands", "Help(&H)"),
+     QT_TRANSLATE_NOOP("Commands", "Open the help\n Help"), nullptr, nullptr},
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("Commands", "Version Information(&R)"),
+     QT_TRANSLATE_NOOP("Commands", "Display program informaition\nVersion Information"), nullptr,
+     nullptr},
+};
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Commands", text);
+}
+
+} // namespace
+
+namespace AppCommands {
+
+void Configure(CommandTable& table)
+{
+    for (const Definition& d : kDefinitions) {
+        QAction* action = table.action(d.id);
+        action->setText(Tr(d.menuText));
+        const QString prompt = Tr(d.prompt);
+        const qsizetype split = prompt.indexOf(QLatin1Char('\n'));
+        action->setStatusTip(prompt.left(split).trimmed());
+        action->setToolTip(split < 0 ? action->statusTip() : prompt.mid(split + 1).trimmed());
+        if (d.shortcut)
+            action->setShortcut(QKeySequence(QLatin1String(d.shortcut)));
+        if (d.icon)
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(d.icon))));
+    }
+}
+
+void UseMenuTexts(CommandTable& table, bool playlistMenu)
+{
+    table.action(ID_VIEW_TOOLBAR)
+        ->setText(playlistMenu ? Tr(QT_TRANSLATE_NOOP("Commands", "File Toolbar(&I)"))
+                               : Tr(QT_TRANSLATE_NOOP("Commands", "File Bar(&I)")));
+    table.action(ID_VIEW_EDIT_TOOLBAR)
+        ->setText(playlistMenu ? Tr(QT_TRANSLATE_NOOP("Commands", "Edit Toolbar(&U)"))
+                               : Tr(QT_TRANSLATE_NOOP("Commands", "Edit Bar(&U)")));
+}
+
+QList<Accelerator> Accelerators()
+{
+    return {
+        {QKeySequence(Qt::CTRL | Qt::Key_X), ID_EDIT_CUT},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), ID_EDIT_COPY},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), ID_EDIT_PASTE},
+        {QKeySequence(Qt::Key_Delete), ID_EDIT_DELETE},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), ID_PLAY_CHANNEL},
+        {QKeySequence(Qt::Key_F1), ID_HELP},
+        {QKeySequence(Qt::Key_F6), ID_NEXT_PANE},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), ID_PREV_PANE},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), ID_EDIT_UNDO},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), ID_EDIT_UNDO},
+    };
+}
+
+} // namespace AppCommands

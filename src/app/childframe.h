@@ -1,0 +1,38 @@
+#pragma once
+
+#include "commandtarget.h"
+
+#include <QMdiSubWindow>
+
+class CCueDoc;
+class CCueView;
+
+// The window of one playlist inside the main frame: owns the document and its grid view,
+// is always maximised, and asks whether to save changes before it closes.
+class CChildFrame final : public QMdiSubWindow, public CommandTarget
+{
+    Q_OBJECT
+public:
+    // Takes ownership of doc.
+    explicit CChildFrame(CCueDoc* doc, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+    Q_DISABLE_COPY_MOVE(CChildFrame)
+
+    CCueDoc* document() const { return m_doc; }
+    CCueView* view() const { return m_view; }
+
+    // Closes the window without the save question (it was asked already).
+    void closeWithoutAsking();
+
+    // CommandTarget: the frame adds no commands of its own.
+    bool handlesCommand(int /*id*/) const override { return false; }
+    void runCommand(int /*id*/) override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CCueDoc* m_doc;
+    CCueView* m_view;
+    bool m_closeConfirmed = false;
+};

@@ -1,0 +1,102 @@
+#include "childframe.h"
+#include "core/playlistfile.h"
+#include "cueapp.h"
+#include "cuedoc.h"
+#include "filefilter.h"
+#include "mainframe.h"
+#include "prompt.h"
+#include "recentfilelist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <span>
+
+CCueDoc* CCueApp::addDocument(CCueDoc* doc)
+{
+    connect(doc, &DocumentBase::pathNameChanged, m_recent, [this](const QString& path, bool add) {
+        if (add)
+            m_recent->add(path);
+    });
+    m_mainFrame->addChild(new CChildFrame(doc));
+    return doc;
+}
+
+CCueDoc* CCueApp::OnFileNew()
+{
+    auto* doc = new CCueDoc;
+    if (!doc->OnNewDocument()) {
+        delete doc;
+        return nullptr;
+    }
+    doc->setTitle(tr("PlayList%1").arg(++m_untitledCount));
+    return addDocument(doc);
+}
+
+void CCueApp::OnFileOpen()
+{
+    QString folder = QDir::homePath();
+    if (CChildFrame* child = m_mainFrame->activeChild())
+        folder = QFileInfo(child->document()->playlistPath()).absolutePath();
+    const QString filter = QtFileFilter(tr("PlayList(*.slp)") + QLatin1String("|*.slp|") +
+                                        tr("All Files(*.*)") + QLatin1String("|*||"));
+    const QString path = prompt().openFileName(m_mainFrame, tr("Open"), folder, filter);
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+CCueDoc* CCueApp::OpenDocumentFile(const QString& path, bool* declined)
+{
+    if (declined)
+        *declined = false;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+
+    // Any failure to read here is left to the open itself, which reports it.
+    QByteArray bytes;
+    QFile file(absolute);
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(qint64(cuelist::kImageSize));
+    file.close();
+    const cuelist::PrecheckResult found = cuelist::ScanImage(std::span(
+        reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+
+    const auto confirm = [this](const QString& question) {
+        return prompt().ask(m_mainFrame, question, QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Question) == QMessageBox::Yes;
+    };
+    if ((found.unknownType &&
+         !confirm(tr("The opened playlist includes unknown file type in the setup frame.  Are "
+                     "you sure the application deletes the unknown files?"))) ||
+        (found.unknownChannel &&
+         !confirm(tr("The opened playlist includes unknow channel numbers. Are you sure the "
+                     "application deletes these messages of unknown channel numbers? ")))) {
+        if (declined)
+            *declined = true;
+        return nullptr;
+    }
+
+    for (CChildFrame* child : m_mainFrame->childFrames()) {
+        if (child->document()->pathName() == absolute) {
+            m_mainFrame->mdiArea()->setActiveSubWindow(child);
+            return child->document();
+        }
+    }
+
+    auto* doc = new CCueDoc;
+    if (!doc->OnOpenDocument(absolute)) {
+        delete doc;
+        return nullptr;
+    }
+    addDocument(doc);
+    doc->setPathName(absolute);
+    return doc;
+}
+
+void CCueApp::openRecentFile(int index)
+{
+    const QString path = m_recent->files().value(index);
+    bool declined = false;
+    if (!OpenDocumentFile(path, &declined) && !declined)
+        m_recent->remove(m_recent->files().indexOf(path));
+}

@@ -1,0 +1,200 @@
+#include "mainframe.h"
+
+#include "childframe.h"
+#include "commandids.h"
+#include "commandtable.h"
+#include "cuedoc.h"
+#include "cueview.h"
+#include "help.h"
+#include "settingvalue.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+CMainFrame::CMainFrame(CommandTable* commands, QWidget* parent)
+    : QMainWindow(parent), m_commands(commands)
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowTitle(appTitle());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setAcceptDrops(true);
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("MdiArea"));
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+
+    createToolBars();
+    createStatusBar();
+    createMenus();
+    createAccelerators();
+    LoadBarState();
+    resize(1024, 720);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QString CMainFrame::appTitle()
+{
+    return tr("QUARNIX Cuelist Studio");
+}
+
+void CMainFrame::addChild(CChildFrame* child)
+{
+    m_children.append(child);
+    // Queued: by then the window is fully gone and every pointer to it is null.
+    connect(child, &QObject::destroyed, this, &CMainFrame::onChildDestroyed, Qt::QueuedConnection);
+    CCueDoc* doc = child->document();
+    connect(doc, &DocumentBase::titleChanged, this, [this] { OnUpdateFrameTitle(); });
+    connect(doc, &CCueDoc::frameTitleUpdateRequested, this, [this] { OnUpdateFrameTitle(); });
+    connect(doc, &DocumentBase::modifiedChanged, m_commands, &CommandTable::updateStates);
+
+    m_mdi->addSubWindow(child);
+    child->showMaximized();
+    if (CCueView* view = child->view())
+        view->OnInitialUpdate();
+    m_mdi->setActiveSubWindow(child);
+    // An inactive main window does not report the activation: take it as done.
+    if (m_activeChild != child)
+        onSubWindowActivated(child);
+    if (CCueView* view = child->view())
+        view->setFocus();
+}
+
+CChildFrame* CMainFrame::activeChild() const
+{
+    if (auto* current = qobject_cast<CChildFrame*>(m_mdi->currentSubWindow()))
+        return current;
+    return m_activeChild.data();
+}
+
+QList<CChildFrame*> CMainFrame::childFrames() const
+{
+    QList<CChildFrame*> out;
+    for (const QPointer<CChildFrame>& child : m_children)
+        if (child)
+            out.append(child.data());
+    return out;
+}
+
+void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
+{
+    auto* child = qobject_cast<CChildFrame*>(window);
+    if (!child)
+        return; // the frame itself lost the focus; the current window stays current
+    if (child != m_activeChild) {
+        if (m_activeChild && m_activeChild->view())
+            m_activeChild->view()->OnActivateView(false);
+        m_activeChild = child;
+        if (!child->isMaximized())
+            child->showMaximized();
+        if (child->view())
+            child->view()->OnActivateView(true);
+    }
+    showMenuSet(true);
+    OnUpdateFrameTitle();
+    m_commands->updateStates();
+}
+
+void CMainFrame::onChildDestroyed()
+{
+    m_children.removeIf([](const QPointer<CChildFrame>& c) { return c.isNull(); });
+    if (m_children.isEmpty()) {
+        m_activeChild = nullptr;
+        showMenuSet(false);
+    } else if (!m_activeChild) {
+        onSubWindowActivated(m_mdi->currentSubWindow() ? m_mdi->currentSubWindow()
+                                                       : m_children.last().data());
+    }
+    OnUpdateFrameTitle();
+    m_commands->updateStates();
+}
+
+bool CMainFrame::handlesCommand(int id) const
+{
+    return id == ID_HELP || id == ID_VIEW_TOOLBAR || id == ID_VIEW_EDIT_TOOLBAR ||
+           id == ID_VIEW_STATUS_BAR;
+}
+
+void CMainFrame::runCommand(int id)
+{
+    switch (id) {
+    case ID_HELP:
+        OpenHelp(this);
+        break;
+    case ID_VIEW_TOOLBAR:
+        m_fileBar->setVisible(m_fileBar->isHidden());
+        break;
+    case ID_VIEW_EDIT_TOOLBAR:
+        m_editBar->setVisible(m_editBar->isHidden());
+        break;
+    case ID_VIEW_STATUS_BAR:
+        statusBar()->setVisible(statusBar()->isHidden());
+        break;
+    default:
+        break;
+    }
+}
+
+std::optional<CommandState> CMainFrame::commandState(int id) const
+{
+    switch (id) {
+    case ID_VIEW_TOOLBAR:
+        return CommandState{true, !m_fileBar->isHidden()};
+    case ID_VIEW_EDIT_TOOLBAR:
+        return CommandState{true, !m_editBar->isHidden()};
+    case ID_VIEW_STATUS_BAR:
+        return CommandState{true, !statusBar()->isHidden()};
+    default:
+        return std::nullopt;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // The layout and the run mark are written even when the user then cancels the close.
+    SaveBarState();
+    SettingValue<int>(QStringLiteral("FIRST/RUN")).set(1);
+
+    const QList<CChildFrame*> children = childFrames();
+    for (CChildFrame* child : children) {
+        if (!child->document()->SaveModified()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (CChildFrame* child : children)
+        child->closeWithoutAsking();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        for (const QUrl& url : event->mimeData()->urls())
+            if (url.isLocalFile()) {
+                event->acceptProposedAction();
+                return;
+            }
+    event->ignore();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Opening may ask questions: not inside the drop, which the dragging program waits for.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { emit filesDropped(paths); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,107 @@
+#include "commandids.h"
+#include "commandtable.h"
+#include "descriptionpane.h"
+#include "mainframe.h"
+#include "settingvalue.h"
+#include "text/messages.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const SettingValue<QByteArray> kBarLayout(QStringLiteral("TOOL_BAR/Layout"));
+const SettingValue<bool> kStatusBarShown(QStringLiteral("TOOL_BAR/StatusBar"), true);
+
+QToolBar* MakeToolBar(QMainWindow* frame, const QString& name, const QString& caption)
+{
+    auto* bar = new QToolBar(caption, frame);
+    bar->setObjectName(name);
+    bar->setIconSize(QSize(16, 16));
+    bar->setAllowedAreas(Qt::AllToolBarAreas);
+    bar->setFloatable(true);
+    bar->setMovable(true);
+    frame->addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+// The widest description the pane shows, in the user's language.
+QString WidestDescription()
+{
+    cuelist::SlotDescription widest;
+    widest.kind = cuelist::SlotDescription::Kind::Mp3;
+    widest.repeat = 254;
+    widest.volume = -255;
+    widest.interval = 3600;
+    return cuelist::text::DescriptionText(widest);
+}
+
+} // namespace
+
+void CMainFrame::createToolBars()
+{
+    m_fileBar = MakeToolBar(this, QStringLiteral("FileToolBar"), tr("File Toolbar"));
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_CSV_OUTPUT})
+        m_fileBar->addAction(m_commands->action(id));
+
+    m_editBar = MakeToolBar(this, QStringLiteral("EditToolBar"), tr("Edit Toolbar"));
+    m_editBar->addAction(m_commands->action(ID_SELECT_FILE));
+    m_editBar->addSeparator();
+    for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_OPEN_CONTENTS})
+        m_editBar->addAction(m_commands->action(id));
+    m_editBar->addSeparator();
+    m_editBar->addAction(m_commands->action(ID_PLAY_CHANNEL));
+
+    for (QToolBar* bar : {m_fileBar, m_editBar})
+        connect(bar, &QToolBar::visibilityChanged, m_commands, &CommandTable::updateStates);
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+
+    m_ready = new QLabel(tr("Ready"), bar);
+    m_ready->setObjectName(QStringLiteral("MessagePane"));
+    bar->addWidget(m_ready, 1);
+
+    m_description = new QLabel(bar);
+    m_description->setObjectName(QStringLiteral("DescriptionPane"));
+    const QFontMetrics metrics(bar->font());
+    const int width =
+        std::max(metrics.horizontalAdvance(QString(80, QLatin1Char(' '))),
+                 metrics.horizontalAdvance(WidestDescription()) + metrics.averageCharWidth() * 2);
+    m_description->setFixedWidth(width);
+    m_description->setFrameShape(QFrame::Panel);
+    m_description->setFrameShadow(QFrame::Sunken);
+    bar->addPermanentWidget(m_description);
+    DescriptionPane::attach(m_description);
+
+    // Qt does not report the lock keys' state: the indicators stay blank.
+    m_caps = new QLabel(bar);
+    m_caps->setObjectName(QStringLiteral("CapsLockPane"));
+    m_num = new QLabel(bar);
+    m_num->setObjectName(QStringLiteral("NumLockPane"));
+    for (QLabel* pane : {m_caps, m_num}) {
+        pane->setFixedWidth(metrics.horizontalAdvance(QStringLiteral(" CAP ")) + 4);
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(pane);
+    }
+}
+
+void CMainFrame::LoadBarState()
+{
+    const QByteArray layout = kBarLayout.get();
+    if (!layout.isEmpty())
+        restoreState(layout);
+    statusBar()->setVisible(kStatusBarShown.get());
+    m_commands->updateStates();
+}
+
+void CMainFrame::SaveBarState() const
+{
+    kBarLayout.set(saveState());
+    kStatusBarShown.set(!statusBar()->isHidden());
+}
