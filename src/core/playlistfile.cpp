@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -64,9 +66,12 @@ std::vector<RemovedRecord> RepairAfterLoad(SlotTable& table)
 int ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t limit)
 {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without blocking so that a FIFO with no writer cannot hang the caller;
+    // reads block as usual afterwards.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     int error = 0;
     bytes.resize(limit);
     std::size_t done = 0;
@@ -127,8 +132,18 @@ int CreateTemporary(const std::string& path, std::string& temporary)
 
 } // namespace
 
-int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
+int WriteFileAtomically(const std::string& linkOrPath, std::span<const std::uint8_t> bytes)
 {
+    // A symbolic link stays a link: the file it points to is the one replaced.
+    std::string path = linkOrPath;
+    struct stat link
+    {
+    };
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        char target[PATH_MAX];
+        if (::realpath(path.c_str(), target) != nullptr)
+            path = target;
+    }
     struct stat old
     {
     };

@@ -152,6 +152,17 @@ TEST(PlaylistFile, AtomicWriteReplacesOrLeavesTheOldFile)
     EXPECT_EQ(ReadFileBytes(path, back, 10), 0);
     EXPECT_EQ(back.size(), 10u);
     EXPECT_EQ(ReadFileBytes(folder / "absent.slp", back), ENOENT);
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    EXPECT_EQ(ReadFileBytes(folder / "fifo", back), 0); // no writer: empty, no hang
+    EXPECT_TRUE(back.empty());
+    std::filesystem::remove(folder / "fifo");
+
+    // Saving through a symbolic link replaces the file it points to and keeps the link.
+    std::filesystem::create_symlink(path, folder / "link.slp");
+    ASSERT_EQ(WriteFileAtomically(folder / "link.slp", old), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.slp"));
+    EXPECT_EQ(TempFolder::Read(path), old);
+    std::filesystem::remove(folder / "link.slp");
 
     // A write that runs out of room (here: the file size limit, which binds root too)
     // fails, leaves the old file byte-identical and no temporary file behind.
