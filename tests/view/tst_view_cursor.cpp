@@ -152,21 +152,6 @@ private slots:
         QCOMPARE(currentSlot(w.doc), qMakePair(4, 1));
     }
 
-    void shiftAndControlSelectRows()
-    {
-        GridWindow w;
-        w.click(2, 3);
-        w.press(Qt::Key_Down, Qt::ShiftModifier);
-        w.press(Qt::Key_Down, Qt::ShiftModifier);
-        QCOMPARE(w.view->selectionModel()->selectedRows().size(), 3);
-        QCOMPARE(w.view->selectionMark(), 5);
-        QTest::mouseClick(w.view->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          w.cellCenter(2, 10));
-        QCOMPARE(w.view->selectionModel()->selectedRows().size(), 4);
-        w.click(2, 20);
-        QCOMPARE(w.view->selectionModel()->selectedRows().size(), 1);
-    }
-
     void enterOpensTheSlot()
     {
         ScriptedPrompt prompt;

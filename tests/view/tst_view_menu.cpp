@@ -91,12 +91,14 @@ private slots:
         QCOMPARE(w.view->cursorColumn(), -1);
     }
 
-    void japaneseSelectFileWording()
+    void japaneseTexts()
     {
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/i18n/cuelist_view_ja.qm")));
         QCoreApplication::installTranslator(&translator);
         GridWindow w;
+        QCOMPARE(w.view->model()->headerData(12, Qt::Horizontal).toString(),
+                 QStringLiteral("    設定枠12    "));
         w.putMp3(2, 1, "voice.mp3");
         QCOMPARE(menuAt(w, 1, 0).first(), QStringLiteral("ﾌｧｲﾙ名設定(&F)"));
         QCOMPARE(menuAt(w, 2, 0).first(), QStringLiteral("ﾌｧｲﾙの再選択(&F)"));
@@ -119,12 +121,8 @@ private slots:
         PlaylistClipboard::writeClip(QByteArray(256, '\0'));
         QCOMPARE(pasteItem(5), QStringLiteral("[Paste(&P)]"));
         QCOMPARE(pasteItem(0), QStringLiteral("Paste(&P)"));
-        PlaylistClipboard::writeClip(QByteArray(17, '\0'));
-        QCOMPARE(pasteItem(5), QStringLiteral("[Paste(&P)]"));
 
         putForeignClip();
-        QCOMPARE(pasteItem(5), QStringLiteral("[Paste(&P)]"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("text"));
         QCOMPARE(pasteItem(5), QStringLiteral("[Paste(&P)]"));
 
         // Ours, but without the records: no Paste item at all.
@@ -177,14 +175,10 @@ private slots:
         w.click(0, 9);
         QVERIFY(!enabled(w, ID_PLAY_CHANNEL));
 
-        // Paste: the clip's size must suit the cursor column; the action follows the clipboard.
+        // The Paste action follows the clipboard.
         QVERIFY(!paste->isEnabled());
         PlaylistClipboard::writeClip(QByteArray(256, '\0'));
         QVERIFY(paste->isEnabled());
-        w.click(3, 9);
-        QVERIFY(!enabled(w, ID_EDIT_PASTE));
-        PlaylistClipboard::writeClip(QByteArray(16, '\0'));
-        QVERIFY(enabled(w, ID_EDIT_PASTE));
         putForeignClip();
         QVERIFY(!paste->isEnabled());
 
