@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::span<const std::uint8_t> image(data, size);
     const PrecheckResult pre = ScanImage(image);
-    SlotTable table;
+    static SlotTable table; // reused: a fresh table is cleared, not rebuilt
+    table.ClearAllSlots();
     ReadImage(table, image);
     const std::vector<RemovedRecord> removed = RepairAfterLoad(table);
     if (!removed.empty() && !pre.unknownType && !pre.unknownChannel)
