@@ -42,7 +42,8 @@ std::vector<RemovedRecord> RepairAfterLoad(SlotTable& table);
 int ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
                   std::size_t limit = kImageSize);
 // Writes through a temporary file in the same folder and renames it over the
-// target, so that a failed write leaves any old file intact.
+// target, so that a failed write leaves any old file intact. Keeps the old file's
+// permissions; a symbolic link is kept and the file it points to replaced.
 int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 } // namespace cuelist
