@@ -49,7 +49,8 @@ public:
 
 private:
     QList<CommandTarget*> route() const;
-    CCueDoc* addDocument(CCueDoc* doc);
+    // Shows the document in a new playlist window; a non-empty path becomes its path name.
+    CCueDoc* addDocument(CCueDoc* doc, const QString& path);
     void updateRecentFileActions();
     void openRecentFile(int index);
 

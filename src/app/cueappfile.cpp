@@ -13,12 +13,14 @@
 #include <QMdiArea>
 #include <span>
 
-CCueDoc* CCueApp::addDocument(CCueDoc* doc)
+CCueDoc* CCueApp::addDocument(CCueDoc* doc, const QString& path)
 {
-    connect(doc, &DocumentBase::pathNameChanged, m_recent, [this](const QString& path, bool add) {
+    connect(doc, &DocumentBase::pathNameChanged, m_recent, [this](const QString& name, bool add) {
         if (add)
-            m_recent->add(path);
+            m_recent->add(name);
     });
+    if (!path.isEmpty())
+        doc->setPathName(path);
     m_mainFrame->addChild(new CChildFrame(doc));
     return doc;
 }
@@ -31,7 +33,7 @@ CCueDoc* CCueApp::OnFileNew()
         return nullptr;
     }
     doc->setTitle(tr("PlayList%1").arg(++m_untitledCount));
-    return addDocument(doc);
+    return addDocument(doc, QString());
 }
 
 void CCueApp::OnFileOpen()
@@ -88,9 +90,7 @@ CCueDoc* CCueApp::OpenDocumentFile(const QString& path, bool* declined)
         delete doc;
         return nullptr;
     }
-    addDocument(doc);
-    doc->setPathName(absolute);
-    return doc;
+    return addDocument(doc, absolute);
 }
 
 void CCueApp::openRecentFile(int index)

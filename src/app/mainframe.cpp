@@ -49,7 +49,11 @@ void CMainFrame::addChild(CChildFrame* child)
     // Queued: by then the window is fully gone and every pointer to it is null.
     connect(child, &QObject::destroyed, this, &CMainFrame::onChildDestroyed, Qt::QueuedConnection);
     CCueDoc* doc = child->document();
-    connect(doc, &DocumentBase::titleChanged, this, [this] { OnUpdateFrameTitle(); });
+    // The window title starts with the document's title: a new one means a rebuild.
+    connect(doc, &DocumentBase::titleChanged, this, [this, doc] {
+        doc->SetTitleRefreshDue(true);
+        OnUpdateFrameTitle();
+    });
     connect(doc, &CCueDoc::frameTitleUpdateRequested, this, [this] { OnUpdateFrameTitle(); });
     connect(doc, &DocumentBase::modifiedChanged, m_commands, &CommandTable::updateStates);
 

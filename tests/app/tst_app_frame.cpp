@@ -1,9 +1,284 @@
+#include "aboutdlg.h"
+#include "appfixture.h"
+#include "childframe.h"
+#include "commandids.h"
+#include "commandtable.h"
+#include "cueapp.h"
+#include "cuedoc.h"
+#include "help.h"
+#include "mainframe.h"
+#include "scriptedprompt.h"
+#include "settingvalue.h"
+#include "text/messages.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
-class Placeholder final : public QObject
+using namespace AppFixture;
+
+namespace {
+
+QStringList ToolBarItems(QToolBar* bar)
+{
+    QStringList items;
+    for (QAction* action : bar->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
+    return items;
+}
+
+} // namespace
+
+// The main frame: menus, accelerators, tool bars, status bar, their layout between runs,
+// the About box, help and the Japanese texts.
+class AppFrameTest final : public QObject
 {
     Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        qputenv("HOME", m_dir.path().toUtf8());
+    }
+
+    void init() { ClearProfile(); }
+
+    void bothMenuBars()
+    {
+        ScriptedPrompt script;
+        CCueApp app;
+        QVERIFY(app.InitInstance({}));
+        CMainFrame* frame = app.mainFrame();
+
+        QCOMPARE(MenuTitles(*frame), QStringList({"File(&F)", "Edit(&E)", "View(&V)", "Help(&H)"}));
+        QCOMPARE(MenuItems(*frame, "File(&F)"),
+                 QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
+                              "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
+                              "CSV File Output(&V)\tAlt+C", "-", "Exit(&X)"}));
+        QCOMPARE(MenuItems(*frame, "Edit(&E)"),
+                 QStringList({"Select File(&F)", "-", "Cut(&T)    Ctrl+X", "Copy(&C)        Ctrl+C",
+                              "Paste(&P)    Ctrl+V", "Delete(&D)        DEL", "-",
+                              "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W"}));
+        QCOMPARE(MenuItems(*frame, "View(&V)"),
+                 QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)"}));
+        QCOMPARE(MenuItems(*frame, "Help(&H)"),
+                 QStringList({"Help(&H)", "Version Information(&R)"}));
+
+        frame->activeChild()->closeWithoutAsking();
+        QTRY_VERIFY(!frame->showsPlaylistMenu());
+        QCOMPARE(MenuTitles(*frame), QStringList({"File(&F)", "View(&V)", "Help(&H)"}));
+        QCOMPARE(MenuItems(*frame, "View(&V)"),
+                 QStringList({"Status Bar(&B)", "File Bar(&I)", "Edit Bar(&U)"}));
+        // Without a playlist only the application's and frame's commands are enabled.
+        for (int id : {ID_FILE_SAVE, ID_CSV_OUTPUT, ID_EDIT_CUT, ID_EDIT_PASTE, ID_PLAY_CHANNEL})
+            QVERIFY(!app.commands()->action(id)->isEnabled());
+        for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT, ID_HELP, ID_APP_ABOUT})
+            QVERIFY(app.commands()->action(id)->isEnabled());
+    }
+
+    void acceleratorsWithAndWithoutPlaylist()
+    {
+        ScriptedPrompt script;
+        CCueApp app;
+        QVERIFY(app.InitInstance({}));
+        CMainFrame* frame = app.mainFrame();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+
+        QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(Children(*frame).size(), 2);
+        QTest::keyClick(frame, Qt::Key_A, Qt::ControlModifier); // Save As: the dialog opens
+        QCOMPARE(script.dialogs.size(), 1);
+        QCOMPARE(script.dialogs[0].title, QStringLiteral("Save As"));
+        QTest::keyClick(frame, Qt::Key_C, Qt::AltModifier); // CSV output
+        QCOMPARE(script.dialogs.size(), 2);
+        QCOMPARE(script.dialogs[1].title, QStringLiteral("Output to CSV file"));
+
+        // Undo and the pane keys are bound but do nothing.
+        for (const auto& [key, modifiers] :
+             {std::pair{Qt::Key_Z, Qt::ControlModifier}, std::pair{Qt::Key_F6, Qt::NoModifier},
+              std::pair{Qt::Key_F6, Qt::ShiftModifier},
+              std::pair{Qt::Key_Backspace, Qt::AltModifier}})
+            QTest::keyClick(frame, key, modifiers);
+        QCOMPARE(script.dialogs.size(), 2);
+        QVERIFY(script.asked.isEmpty());
+
+        for (CChildFrame* child : Children(*frame))
+            child->closeWithoutAsking();
+        QTRY_COMPARE(Children(*frame).size(), 0);
+        // Document keys reach nothing now.
+        QTest::keyClick(frame, Qt::Key_C, Qt::AltModifier);
+        QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(frame, Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(script.dialogs.size(), 2);
+        QVERIFY(script.asked.isEmpty());
+        QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(Children(*frame).size(), 1);
+    }
+
+    void toolBarsAndStatusBar()
+    {
+        ScriptedPrompt script;
+        CCueApp app;
+        QVERIFY(app.InitInstance({}));
+        CMainFrame* frame = app.mainFrame();
+
+        QCOMPARE(ToolBarItems(frame->fileToolBar()),
+                 QStringList({"New PlayList", "Open", "Save", "CSV Output"}));
+        QCOMPARE(ToolBarItems(frame->editToolBar()),
+                 QStringList({"Select File", "-", "Cut", "Copy", "Paste", "Delete", "Open contents",
+                              "-", "Play"}));
+        for (QToolBar* bar : {frame->fileToolBar(), frame->editToolBar()})
+            for (QAction* action : bar->actions())
+                QVERIFY(action->isSeparator() || !action->icon().isNull());
+        QCOMPARE(frame->fileToolBar()->windowTitle(), QStringLiteral("File Toolbar"));
+        QCOMPARE(frame->editToolBar()->windowTitle(), QStringLiteral("Edit Toolbar"));
+        QCOMPARE(app.commands()->action(ID_CSV_OUTPUT)->statusTip(),
+                 QStringLiteral("Output the file name of playlist as CSV format"));
+        QCOMPARE(frame->toolBarArea(frame->fileToolBar()), Qt::TopToolBarArea);
+        QCOMPARE(frame->toolBarArea(frame->editToolBar()), Qt::TopToolBarArea);
+
+        QCOMPARE(frame->messagePane()->text(), QStringLiteral("Ready"));
+        const QFontMetrics metrics(frame->statusBar()->font());
+        QVERIFY(frame->descriptionPane()->width() >=
+                metrics.horizontalAdvance(QString(80, QLatin1Char(' '))));
+        QVERIFY(frame->capsLockPane()->text().isEmpty());
+        QVERIFY(frame->numLockPane()->text().isEmpty());
+
+        // A status prompt replaces "Ready" while a command is pointed at.
+        QStatusTipEvent tip(app.commands()->action(ID_FILE_SAVE)->statusTip());
+        QApplication::sendEvent(frame, &tip);
+        QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Save the active PlayList"));
+    }
+
+    void barLayoutSurvivesARestart()
+    {
+        ScriptedPrompt script;
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            CMainFrame* frame = app.mainFrame();
+            QVERIFY(app.commands()->action(ID_VIEW_EDIT_TOOLBAR)->isChecked());
+            app.commands()->execute(ID_VIEW_EDIT_TOOLBAR);
+            QVERIFY(frame->editToolBar()->isHidden());
+            QVERIFY(!app.commands()->action(ID_VIEW_EDIT_TOOLBAR)->isChecked());
+            app.commands()->execute(ID_VIEW_STATUS_BAR);
+            QVERIFY(!app.commands()->action(ID_VIEW_STATUS_BAR)->isChecked());
+            frame->removeToolBar(frame->fileToolBar());
+            frame->addToolBar(Qt::LeftToolBarArea, frame->fileToolBar());
+            frame->fileToolBar()->show();
+            app.commands()->execute(ID_APP_EXIT);
+            QVERIFY(!frame->isVisible());
+        }
+        CCueApp app;
+        QVERIFY(app.InitInstance({}));
+        CMainFrame* frame = app.mainFrame();
+        QVERIFY(frame->editToolBar()->isHidden());
+        QVERIFY(!app.commands()->action(ID_VIEW_EDIT_TOOLBAR)->isChecked());
+        QVERIFY(frame->statusBar()->isHidden());
+        QVERIFY(!app.commands()->action(ID_VIEW_STATUS_BAR)->isChecked());
+        QCOMPARE(frame->toolBarArea(frame->fileToolBar()), Qt::LeftToolBarArea);
+        QVERIFY(app.commands()->action(ID_VIEW_TOOLBAR)->isChecked());
+
+        app.commands()->execute(ID_VIEW_EDIT_TOOLBAR);
+        QVERIFY(!frame->editToolBar()->isHidden());
+        QVERIFY(app.commands()->action(ID_VIEW_EDIT_TOOLBAR)->isChecked());
+    }
+
+    void floatingBarKeepsItsCaptionAndFloatsAgain()
+    {
+        ScriptedPrompt script;
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            QToolBar* bar = app.mainFrame()->editToolBar();
+            bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+            bar->show();
+            QVERIFY(bar->isFloating());
+            app.mainFrame()->close();
+        }
+        CCueApp app;
+        QVERIFY(app.InitInstance({}));
+        QToolBar* bar = app.mainFrame()->editToolBar();
+        QVERIFY(bar->isFloating());
+        QCOMPARE(bar->windowTitle(), QStringLiteral("Edit Toolbar"));
+    }
+
+    void aboutBox()
+    {
+        ScriptedPrompt script;
+        CCueApp app;
+        QVERIFY(app.InitInstance({}));
+        QString title, text;
+        bool hasIcon = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            text = dialog->findChild<QLabel*>("AboutText")->text();
+            hasIcon = !dialog->findChild<QLabel*>("AboutIcon")->pixmap().isNull();
+            QTest::keyClick(dialog, Qt::Key_Enter); // OK
+        });
+        app.commands()->execute(ID_APP_ABOUT);
+        QCOMPARE(title, QStringLiteral("QUARNIX Cuelist Studio Version Information"));
+        QCOMPARE(text, QStringLiteral("QUARNIX Cuelist Studio Version. 1.0.0.0"));
+        QVERIFY(hasIcon);
+    }
+
+    void helpOpensThePageBesideTheProgram()
+    {
+        ScriptedPrompt script;
+        UrlCatcher catcher;
+        CCueApp app;
+        QVERIFY(app.InitInstance({}));
+        app.commands()->execute(ID_HELP);
+        QCOMPARE(catcher.urls.size(), 1);
+        QCOMPARE(catcher.urls[0],
+                 QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/help_e.html"));
+        QVERIFY(script.asked.isEmpty());
+
+        OpenHelpIn(app.mainFrame(), m_dir.path()); // no help file there
+        QCOMPARE(script.texts(), QStringList{"Unable to open Help file"});
+        QCOMPARE(catcher.urls.size(), 1);
+    }
+
+    void japaneseTexts()
+    {
+        cuelist::text::InstallTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan));
+        ScriptedPrompt script;
+        UrlCatcher catcher;
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            CMainFrame* frame = app.mainFrame();
+            QCOMPARE(MenuTitles(*frame),
+                     QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"}));
+            QCOMPARE(MenuItems(*frame, "編集(&E)").value(2),
+                     QStringLiteral("切り取り(&T)    Ctrl+X"));
+            QCOMPARE(frame->editToolBar()->windowTitle(), QStringLiteral("編集ツールバー"));
+            app.commands()->execute(ID_HELP);
+            QCOMPARE(catcher.urls.value(0).fileName(), QStringLiteral("help.html"));
+
+            const QString csv = m_dir.filePath("ja.csv");
+            script.choose(csv);
+            app.commands()->execute(ID_CSV_OUTPUT);
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(file.readLine()).left(18),
+                     QStringLiteral("チャンネル名,設定枠01,設定枠02"));
+        }
+        cuelist::text::InstallTranslations(*qApp, QLocale(QLocale::English));
+    }
 };
 
-QTEST_MAIN(Placeholder)
+QTEST_MAIN(AppFrameTest)
 #include "tst_app_frame.moc"
