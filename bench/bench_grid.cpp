@@ -1,5 +1,7 @@
 // Key handling of the grid: 1,000 alternating Right and Down presses on a shown grid, each
 // processed until the cursor is repainted and the description pane shows the new slot.
+#include "commandids.h"
+#include "commandtable.h"
 #include "cuedoc.h"
 #include "cueview.h"
 #include "descriptionpane.h"
@@ -48,6 +50,12 @@ int main(int argc, char** argv)
     QLabel pane;
     window.statusBar()->addWidget(&pane, 1);
     DescriptionPane::attach(&pane);
+    // The edit commands' states are re-evaluated with every cursor move, as in the editor.
+    CommandTable commands;
+    commands.setRoute([&] { return QList<CommandTarget*>{view, &doc}; });
+    for (int id : {ID_SELECT_FILE, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE,
+                   ID_OPEN_CONTENTS, ID_PLAY_CHANNEL, ID_CSV_OUTPUT, ID_FILE_SAVE})
+        commands.action(id);
     view->OnInitialUpdate();
     window.resize(1024, 768);
     window.show();
