@@ -31,8 +31,9 @@ void CCueView::keyPressEvent(QKeyEvent* event)
 
     const bool columnKey = key == Qt::Key_Left || key == Qt::Key_Right;
     const bool enterKey = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool commandKey = isCommandKey(event);
     const int rowBefore = selectionMark();
-    if (!columnKey && !enterKey && !isCommandKey(event))
+    if (!columnKey && !enterKey && !commandKey)
         QTableView::keyPressEvent(event);
 
     m_dragStarted = false;
@@ -72,7 +73,11 @@ void CCueView::keyPressEvent(QKeyEvent* event)
     // window to the screen with them.
     RedrawRow(rowBefore);
     RedrawRow(selectionMark());
-    event->accept();
+    // Keys the table left alone go on to the parent, as they would without this view.
+    if (columnKey || enterKey)
+        event->accept();
+    else if (commandKey)
+        event->ignore();
 }
 
 void CCueView::moveCursorColumn(int step)
