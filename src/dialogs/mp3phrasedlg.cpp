@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 constexpr int kMinVolume = -70;
@@ -151,18 +152,24 @@ bool CMp3PhraseDlg::exchange(bool toMembers)
 }
 
 // Runs after the focus has settled, so that a refusal never interrupts the click or key
-// that moved it.
+// that moved it. Fields left before it runs share one exchange.
 void CMp3PhraseDlg::fieldLeft(NumberField* field)
 {
     if (m_exchanging)
         return;
+    m_volumeLeft = m_volumeLeft || field == m_volumeField;
+    if (m_exchangePending)
+        return;
+    m_exchangePending = true;
     QMetaObject::invokeMethod(
         this,
-        [this, field] {
-            if (!isVisible() || m_exchanging)
+        [this] {
+            m_exchangePending = false;
+            const bool volumeLeft = std::exchange(m_volumeLeft, false);
+            if (!isVisible())
                 return;
             exchange(true);
-            if (field == m_volumeField) {
+            if (volumeLeft) {
                 const QSignalBlocker blocker(m_volumeSlider);
                 m_volumeSlider->setValue(m_volume);
             }

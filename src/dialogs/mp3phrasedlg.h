@@ -75,4 +75,6 @@ private:
     bool m_applyDisabled = false;
     bool m_initialised = false;
     bool m_exchanging = false;
+    bool m_exchangePending = false;
+    bool m_volumeLeft = false;
 };

@@ -23,6 +23,19 @@ void NumberField::setStepRange(int min, int max)
     update();
 }
 
+// The base class sizes an empty text; room for six characters fits "-32768".
+QSize NumberField::sizeHint() const
+{
+    QSize size = QAbstractSpinBox::sizeHint();
+    size.rwidth() += fontMetrics().horizontalAdvance(QStringLiteral("-00000"));
+    return size;
+}
+
+QSize NumberField::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
 void NumberField::setText(const QString& text)
 {
     lineEdit()->setText(text);

@@ -15,6 +15,9 @@ public:
     // Shows the arrows; they step from the field's number and stay within min..max.
     void setStepRange(int min, int max);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     void setText(const QString& text);
     void setNumber(int value);
 

@@ -7,6 +7,7 @@
 #include "numberfield.h"
 #include "phrasecommit.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -112,6 +114,7 @@ void CTextPhraseDlg::buildControls()
     m_contentsField = new QLineEdit(this);
     m_contentsField->setObjectName(QStringLiteral("contentsField"));
     m_contentsField->setReadOnly(true);
+    m_contentsField->setMinimumWidth(m_contentsField->fontMetrics().averageCharWidth() * 32);
 
     m_speedSlider = new QSlider(Qt::Horizontal, this);
     m_speedSlider->setObjectName(QStringLiteral("speedSlider"));
@@ -288,18 +291,24 @@ void CTextPhraseDlg::updateLabelAndMode()
 }
 
 // Runs after the focus has settled, so that a refusal never interrupts the click or key
-// that moved it.
+// that moved it. Fields left before it runs share one exchange.
 void CTextPhraseDlg::fieldLeft(NumberField* field)
 {
     if (m_exchanging)
         return;
+    m_speedLeft = m_speedLeft || field == m_speedField;
+    if (m_exchangePending)
+        return;
+    m_exchangePending = true;
     QMetaObject::invokeMethod(
         this,
-        [this, field] {
-            if (!isVisible() || m_exchanging)
+        [this] {
+            m_exchangePending = false;
+            const bool speedLeft = std::exchange(m_speedLeft, false);
+            if (!isVisible())
                 return;
             exchange(true);
-            if (field == m_speedField) {
+            if (speedLeft) {
                 {
                     const QSignalBlocker blocker(m_speedSlider);
                     m_speedSlider->setValue(m_scrollSpeed);

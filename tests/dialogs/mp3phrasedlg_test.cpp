@@ -2,13 +2,13 @@
 #include "descriptionpane.h"
 #include "mp3phrasedlg.h"
 #include "phrasecommit.h"
+#include "runmodal.h"
 #include "scriptedprompt.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QPushButton>
 #include <QSlider>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -155,19 +155,16 @@ private slots:
         const SlotRecord before = Record(*m_doc, 12, 3);
         CMp3PhraseDlg dlg(m_doc.get());
         dlg.loadSlot(*m_doc, 12, 3);
-        int result = -1;
-        QTimer::singleShot(0, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            QAbstractSpinBox* repeat = Field(*modal, "repeatField");
+        const int result = RunModal(dlg, [](QDialog& modal) {
+            QAbstractSpinBox* repeat = Field(modal, "repeatField");
             repeat->selectAll();
             QTest::keyClicks(repeat, "256");
-            QTest::mouseClick(modal->findChild<QPushButton*>("applyButton"), Qt::LeftButton);
+            QTest::mouseClick(modal.findChild<QPushButton*>("applyButton"), Qt::LeftButton);
             QTest::keyClick(repeat, Qt::Key_Return);
-            QVERIFY(modal->isVisible());
+            QVERIFY(modal.isVisible());
             QVERIFY(repeat->hasFocus());
-            QTest::mouseClick(modal->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+            QTest::mouseClick(modal.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
         });
-        result = dlg.exec();
         QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(prompt.asked.size(), 2);
         QCOMPARE(Record(*m_doc, 12, 3), before);
@@ -180,20 +177,19 @@ private slots:
         ScriptedPrompt prompt;
         CMp3PhraseDlg dlg(m_doc.get());
         dlg.loadSlot(*m_doc, 12, 3);
-        QTimer::singleShot(0, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            QAbstractSpinBox* repeat = Field(*modal, "repeatField");
-            QAbstractSpinBox* interval = Field(*modal, "intervalField");
+        const int result = RunModal(dlg, [](QDialog& modal) {
+            QAbstractSpinBox* repeat = Field(modal, "repeatField");
+            QAbstractSpinBox* interval = Field(modal, "intervalField");
             repeat->selectAll();
             QTest::keyClicks(repeat, "5");
             interval->selectAll();
             QTest::keyClicks(interval, "3600");
-            QTest::mouseClick(modal->findChild<QPushButton*>("applyButton"), Qt::LeftButton);
+            QTest::mouseClick(modal.findChild<QPushButton*>("applyButton"), Qt::LeftButton);
             repeat->selectAll();
             QTest::keyClicks(repeat, "9");
             QTest::keyClick(repeat, Qt::Key_Escape);
         });
-        QCOMPARE(dlg.exec(), int(QDialog::Rejected));
+        QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(prompt.asked.isEmpty());
         const SlotRecord record = Record(*m_doc, 12, 3);
         QCOMPARE(record[cuelist::record::kRepeat], 5);
@@ -211,15 +207,14 @@ private slots:
         CMp3PhraseDlg dlg(nullptr);
         dlg.loadSlot(*m_doc, 12, 3);
         dlg.setApplyDisabled(true);
-        QTimer::singleShot(0, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            QVERIFY(!modal->findChild<QPushButton*>("applyButton")->isEnabled());
-            QAbstractSpinBox* repeat = Field(*modal, "repeatField");
+        const int result = RunModal(dlg, [](QDialog& modal) {
+            QVERIFY(!modal.findChild<QPushButton*>("applyButton")->isEnabled());
+            QAbstractSpinBox* repeat = Field(modal, "repeatField");
             repeat->selectAll();
             QTest::keyClicks(repeat, "255");
             QTest::keyClick(repeat, Qt::Key_Return);
         });
-        QCOMPARE(dlg.exec(), int(QDialog::Accepted));
+        QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(!m_doc->isModified());
         CommitMp3Phrase(*m_doc, dlg, 12, 3);
         QCOMPARE(Record(*m_doc, 12, 3)[cuelist::record::kRepeat], 255);

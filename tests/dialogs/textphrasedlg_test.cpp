@@ -1,5 +1,6 @@
 #include "cuedoc.h"
 #include "phrasecommit.h"
+#include "runmodal.h"
 #include "scriptedprompt.h"
 #include "textphrasedlg.h"
 
@@ -14,7 +15,6 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -210,21 +210,20 @@ private slots:
         m_doc->table().PutSlotRecord(kFrame, kChannel, TextRecord(1, 10, 0, 2, 0, 0, 60));
         CTextPhraseDlg dlg(m_doc.get());
         dlg.loadSlot(*m_doc, kFrame, kChannel);
-        QTimer::singleShot(0, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            auto* minutes = modal->findChild<QAbstractSpinBox*>("minutesField");
+        const int result = RunModal(dlg, [](QDialog& modal) {
+            auto* minutes = modal.findChild<QAbstractSpinBox*>("minutesField");
             minutes->selectAll();
             QTest::keyClicks(minutes, "99");
-            Click(*modal, "amberBackground");
-            Click(*modal, "greenFont");
-            Click(*modal, "shadeCheck");
-            Click(*modal, "applyButton");
+            Click(modal, "amberBackground");
+            Click(modal, "greenFont");
+            Click(modal, "shadeCheck");
+            Click(modal, "applyButton");
             minutes->selectAll();
             QTest::keyClicks(minutes, "1");
-            Click(*modal, "blackFont");
-            Click(*modal, "cancelButton");
+            Click(modal, "blackFont");
+            Click(modal, "cancelButton");
         });
-        QCOMPARE(dlg.exec(), int(QDialog::Rejected));
+        QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(prompt.asked.isEmpty());
         SlotRecord r{};
         m_doc->table().GetSlotRecord(kFrame, kChannel, r);
