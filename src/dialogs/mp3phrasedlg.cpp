@@ -136,7 +136,7 @@ void CMp3PhraseDlg::initialise()
     const QByteArray name = m_fileName.toUtf8();
     setWindowTitle(QString::asprintf(qPrintable(tr("MP3 file setup-[Channel%04d Phrase%02d %s]")),
                                      m_channel, m_frame, name.constData()));
-    m_applyButton->setEnabled(!m_applyDisabled);
+    m_applyButton->setEnabled(!m_applyDisabled && m_doc);
     m_applyDisabled = false;
 }
 

@@ -11,7 +11,7 @@ class QSlider;
 // "MP3 file setup": repeat times, volume and interval of one MP3 slot.
 //
 // How an opener uses it:
-//   CMp3PhraseDlg dlg(&doc, view);       // doc: where Apply commits; nullptr disables it
+//   CMp3PhraseDlg dlg(&doc, view);       // doc: where Apply commits; without one Apply is off
 //   dlg.loadSlot(doc, frame, channel);   // values, caption frame/channel, file name
 //   dlg.setApplyDisabled(true);          // only when opened right after a drop
 //   if (dlg.exec() == QDialog::Accepted)

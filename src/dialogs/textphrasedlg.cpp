@@ -244,7 +244,7 @@ void CTextPhraseDlg::initialise()
     const QByteArray name = m_fileName.toUtf8();
     setWindowTitle(QString::asprintf(qPrintable(tr("Text file setup-[Channel%04d Phrase%02d %s]")),
                                      m_channel, m_frame, name.constData()));
-    m_applyButton->setEnabled(!m_applyDisabled);
+    m_applyButton->setEnabled(!m_applyDisabled && m_doc);
     m_applyDisabled = false;
 }
 

@@ -18,7 +18,7 @@ class QSlider;
 // letter size and interval of one text slot, with the first line of its text file.
 //
 // How an opener uses it:
-//   CTextPhraseDlg dlg(&doc, view);      // doc: where Apply commits; nullptr disables it
+//   CTextPhraseDlg dlg(&doc, view);      // doc: where Apply commits; without one Apply is off
 //   dlg.loadSlot(doc, frame, channel);   // values, caption, first line of DATA/NAME.TXT
 //   // after a drop: dlg.setTextContents(ReadFirstTextLine(droppedPath));
 //   //               dlg.setApplyDisabled(true);

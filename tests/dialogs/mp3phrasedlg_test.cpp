@@ -204,7 +204,7 @@ private slots:
     void applyDisabledAfterDrop()
     {
         ScriptedPrompt prompt;
-        CMp3PhraseDlg dlg(nullptr);
+        CMp3PhraseDlg dlg(m_doc.get());
         dlg.loadSlot(*m_doc, 12, 3);
         dlg.setApplyDisabled(true);
         const int result = RunModal(dlg, [](QDialog& modal) {

@@ -105,6 +105,7 @@ private slots:
         dlg.loadSlot(*m_doc, kFrame, kChannel);
         dlg.show();
         QCOMPARE(Marks(dlg), QStringLiteral("B"));
+        QVERIFY(dlg.findChild<QLineEdit*>("contentsField")->text().isEmpty()); // no NEWS.TXT
         QVERIFY(!dlg.findChild<QCheckBox*>("flashCheck")->isEnabled());
         QCOMPARE(dlg.displayMode(), 1);
         QCOMPARE(dlg.findChild<QLabel*>("minutesLabel")->text(), QStringLiteral("Scroll Times"));
@@ -230,17 +231,6 @@ private slots:
         const SlotRecord expected = TextRecord(1, 99, 4, 6, 0, 2, 60);
         QCOMPARE(r, expected);
         QVERIFY(m_doc->isModified());
-    }
-
-    void unreadableFileLeavesContentsEmpty()
-    {
-        m_doc->table().PutSlotRecord(kFrame, kChannel, TextRecord(0, 0, 0, 2, 0, 0, 0));
-        CTextPhraseDlg dlg(nullptr);
-        dlg.loadSlot(*m_doc, kFrame, kChannel);
-        dlg.setApplyDisabled(true);
-        dlg.show();
-        QVERIFY(dlg.findChild<QLineEdit*>("contentsField")->text().isEmpty());
-        QVERIFY(!dlg.findChild<QPushButton*>("applyButton")->isEnabled());
     }
 
 private:
