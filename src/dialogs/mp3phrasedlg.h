@@ -17,8 +17,8 @@ class QSlider;
 //   if (dlg.exec() == QDialog::Accepted)
 //       CommitMp3Phrase(doc, dlg, frame, channel);   // phrasecommit.h
 // Cancel writes nothing more; what Apply committed stays. The controls are filled from
-// the values when the dialog is first shown; the getters give the values of the last
-// successful exchange (Apply, OK).
+// the values when the dialog is first shown; once exec() returns Accepted the getters
+// hold the values the user confirmed.
 class CMp3PhraseDlg final : public QDialog
 {
     Q_OBJECT

@@ -26,7 +26,8 @@ class QSlider;
 //       CommitTextPhrase(doc, dlg, frame, channel);  // phrasecommit.h
 // Codes are those of the text slot record: colours 0 black, 2 red, 4 green, 6 amber;
 // letter size 0 1X1, 1 2X2, 3 1/4angle, 4 2X1, 5 1X2; display mode Bold 1 + Shade 2 +
-// Flash 8 (0 Normal). The controls are filled when the dialog is first shown.
+// Flash 8 (0 Normal). The controls are filled when the dialog is first shown; once exec()
+// returns Accepted the getters hold the values the user confirmed.
 class CTextPhraseDlg final : public QDialog
 {
     Q_OBJECT
