@@ -71,16 +71,21 @@ void CMainFrame::addChild(CChildFrame* child)
 
 CChildFrame* CMainFrame::activeChild() const
 {
+    const QList<QMdiSubWindow*> shown = m_mdi->subWindowList();
     if (auto* current = qobject_cast<CChildFrame*>(m_mdi->currentSubWindow()))
-        return current;
-    return m_activeChild.data();
+        if (shown.contains(current))
+            return current;
+    // A closed window may wait for its deletion: it is no longer active.
+    return m_activeChild && shown.contains(m_activeChild.data()) ? m_activeChild.data() : nullptr;
 }
 
 QList<CChildFrame*> CMainFrame::childFrames() const
 {
+    // A closed window may wait for its deletion; it is no longer one of the playlists.
+    const QList<QMdiSubWindow*> shown = m_mdi->subWindowList(QMdiArea::CreationOrder);
     QList<CChildFrame*> out;
     for (const QPointer<CChildFrame>& child : m_children)
-        if (child)
+        if (child && shown.contains(child.data()))
             out.append(child.data());
     return out;
 }

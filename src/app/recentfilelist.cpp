@@ -3,15 +3,22 @@
 #include "settingvalue.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
-SettingValue<QString> Entry(int index)
+QString Key(int index)
 {
-    return SettingValue<QString>(QStringLiteral("Recent File List/File%1").arg(index + 1));
+    return QStringLiteral("Recent File List/File%1").arg(index + 1);
 }
 } // namespace
 
 RecentFileList::RecentFileList(QObject* parent) : QObject(parent) {}
+
+RecentFileList::~RecentFileList()
+{
+    if (m_savePending)
+        save();
+}
 
 void RecentFileList::add(const QString& path)
 {
@@ -22,7 +29,7 @@ void RecentFileList::add(const QString& path)
     m_files.prepend(absolute);
     while (m_files.size() > kSize)
         m_files.removeLast();
-    save();
+    scheduleSave();
     emit changed();
 }
 
@@ -31,7 +38,7 @@ void RecentFileList::remove(int index)
     if (index < 0 || index >= m_files.size())
         return;
     m_files.removeAt(index);
-    save();
+    scheduleSave();
     emit changed();
 }
 
@@ -39,19 +46,32 @@ void RecentFileList::load()
 {
     m_files.clear();
     for (int i = 0; i < kSize; ++i) {
-        const QString path = Entry(i).get();
+        const QString path = SettingValue<QString>(Key(i)).get();
         if (!path.isEmpty() && !m_files.contains(path))
             m_files.append(path);
     }
     emit changed();
 }
 
-void RecentFileList::save() const
+void RecentFileList::scheduleSave()
 {
+    if (m_savePending)
+        return;
+    m_savePending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_savePending)
+            save();
+    });
+}
+
+void RecentFileList::save()
+{
+    m_savePending = false;
+    QSettings profile(SettingValue<QString>::organization(), SettingValue<QString>::application());
     for (int i = 0; i < kSize; ++i) {
         if (i < m_files.size())
-            Entry(i).set(m_files[i]);
+            profile.setValue(Key(i), m_files[i]);
         else
-            Entry(i).remove();
+            profile.remove(Key(i));
     }
 }

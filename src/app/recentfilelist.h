@@ -12,6 +12,7 @@ public:
     static constexpr int kSize = 4;
 
     explicit RecentFileList(QObject* parent = nullptr);
+    ~RecentFileList() override;
     Q_DISABLE_COPY_MOVE(RecentFileList)
 
     const QStringList& files() const { return m_files; }
@@ -19,11 +20,15 @@ public:
     void remove(int index);
 
     void load();
-    void save() const;
+    // Writes the list to the profile now (changes are otherwise written once the editor is idle).
+    void save();
 
 signals:
     void changed();
 
 private:
+    void scheduleSave();
+
     QStringList m_files;
+    bool m_savePending = false;
 };
