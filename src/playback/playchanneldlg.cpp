@@ -78,14 +78,14 @@ CPlayChannelDlg::~CPlayChannelDlg()
 }
 
 void CPlayChannelDlg::SetChannel(const std::string& dataFolder, int channel,
-                                 const std::array<SlotRecord, kFrameCount>& slots)
+                                 const std::array<SlotRecord, kFrameCount>& records)
 {
     m_job.dataFolder = dataFolder;
-    m_job.slots = slots;
+    m_job.records = records;
     m_channelText = QStringLiteral("%1").arg(channel, 4, 10, QLatin1Char('0'));
     m_firstMp3Frame = kFrameCount;
     for (int i = 0; i < kFrameCount; ++i) {
-        if (slots[i][record::kType] == kTypeMp3) {
+        if (records[i][record::kType] == kTypeMp3) {
             m_firstMp3Frame = i;
             break;
         }
@@ -214,7 +214,7 @@ void CPlayChannelDlg::LoadPhraseFields(int frameIndex)
 {
     if (frameIndex < 0 || frameIndex >= kFrameCount)
         return;
-    const SlotRecord& slot = m_job.slots[frameIndex];
+    const SlotRecord& slot = m_job.records[frameIndex];
     m_phraseText = tr("Phrase%02d")
                        .replace(QLatin1String("%02d"),
                                 QStringLiteral("%1").arg(frameIndex + 1, 2, 10, QLatin1Char('0')));

@@ -27,9 +27,9 @@ public:
     ~CPlayChannelDlg() override;
     Q_DISABLE_COPY_MOVE(CPlayChannelDlg)
 
-    // dataFolder in file-system bytes, ending in "/"; slots are copied.
+    // dataFolder in file-system bytes, ending in "/"; the records are copied.
     void SetChannel(const std::string& dataFolder, int channel,
-                    const std::array<cuelist::SlotRecord, cuelist::kFrameCount>& slots);
+                    const std::array<cuelist::SlotRecord, cuelist::kFrameCount>& records);
 
     // Every way of ending the dialog waits for the worker first.
     void done(int result) override;

@@ -9,7 +9,7 @@
 // and the data folder that holds their files (file-system bytes, ending in "/").
 struct PlayChannelJob final
 {
-    std::array<cuelist::SlotRecord, cuelist::kFrameCount> slots{};
+    std::array<cuelist::SlotRecord, cuelist::kFrameCount> records{};
     std::string dataFolder;
 
     // The base name of a record: its name bytes up to the first space or zero byte.

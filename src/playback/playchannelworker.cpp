@@ -22,7 +22,7 @@ void PlayChannelWorker::Run()
 {
     Outcome outcome = Outcome::Played;
     for (int i = 0; i < kFrameCount && outcome == Outcome::Played; ++i) {
-        if (m_job.slots[i][record::kType] != kTypeMp3)
+        if (m_job.records[i][record::kType] != kTypeMp3)
             continue;
         outcome = Requested() ? Outcome::Interrupted : PlayFrame(i);
     }
@@ -41,7 +41,7 @@ void PlayChannelWorker::Run()
 
 PlayChannelWorker::Outcome PlayChannelWorker::PlayFrame(int index)
 {
-    const SlotRecord& slot = m_job.slots[index];
+    const SlotRecord& slot = m_job.records[index];
     const std::string name = PlayChannelJob::BaseName(slot);
     if (!Closing())
         m_listener.PhraseStarted(index);
@@ -71,13 +71,22 @@ PlayChannelWorker::Outcome PlayChannelWorker::PlayRepetitions(IPhrasePlayer& pla
     const auto interval = std::chrono::seconds(PlayChannelJob::Interval(slot));
     int count = 0;
     do {
+        // A playing can end at its first poll (a file that fails at once): look here too, or
+        // an endless phrase would never notice Stop or Close.
+        if (Requested())
+            return Outcome::Interrupted;
         if (player.Rewind() != IPhrasePlayer::kOk || player.Run() != IPhrasePlayer::kOk)
             return Outcome::Failed;
-        while (player.PollCompletion() == IPhrasePlayer::kStillPlaying) {
+        int end = IPhrasePlayer::kStillPlaying;
+        while ((end = player.PollCompletion()) == IPhrasePlayer::kStillPlaying) {
             if (Requested())
                 return Outcome::Interrupted;
             m_clock.WaitUntil(m_clock.Now() + kPollPeriod);
         }
+        // A file that breaks off while playing is a failed playing, not a finished one;
+        // repeating it would only fail again.
+        if (end == IPhrasePlayer::kErrorAbort)
+            return Outcome::Failed;
         // The interval runs from the end of this playing to a fixed deadline, so late
         // wake-ups never add up.
         const auto deadline = m_clock.Now() + interval;

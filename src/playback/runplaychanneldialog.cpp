@@ -11,11 +11,11 @@ void RunPlayChannelDialog(QWidget* parent, const CCueDoc& doc, int channel)
 {
     if (channel < 1 || channel > kEditableChannelCount)
         return;
-    std::array<SlotRecord, kFrameCount> slots;
+    std::array<SlotRecord, kFrameCount> records;
     for (int frame = 1; frame <= kFrameCount; ++frame)
-        slots[frame - 1] = doc.table().RecordAt(frame, channel);
+        records[frame - 1] = doc.table().RecordAt(frame, channel);
 
     CPlayChannelDlg dialog(parent);
-    dialog.SetChannel(QFile::encodeName(doc.dataFolderPath()).toStdString(), channel, slots);
+    dialog.SetChannel(QFile::encodeName(doc.dataFolderPath()).toStdString(), channel, records);
     dialog.exec();
 }

@@ -69,7 +69,7 @@ public:
             return kStillPlaying;
         std::lock_guard lock(m_script.m_mutex);
         m_script.m_plays[m_play].end = now;
-        return kComplete;
+        return m_script.breakOff.count(m_file) ? kErrorAbort : kComplete;
     }
 
 private:

@@ -28,6 +28,7 @@ public:
     bool failCreate = false;
     std::set<std::string> failOpen;
     std::set<std::string> failRun;
+    std::set<std::string> breakOff;          // playing ends with an error instead of completing
     std::function<void(int runCount)> onRun; // called on the player's thread
 
     PhrasePlayerFactory Factory();

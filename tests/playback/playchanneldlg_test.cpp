@@ -34,10 +34,10 @@ SlotRecord Mp3(const char* name, int volume, int repeat, int interval)
 // A dialog on a fake player whose phrases end as soon as they start, unless told otherwise.
 struct Rig
 {
-    explicit Rig(std::array<SlotRecord, kFrameCount> slots, int channel = 5)
+    explicit Rig(std::array<SlotRecord, kFrameCount> records, int channel = 5)
     {
         script.defaultDuration = 0ms;
-        dialog.SetChannel(data.UpperCasePath(), channel, slots);
+        dialog.SetChannel(data.UpperCasePath(), channel, records);
     }
     QString Field(const char* name) const
     {
@@ -63,10 +63,10 @@ class PlayChannelDlgTest : public QObject
 private slots:
     void playsOnOpenAndShowsTheFirstPhraseWhenDone()
     {
-        std::array<SlotRecord, kFrameCount> slots{};
-        slots[2] = Mp3("ABC", 12, 3, 0);
-        slots[9] = Mp3("END", 0, 255, 0);
-        Rig rig(slots, 7);
+        std::array<SlotRecord, kFrameCount> records{};
+        records[2] = Mp3("ABC", 12, 3, 0);
+        records[9] = Mp3("END", 0, 255, 0);
+        Rig rig(records, 7);
         QPushButton* stop = rig.Button("stop");
         rig.script.onRun = [stop](int runs) {
             if (runs == 6) // ABC four times, END twice: stop the endless one
@@ -89,10 +89,10 @@ private slots:
 
     void showsTheEndlessPhraseWhilePlayingAndPlaysAgainFromTheStart()
     {
-        std::array<SlotRecord, kFrameCount> slots{};
-        slots[0] = Mp3("ABC", 0, 0, 0);
-        slots[15] = Mp3("LOOP", 70, 255, 300);
-        Rig rig(slots);
+        std::array<SlotRecord, kFrameCount> records{};
+        records[0] = Mp3("ABC", 0, 0, 0);
+        records[15] = Mp3("LOOP", 70, 255, 300);
+        Rig rig(records);
         rig.script.duration["LOOP.MP3"] = FakePlayerScript::kForever;
         rig.dialog.show();
         QTRY_COMPARE(rig.Field("phrase"), QStringLiteral("Phrase16"));
@@ -120,12 +120,12 @@ private slots:
 
     void missingFileIsReportedOnceThenStops()
     {
-        std::array<SlotRecord, kFrameCount> slots{};
-        slots[0] = Mp3("ABC", 0, 0, 0);
-        slots[1] = Mp3("END", 0, 0, 0);
-        slots[2] = Mp3("GONE", 0, 0, 0);
-        slots[3] = Mp3("LOOP", 0, 0, 0);
-        Rig rig(slots);
+        std::array<SlotRecord, kFrameCount> records{};
+        records[0] = Mp3("ABC", 0, 0, 0);
+        records[1] = Mp3("END", 0, 0, 0);
+        records[2] = Mp3("GONE", 0, 0, 0);
+        records[3] = Mp3("LOOP", 0, 0, 0);
+        Rig rig(records);
         rig.dialog.show();
         QTRY_COMPARE(rig.Field("state"), QStringLiteral("Stopping"));
 
@@ -139,9 +139,9 @@ private slots:
 
     void playerFailureIsReported()
     {
-        std::array<SlotRecord, kFrameCount> slots{};
-        slots[4] = Mp3("ABC", 0, 0, 0);
-        Rig rig(slots);
+        std::array<SlotRecord, kFrameCount> records{};
+        records[4] = Mp3("ABC", 0, 0, 0);
+        Rig rig(records);
         rig.script.failOpen = {"ABC.mp3"};
         rig.dialog.show();
         QTRY_COMPARE(rig.Field("state"), QStringLiteral("Stopping"));
@@ -151,9 +151,9 @@ private slots:
 
     void channelWithoutMp3LeavesThePhraseFieldsEmpty()
     {
-        std::array<SlotRecord, kFrameCount> slots{};
-        slots[0][record::kType] = kTypeText;
-        Rig rig(slots, 127);
+        std::array<SlotRecord, kFrameCount> records{};
+        records[0][record::kType] = kTypeText;
+        Rig rig(records, 127);
         rig.dialog.show();
         QTRY_COMPARE(rig.Field("state"), QStringLiteral("Stopping"));
         QCOMPARE(rig.Field("channel"), QStringLiteral("0127"));
@@ -167,16 +167,16 @@ private slots:
     void closingWhilePlayingEndsTheWorkerFirst()
     {
         for (const char* how : {"close", "escape", "closeEvent"}) {
-            std::array<SlotRecord, kFrameCount> slots{};
-            slots[0] = Mp3("LOOP", 0, 255, 0);
-            Rig rig(slots);
+            std::array<SlotRecord, kFrameCount> records{};
+            records[0] = Mp3("LOOP", 0, 255, 0);
+            Rig rig(records);
             rig.script.defaultDuration = 1ms;
             QWidget* modal = nullptr;
             QTimer::singleShot(0, [&] {
                 modal = qApp->activeModalWidget();
                 if (!modal)
                     return rig.dialog.reject();
-                QTest::qWaitFor([&] { return rig.script.Runs() >= 3; }); // playing, repeating
+                (void)QTest::qWaitFor([&] { return rig.script.Runs() >= 3; }); // playing, repeating
                 if (qstrcmp(how, "close") == 0)
                     rig.Button("close")->click();
                 else if (qstrcmp(how, "escape") == 0)

@@ -7,6 +7,8 @@
 #include "steadyplaybackclock.h"
 #include "tempdatafolder.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <thread>
@@ -107,12 +109,12 @@ class WorkerTest : public ::testing::Test, protected Rig
 
 TEST_F(WorkerTest, PlaysTheMp3FramesInOrderFindingFilesIgnoringCase)
 {
-    job.slots[1] = Mp3("A", 12);
-    job.slots[2][record::kType] = kTypeText;
-    std::memcpy(&job.slots[2][record::kName], "C       ", 8);
-    job.slots[5] = Mp3("C");
-    job.slots[15] = Mp3("B", 70);
-    job.slots[7] = Mp3("\xB1\xB2"); // half-width katakana in the record, UTF-8 on disk
+    job.records[1] = Mp3("A", 12);
+    job.records[2][record::kType] = kTypeText;
+    std::memcpy(&job.records[2][record::kName], "C       ", 8);
+    job.records[5] = Mp3("C");
+    job.records[15] = Mp3("B", 70);
+    job.records[7] = Mp3("\xB1\xB2"); // half-width katakana in the record, UTF-8 on disk
     PlayChannel();
 
     EXPECT_EQ(PlayedFiles(), (std::vector<std::string>{"a.mp3", "c.Mp3", "ｱｲ.mp3", "B.MP3"}));
@@ -129,7 +131,7 @@ TEST_F(WorkerTest, PlaysTheMp3FramesInOrderFindingFilesIgnoringCase)
 
 TEST_F(WorkerTest, ChannelWithoutMp3FramesStopsAtOnce)
 {
-    job.slots[0][record::kType] = kTypeText;
+    job.records[0][record::kType] = kTypeText;
     PlayChannel();
     EXPECT_TRUE(script.Plays().empty());
     EXPECT_EQ(listener.notes, std::vector<std::string>{"stopped"});
@@ -141,8 +143,8 @@ TEST(WorkerRowsTest, RepeatByteCountsExtraPlayings)
     for (const int repeat : {0, 3, 254}) {
         SCOPED_TRACE(repeat);
         Rig rig;
-        rig.job.slots[0] = Mp3("A", 0, repeat);
-        rig.job.slots[1] = Mp3("B");
+        rig.job.records[0] = Mp3("A", 0, repeat);
+        rig.job.records[1] = Mp3("B");
         rig.PlayChannel();
         const auto files = rig.PlayedFiles();
         ASSERT_EQ(files.size(), std::size_t(repeat + 2));
@@ -154,9 +156,9 @@ TEST(WorkerRowsTest, RepeatByteCountsExtraPlayings)
 TEST_F(WorkerTest, IntervalFollowsEveryPlayingAndKeepsToTheClock)
 {
     script.defaultDuration = 200ms;
-    job.slots[0] = Mp3("A", 0, 2, 1);
-    job.slots[3] = Mp3("B", 0, 0, 0);
-    job.slots[4] = Mp3("C", 0, 0, 3);
+    job.records[0] = Mp3("A", 0, 2, 1);
+    job.records[3] = Mp3("B", 0, 0, 0);
+    job.records[4] = Mp3("C", 0, 0, 3);
     PlayChannel();
     // Each playing starts when the previous one and its interval have ended.
     EXPECT_EQ(Starts(), (std::vector<Ms>{0ms, 1200ms, 2400ms, 3600ms, 3800ms}));
@@ -168,8 +170,8 @@ TEST_F(WorkerTest, IntervalFollowsEveryPlayingAndKeepsToTheClock)
 
 TEST_F(WorkerTest, EndlessRepeatPlaysUntilStop)
 {
-    job.slots[0] = Mp3("A", 0, 255, 2);
-    job.slots[1] = Mp3("B");
+    job.records[0] = Mp3("A", 0, 255, 2);
+    job.records[1] = Mp3("B");
     script.onRun = [this](int runs) {
         if (runs == 300)
             RequestAt(clock.Elapsed() + 50ms, PlayChannelState::kStopped);
@@ -179,6 +181,25 @@ TEST_F(WorkerTest, EndlessRepeatPlaysUntilStop)
     EXPECT_EQ(PlayedFiles().back(), "a.mp3");
     EXPECT_EQ(listener.notes, (std::vector<std::string>{"phrase 0", "stopped"}));
     EXPECT_EQ(script.LivePlayers(), 0);
+}
+
+// A playing that ends at its first poll, with no interval, gives the worker no wait to
+// look at the state in; Stop must still end an endless phrase.
+TEST_F(WorkerTest, StopEndsAnEndlessPhraseThatNeverWaits)
+{
+    script.defaultDuration = 0ms;
+    job.records[0] = Mp3("A", 0, 255, 0);
+    script.onRun = [this](int runs) {
+        if (runs == 1000)
+            state.play = PlayChannelState::kStopped;
+        if (runs > 5000) {
+            std::fputs("Stop was never noticed\n", stderr);
+            std::abort();
+        }
+    };
+    PlayChannel();
+    EXPECT_EQ(script.Runs(), 1000);
+    EXPECT_EQ(listener.notes, (std::vector<std::string>{"phrase 0", "stopped"}));
 }
 
 TEST(WorkerRowsTest, StopEndsPlayingOrIntervalAtTheNextLook)
@@ -192,9 +213,9 @@ TEST(WorkerRowsTest, StopEndsPlayingOrIntervalAtTheNextLook)
     for (const Row row : {Row{"during play", 5300ms}, Row{"during interval", 2000ms}}) {
         SCOPED_TRACE(row.what);
         Rig rig;
-        rig.job.slots[0] = Mp3("A", 0, 0, 5);
-        rig.job.slots[1] = Mp3("B", 0, 0, 0);
-        rig.job.slots[2] = Mp3("C");
+        rig.job.records[0] = Mp3("A", 0, 0, 5);
+        rig.job.records[1] = Mp3("B", 0, 0, 0);
+        rig.job.records[2] = Mp3("C");
         rig.RequestAt(row.stopAt, PlayChannelState::kStopped);
         rig.PlayChannel();
 
@@ -210,7 +231,7 @@ TEST(WorkerRowsTest, StopEndsPlayingOrIntervalAtTheNextLook)
 
 TEST_F(WorkerTest, CloseEndsPlayingWithoutReportingIt)
 {
-    job.slots[0] = Mp3("A", 0, 255);
+    job.records[0] = Mp3("A", 0, 255);
     RequestAt(1000ms, PlayChannelState::kClosing);
     PlayChannel();
     EXPECT_EQ(listener.notes, std::vector<std::string>{"phrase 0"});
@@ -222,10 +243,10 @@ TEST_F(WorkerTest, CloseEndsPlayingWithoutReportingIt)
 
 TEST_F(WorkerTest, MissingFileEndsTheChannelWithOneReport)
 {
-    job.slots[0] = Mp3("A");
-    job.slots[1] = Mp3("B", 0, 1);
-    job.slots[2] = Mp3("GONE");
-    job.slots[3] = Mp3("C");
+    job.records[0] = Mp3("A");
+    job.records[1] = Mp3("B", 0, 1);
+    job.records[2] = Mp3("GONE");
+    job.records[3] = Mp3("C");
     PlayChannel();
     EXPECT_EQ(PlayedFiles(), (std::vector<std::string>{"a.mp3", "B.MP3", "B.MP3"}));
     EXPECT_EQ(listener.notes,
@@ -245,15 +266,16 @@ TEST(WorkerRowsTest, PlayerFailuresEndTheChannelWithOneReport)
         {"create", [](FakePlayerScript& s) { s.failCreate = true; }},
         {"open", [](FakePlayerScript& s) { s.failOpen = {"a.mp3"}; }},
         {"run", [](FakePlayerScript& s) { s.failRun = {"a.mp3"}; }},
+        {"playing", [](FakePlayerScript& s) { s.breakOff = {"a.mp3"}; }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Rig rig;
         row.setUp(rig.script);
-        rig.job.slots[4] = Mp3("A");
-        rig.job.slots[5] = Mp3("B");
+        rig.job.records[4] = Mp3("A", 0, 255);
+        rig.job.records[5] = Mp3("B");
         rig.PlayChannel();
-        EXPECT_TRUE(rig.script.Plays().empty());
+        EXPECT_EQ(rig.script.Plays().size(), std::strcmp(row.what, "playing") == 0 ? 1u : 0u);
         EXPECT_EQ(rig.listener.notes, (std::vector<std::string>{"phrase 4", "failed A"}));
         EXPECT_EQ(rig.script.LivePlayers(), 0);
         EXPECT_TRUE(rig.state.workerDone.load());
@@ -268,7 +290,7 @@ TEST(WorkerThreadTest, StopFromAnotherThreadEndsAnEndlessPhrase)
     script.defaultDuration = FakePlayerScript::kForever;
     PlayChannelJob job;
     job.dataFolder = data.Folder().string() + "/";
-    job.slots[0] = Mp3("A", 0, 255);
+    job.records[0] = Mp3("A", 0, 255);
     PlayChannelState state;
     state.play = PlayChannelState::kPlaying;
     state.workerDone = false;
