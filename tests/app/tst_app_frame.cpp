@@ -144,8 +144,6 @@ private slots:
         QCOMPARE(frame->editToolBar()->windowTitle(), QStringLiteral("Edit Toolbar"));
         QCOMPARE(app.commands()->action(ID_CSV_OUTPUT)->statusTip(),
                  QStringLiteral("Output the file name of playlist as CSV format"));
-        QCOMPARE(frame->toolBarArea(frame->fileToolBar()), Qt::TopToolBarArea);
-        QCOMPARE(frame->toolBarArea(frame->editToolBar()), Qt::TopToolBarArea);
 
         QCOMPARE(frame->messagePane()->text(), QStringLiteral("Ready"));
         const QFontMetrics metrics(frame->statusBar()->font());
