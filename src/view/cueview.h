@@ -65,6 +65,13 @@ public:
     // Called by the delegate for every cell of the cursor row that it paints.
     void noteCursorRowPainted(int row);
 
+    // The cell under a viewport point, kept at every pointer movement: column 0 is the
+    // Channel column, 1..16 the frames, 17 right of the last column (-1 left of the first);
+    // row 0-based. Both are -1 over no row.
+    void updateHoverCell(const QPoint& viewportPos);
+    int hoverColumn() const { return m_hoverColumn; }
+    int hoverRow() const { return m_hoverRow; }
+
     // CommandTarget
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
@@ -111,4 +118,6 @@ private:
     QPoint m_pressedCell{0, 0}; // x: column, y: row of the last left or right press
     bool m_dragStarted = false;
     bool m_statesPending = false;
+    int m_hoverColumn = -1;
+    int m_hoverRow = -1;
 };
