@@ -5,10 +5,7 @@
 #include "playbackclock.h"
 #include "playchannelstate.h"
 
-#include <memory>
-
 using namespace cuelist;
-using Failure = IPlayChannelListener::Failure;
 
 PlayChannelWorker::PlayChannelWorker(PlayChannelJob job, PhrasePlayerFactory factory,
                                      PlaybackClock& clock, PlayChannelState& state,
@@ -21,11 +18,10 @@ PlayChannelWorker::PlayChannelWorker(PlayChannelJob job, PhrasePlayerFactory fac
 void PlayChannelWorker::Run()
 {
     Outcome outcome = Outcome::Played;
-    for (int i = 0; i < kFrameCount && outcome == Outcome::Played; ++i) {
-        if (m_job.records[i][record::kType] != kTypeMp3)
-            continue;
+    for (int i = NextMp3Frame(-1); i < kFrameCount && outcome == Outcome::Played;
+         i = NextMp3Frame(i))
         outcome = Requested() ? Outcome::Interrupted : PlayFrame(i);
-    }
+    m_prepared.reset();
 
     // Stop or Close may have been asked for meanwhile; those states stay.
     int playing = PlayChannelState::kPlaying;
@@ -41,44 +37,42 @@ void PlayChannelWorker::Run()
 
 PlayChannelWorker::Outcome PlayChannelWorker::PlayFrame(int index)
 {
-    const SlotRecord& slot = m_job.records[index];
-    const std::string name = PlayChannelJob::BaseName(slot);
     if (!Closing())
         m_listener.PhraseStarted(index);
+    std::unique_ptr<IPhrasePlayer> player;
+    if (m_preparedIndex == index)
+        player = std::move(m_prepared);
+    m_prepared.reset();
+    m_preparedIndex = -1;
 
-    std::unique_ptr<IPhrasePlayer> player = m_factory ? m_factory() : nullptr;
-    if (!player || player->Create() != IPhrasePlayer::kOk)
-        return Fail(Failure::PlayingFailed, name);
-
-    const DataFolderListing folder(m_job.dataFolder);
-    const DataFolderListing::Entry* file = folder.Find(Cp932ToUtf8(name) + ".MP3");
-    if (!file)
-        return Fail(Failure::FileMissing, name);
-    if (player->Open(folder.Folder() + file->name) != IPhrasePlayer::kOk)
-        return Fail(Failure::PlayingFailed, name);
-    player->SetVolume(-int(slot[record::kVolume])); // on failure the phrase plays as it is
-
-    const Outcome outcome = PlayRepetitions(*player, slot);
-    if (outcome == Outcome::Failed)
-        return Fail(Failure::PlayingFailed, name);
-    return outcome;
+    const std::string name = PlayChannelJob::BaseName(m_job.records[index]);
+    Failure failure = Failure::PlayingFailed;
+    if (!player)
+        player = OpenPlayer(index, failure);
+    if (!player)
+        return Fail(failure, name);
+    const Outcome outcome = PlayRepetitions(player, index);
+    return outcome == Outcome::Failed ? Fail(Failure::PlayingFailed, name) : outcome;
 }
 
-PlayChannelWorker::Outcome PlayChannelWorker::PlayRepetitions(IPhrasePlayer& player,
-                                                              const SlotRecord& slot)
+PlayChannelWorker::Outcome
+PlayChannelWorker::PlayRepetitions(std::unique_ptr<IPhrasePlayer>& player, int index)
 {
+    const SlotRecord& slot = m_job.records[index];
     const int repeat = slot[record::kRepeat];
     const auto interval = std::chrono::seconds(PlayChannelJob::Interval(slot));
+    bool rewound = false;
     int count = 0;
-    do {
+    for (;;) {
         // A playing can end at its first poll (a file that fails at once): look here too, or
         // an endless phrase would never notice Stop or Close.
         if (Requested())
             return Outcome::Interrupted;
-        if (player.Rewind() != IPhrasePlayer::kOk || player.Run() != IPhrasePlayer::kOk)
+        if ((!rewound && player->Rewind() != IPhrasePlayer::kOk) ||
+            player->Run() != IPhrasePlayer::kOk)
             return Outcome::Failed;
         int end = IPhrasePlayer::kStillPlaying;
-        while ((end = player.PollCompletion()) == IPhrasePlayer::kStillPlaying) {
+        while ((end = player->PollCompletion()) == IPhrasePlayer::kStillPlaying) {
             if (Requested())
                 return Outcome::Interrupted;
             m_clock.WaitUntil(m_clock.Now() + kPollPeriod);
@@ -87,20 +81,59 @@ PlayChannelWorker::Outcome PlayChannelWorker::PlayRepetitions(IPhrasePlayer& pla
         // repeating it would only fail again.
         if (end == IPhrasePlayer::kErrorAbort)
             return Outcome::Failed;
+
         // The interval runs from the end of this playing to a fixed deadline, so late
-        // wake-ups never add up.
+        // wake-ups never add up, and the next playing is made ready inside it.
         const auto deadline = m_clock.Now() + interval;
-        player.Stop();
+        player->Stop();
+        if (repeat == kEndlessRepeat)
+            count = 0;
+        const bool last = ++count >= repeat + 1;
+        if (!last) {
+            rewound = player->Rewind() == IPhrasePlayer::kOk; // else retried before Run
+        } else if (const int next = NextMp3Frame(index); next < kFrameCount) {
+            player.reset(); // one player, one audio output at a time
+            Failure ignored = Failure::PlayingFailed;
+            m_prepared = OpenPlayer(next, ignored);
+            m_preparedIndex = next;
+        }
         while (m_clock.Now() < deadline) {
             if (Requested())
                 return Outcome::Interrupted;
             m_clock.WaitUntil(deadline);
         }
-        if (repeat == kEndlessRepeat)
-            count = 0;
-        ++count;
-    } while (count < repeat + 1);
-    return Outcome::Played;
+        if (last)
+            return Outcome::Played;
+    }
+}
+
+std::unique_ptr<IPhrasePlayer> PlayChannelWorker::OpenPlayer(int index, Failure& failure) const
+{
+    const SlotRecord& slot = m_job.records[index];
+    failure = Failure::PlayingFailed;
+    std::unique_ptr<IPhrasePlayer> player = m_factory ? m_factory() : nullptr;
+    if (!player || player->Create() != IPhrasePlayer::kOk)
+        return nullptr;
+
+    const DataFolderListing folder(m_job.dataFolder);
+    const DataFolderListing::Entry* file =
+        folder.Find(Cp932ToUtf8(PlayChannelJob::BaseName(slot)) + ".MP3");
+    if (!file) {
+        failure = Failure::FileMissing;
+        return nullptr;
+    }
+    if (player->Open(folder.Folder() + file->name) != IPhrasePlayer::kOk)
+        return nullptr;
+    player->SetVolume(-int(slot[record::kVolume])); // on failure the phrase plays as it is
+    return player;
+}
+
+int PlayChannelWorker::NextMp3Frame(int after) const
+{
+    int i = after + 1;
+    while (i < kFrameCount && m_job.records[i][record::kType] != kTypeMp3)
+        ++i;
+    return i;
 }
 
 PlayChannelWorker::Outcome PlayChannelWorker::Fail(Failure failure, const std::string& name)

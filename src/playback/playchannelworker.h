@@ -5,6 +5,7 @@
 #include "playchanneljob.h"
 
 #include <chrono>
+#include <memory>
 #include <string>
 
 class PlaybackClock;
@@ -30,10 +31,14 @@ public:
 
 private:
     enum class Outcome { Played, Failed, Interrupted };
+    using Failure = IPlayChannelListener::Failure;
 
     Outcome PlayFrame(int index);
-    Outcome PlayRepetitions(IPhrasePlayer& player, const cuelist::SlotRecord& record);
-    Outcome Fail(IPlayChannelListener::Failure failure, const std::string& name);
+    Outcome PlayRepetitions(std::unique_ptr<IPhrasePlayer>& player, int index);
+    // A created player with the frame's file opened and its volume set; null on failure.
+    std::unique_ptr<IPhrasePlayer> OpenPlayer(int index, Failure& failure) const;
+    int NextMp3Frame(int after) const; // kFrameCount when none follows
+    Outcome Fail(Failure failure, const std::string& name);
     bool Requested() const; // Stop or Close has been asked for
     bool Closing() const;
 
@@ -42,6 +47,11 @@ private:
     PlaybackClock& m_clock;
     PlayChannelState& m_state;
     IPlayChannelListener& m_listener;
-    IPlayChannelListener::Failure m_failure = IPlayChannelListener::Failure::PlayingFailed;
+    Failure m_failure = Failure::PlayingFailed;
     std::string m_failedName;
+    // The next frame's player, opened during the interval after the last playing of the
+    // frame before it. Only a successful opening is kept; failures show when the frame's
+    // turn comes, as if nothing had been prepared.
+    int m_preparedIndex = -1;
+    std::unique_ptr<IPhrasePlayer> m_prepared;
 };

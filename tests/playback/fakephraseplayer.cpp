@@ -5,7 +5,12 @@
 class FakePhrasePlayer final : public IPhrasePlayer
 {
 public:
-    explicit FakePhrasePlayer(FakePlayerScript& script) : m_script(script) { ++m_script.m_live; }
+    explicit FakePhrasePlayer(FakePlayerScript& script) : m_script(script)
+    {
+        const int live = ++m_script.m_live;
+        if (live > m_script.m_mostLive)
+            m_script.m_mostLive = live;
+    }
     ~FakePhrasePlayer() override
     {
         Stop();
@@ -23,6 +28,8 @@ public:
     {
         m_file = std::filesystem::path(path).filename().string();
         m_script.Append("open " + m_file);
+        if (m_script.openCost > FakePlayerScript::Ms{0})
+            m_script.m_clock.WaitUntil(m_script.m_clock.Now() + m_script.openCost);
         m_opened = m_created && !m_script.failOpen.count(m_file);
         const auto found = m_script.duration.find(m_file);
         m_duration = found != m_script.duration.end() ? found->second : m_script.defaultDuration;

@@ -24,6 +24,7 @@ public:
 
     // Settings; set before the worker starts. Keys are file names as opened ("A.mp3").
     Ms defaultDuration{200};
+    Ms openCost{0}; // Open waits this long on the clock, as a preroll does
     std::map<std::string, Ms> duration;
     bool failCreate = false;
     std::set<std::string> failOpen;
@@ -42,6 +43,7 @@ public:
     std::vector<Play> Plays() const;
     std::vector<std::string> Log() const; // "open A.mp3", "volume -12", ...
     int LivePlayers() const { return m_live.load(); }
+    int MostLivePlayers() const { return m_mostLive.load(); }
     int Runs() const { return m_runs.load(); }
 
 private:
@@ -54,5 +56,6 @@ private:
     std::vector<Play> m_plays;
     std::vector<std::string> m_log;
     std::atomic<int> m_live{0};
+    std::atomic<int> m_mostLive{0};
     std::atomic<int> m_runs{0};
 };

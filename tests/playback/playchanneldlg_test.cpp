@@ -1,6 +1,8 @@
 // The Play Channel dialog with a fake player: fields, buttons, messages and closing.
+#include "document/cuedoc.h"
 #include "fakephraseplayer.h"
 #include "playchanneldlg.h"
+#include "runplaychanneldialog.h"
 #include "scriptedprompt.h"
 #include "steadyplaybackclock.h"
 #include "tempdatafolder.h"
@@ -193,6 +195,48 @@ private slots:
             QCOMPARE(rig.script.Runs(), runs);
             QCOMPARE(rig.Field("state"), QStringLiteral("Playing"));
         }
+    }
+
+    // The command copies the channel's records and the data folder into the dialog.
+    void commandPreviewsEditableChannelsOnly()
+    {
+        TempDataFolder home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QByteArray::fromStdString(home.Folder().string()));
+        ScriptedPrompt prompt;
+        CCueDoc doc;
+        QCOMPARE(doc.table().SetSlotFile(2, 9, "abc.mp3"), kSlotDone);
+        QCOMPARE(doc.table().SetSlotFile(1, 128, "xyz.mp3"), kSlotDone);
+
+        int opened = 0;
+        QString channel, fileName;
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [&] {
+            auto* modal = qobject_cast<CPlayChannelDlg*>(qApp->activeModalWidget());
+            if (!modal)
+                return;
+            ++opened;
+            const auto field = [modal](const char* name) {
+                return modal->findChild<QLineEdit*>(QLatin1String(name))->text();
+            };
+            if (QTest::qWaitFor([&] { return field("state") == QLatin1String("Stopping"); })) {
+                channel = field("channel");
+                fileName = field("fileName");
+            }
+            modal->reject();
+        });
+        guard.start(10);
+        for (const int outside : {0, -1, 128, 1023})
+            RunPlayChannelDialog(nullptr, doc, outside);
+        QCOMPARE(opened, 0);
+
+        RunPlayChannelDialog(nullptr, doc, 9);
+        QCOMPARE(opened, 1);
+        QCOMPARE(channel, QStringLiteral("0009"));
+        QCOMPARE(fileName, QStringLiteral("ABC.MP3"));
+        QCOMPARE(prompt.texts(),
+                 QStringList{QStringLiteral("Output file ABC.MP3 doesn't exist. ")});
+        qputenv("HOME", oldHome);
     }
 
     void japaneseCatalogueIsEmbedded()

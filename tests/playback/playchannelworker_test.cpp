@@ -168,6 +168,21 @@ TEST_F(WorkerTest, IntervalFollowsEveryPlayingAndKeepsToTheClock)
     EXPECT_EQ(listener.endedAt, 3800ms + 200ms + 3s);
 }
 
+// Opening a file takes time (GStreamer prerolls it). Within a phrase the rewind, and at
+// a phrase's last playing the next phrase's opening, happen inside the interval, so only
+// an interval of 0 shows that time.
+TEST_F(WorkerTest, NextPlayingIsMadeReadyInsideTheInterval)
+{
+    script.openCost = 15ms;
+    job.records[0] = Mp3("A", 0, 1, 1);
+    job.records[1] = Mp3("B", 0, 0, 0);
+    job.records[2] = Mp3("C", 0, 0, 2);
+    PlayChannel();
+    EXPECT_EQ(Starts(), (std::vector<Ms>{15ms, 1215ms, 2415ms, 2630ms}));
+    EXPECT_EQ(listener.endedAt, 2630ms + 200ms + 2s);
+    EXPECT_EQ(script.MostLivePlayers(), 1);
+}
+
 TEST_F(WorkerTest, EndlessRepeatPlaysUntilStop)
 {
     job.records[0] = Mp3("A", 0, 255, 2);
