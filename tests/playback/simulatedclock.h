@@ -5,20 +5,29 @@
 #include <functional>
 #include <map>
 
-// A PlaybackClock whose time moves only when the worker waits, jumping to the deadline or
+// A PlaybackClock whose time moves only while the worker waits, jumping to the deadline or
 // to the next scheduled action. Single-threaded: actions run inside WaitUntil.
 class SimulatedClock final : public PlaybackClock
 {
 public:
-    using Ms = std::chrono::milliseconds;
-
     TimePoint Now() override { return m_now; }
-    void WaitUntil(TimePoint deadline) override;
     void Interrupt() override { m_interrupted = true; }
-
-    // Runs action once the simulated time reaches start + at.
-    void At(Ms at, std::function<void()> action);
-    Ms Elapsed() const { return std::chrono::duration_cast<Ms>(m_now - TimePoint{}); }
+    void WaitUntil(TimePoint deadline) override
+    {
+        while (!m_interrupted && !m_actions.empty() && m_actions.begin()->first <= deadline) {
+            const auto action = m_actions.begin()->second;
+            m_now = std::max(m_now, m_actions.begin()->first);
+            m_actions.erase(m_actions.begin());
+            action();
+        }
+        if (!m_interrupted)
+            m_now = std::max(m_now, deadline);
+        m_interrupted = false;
+    }
+    void At(std::chrono::milliseconds at, std::function<void()> action)
+    {
+        m_actions.emplace(TimePoint{} + at, std::move(action));
+    }
 
 private:
     TimePoint m_now{};
