@@ -55,6 +55,26 @@ Are you sure you want to do the save operation?</source>
             <source>Do you want to save changes %1?</source>
             <translation>%1 への変更を保存しますか?</translation>
         </message>
+        <message>
+            <source>Selected file is not playlist or damaged</source>
+            <translation>選択されたファイルはプレイリストではないか、壊れています</translation>
+        </message>
+        <message>
+            <source>Select File</source>
+            <translation>ファイル選択</translation>
+        </message>
+        <message>
+            <source>MP3(*.MP3)|*.MP3|All Files(*.*)|*.*||</source>
+            <translation>MP3(*.MP3)|*.MP3|すべてのファイル(*.*)|*.*||</translation>
+        </message>
+        <message>
+            <source>Select file existring in the DATA folder</source>
+            <translation>DATA フォルダにあるファイルを選択してください</translation>
+        </message>
+        <message>
+            <source>Cannot refer to the files in this &quot;data&quot; folder from the playlist.</source>
+            <translation>この &quot;data&quot; フォルダのファイルはプレイリストから参照できません。</translation>
+        </message>
     </context>
     <context>
         <name>COwnFileDialog</name>

@@ -113,6 +113,8 @@ bool CCueDoc::handlesCommand(int id) const
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
     case ID_FILE_CLOSE:
+    case ID_SELECT_FILE:
+    case ID_OPEN_CONTENTS:
         return true;
     default:
         return false;
@@ -134,6 +136,12 @@ void CCueDoc::runCommand(int id)
     case ID_FILE_CLOSE:
         if (SaveModified())
             emit closeRequested();
+        break;
+    case ID_SELECT_FILE:
+        OnSelectFile();
+        break;
+    case ID_OPEN_CONTENTS:
+        OnOpenContents();
         break;
     default:
         break;

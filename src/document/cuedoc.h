@@ -60,11 +60,16 @@ public:
     bool IsOutsideDataFolder(const QString& filePath) const;
     // The CSV File Output command.
     void OnFileCsvOutput();
+    // Select File: picks a file of the data folder for the current slot, stores it and
+    // opens the slot's settings in the first view.
+    void OnSelectFile();
+    // Open File Contents: the current slot's settings in the first view.
+    void OnOpenContents();
 
     // The window that dialogs about this document belong to.
     QWidget* dialogParent() const;
 
-    // CommandTarget: CSV output, Save, Save As, Close.
+    // CommandTarget: CSV output, Save, Save As, Close, Select File, Open File Contents.
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
 

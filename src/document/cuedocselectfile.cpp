@@ -1,0 +1,112 @@
+#include "core/datafolder.h"
+#include "cuedoc.h"
+#include "documentview.h"
+#include "prompt.h"
+#include "text/messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+// "Name(*.EXT)|*.EXT|All(*.*)|*.*||" for QFileDialog, whose patterns are matched with
+// case on some platforms: each extension in both cases, and "*.*" as "*" so that names
+// without a dot are listed too. Each name shows the patterns it stands for.
+QString OpenFilter(const QString& barSeparated)
+{
+    const QStringList parts = barSeparated.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        if (name.isEmpty())
+            break;
+        if (const qsizetype open = name.indexOf(QLatin1Char('(')); open > 0)
+            name = name.left(open).trimmed();
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString trimmed = pattern.trimmed();
+            if (trimmed == QLatin1String("*.*")) {
+                patterns << QStringLiteral("*");
+                continue;
+            }
+            for (const QString& variant : {trimmed, trimmed.toUpper(), trimmed.toLower()})
+                if (!patterns.contains(variant))
+                    patterns << variant;
+        }
+        filters << name + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
+} // namespace
+
+void CCueDoc::OnSelectFile()
+{
+    int frame = 0;
+    int channel = 0;
+    GetCurrentSlot(frame, channel);
+    QWidget* parent = dialogParent();
+
+    std::uint8_t value = 0;
+    std::uint8_t type = 0;
+    const cuelist::SlotResult state = m_table.GetSlotVolumeOrSpeed(frame, channel, value, type);
+    if (state == cuelist::kSlotUnknownType) {
+        prompt().refuse(parent, tr("Selected file is not playlist or damaged"));
+        return;
+    }
+    if (state != cuelist::kSlotDone) {
+        prompt().refuse(parent, cuelist::text::NameResultMessage(state));
+        return;
+    }
+    if (type != cuelist::kTypeEmpty &&
+        prompt().ask(parent, replacePrompt(), QMessageBox::Ok | QMessageBox::Cancel,
+                     QMessageBox::Warning) != QMessageBox::Ok)
+        return;
+
+    // The data folder as it is on disk, else the playlist's folder, else home.
+    QString folder =
+        QString::fromStdString(cuelist::ResolveFolderIgnoringCase(m_dataFolderPath.toStdString()));
+    if (folder.isEmpty()) {
+        const QFileInfo playlistFolder(QFileInfo(m_playlistPath).absolutePath());
+        folder = playlistFolder.isDir() ? playlistFolder.absoluteFilePath() : QDir::homePath();
+    }
+    const QString path = prompt().openFileName(
+        parent, tr("Select File"), folder, OpenFilter(tr("MP3(*.MP3)|*.MP3|All Files(*.*)|*.*||")));
+    if (path.isEmpty())
+        return;
+
+    const QFileInfo info(path);
+    if (info.isDir() || !cuelist::IsInFolderNamedData(path.toStdString())) {
+        prompt().refuse(parent, tr("Select file existring in the DATA folder"));
+        return;
+    }
+    if (m_dataFolderKnown && IsOutsideDataFolder(path)) {
+        prompt().refuse(parent,
+                        tr("Cannot refer to the files in this \"data\" folder from the playlist."));
+        return;
+    }
+    // A blank name would clear the slot and start Select File all over again.
+    const QString name = info.fileName();
+    if (name.trimmed().isEmpty()) {
+        prompt().refuse(parent, cuelist::text::NameResultMessage(cuelist::kNameNotMp3));
+        return;
+    }
+    if (const cuelist::SlotResult stored = m_table.SetSlotFile(frame, channel, name.toStdString());
+        stored != cuelist::kSlotDone) {
+        if (const QString message = cuelist::text::NameResultMessage(stored); !message.isEmpty())
+            prompt().refuse(parent, message);
+        return;
+    }
+
+    updateAllViews();
+    setDataFolderFromFile(path);
+    emit frameTitleUpdateRequested();
+    OnOpenContents();
+}
+
+void CCueDoc::OnOpenContents()
+{
+    if (DocumentView* view = firstView())
+        view->OpenSlotSettings();
+}
