@@ -42,6 +42,16 @@
         <translation>再生(&amp;W)</translation>
     </message>
     <message>
+        <location filename="../../src/view/cueview_clipboard.cpp" line="+45"/>
+        <source>The data could not be placed on the clipboard.</source>
+        <translation>クリップボードにデータを置けませんでした。</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>The data on the clipboard could not be read.</source>
+        <translation>クリップボードのデータを読み取れませんでした。</translation>
+    </message>
+    <message>
         <location filename="../../src/view/cueview_settings.cpp" line="+36"/>
         <source>Unknown File Type. Reset File Name</source>
         <translation>ファイルの種類が不明です。ファイル名を設定し直してください</translation>

@@ -31,6 +31,8 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     // Right presses open the menu from mousePressEvent; no separate context-menu event.
     setContextMenuPolicy(Qt::PreventContextMenu);
     setFocusPolicy(Qt::StrongFocus);
+    // The cell under the pointer is followed without a button too (cueview_drag.cpp).
+    viewport()->setMouseTracking(true);
 
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

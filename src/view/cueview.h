@@ -3,12 +3,15 @@
 #include "commandtarget.h"
 #include "documentview.h"
 
+#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTableView>
 
 class CCueDoc;
+class QLabel;
+class QTimer;
 class CueGridModel;
 
 // The grid view of one playlist: 127 channel rows by the Channel column and 16 phrase
@@ -72,6 +75,20 @@ public:
     int hoverColumn() const { return m_hoverColumn; }
     int hoverRow() const { return m_hoverRow; }
 
+    // The edit commands: on the current slot from a phrase column, on the active channel
+    // from the Channel column. Clipboard failures are told to the user.
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditDelete();
+
+    // Moving a slot by dragging it with the left button.
+    bool isDraggingSlot() const { return m_dragStarted; }
+    // The image that follows the pointer: the dragged cell's text; null on the Channel column.
+    QPixmap BuildDragImage(int row) const;
+    // Copies the pressed cell's record to the target cell; false when nothing was written.
+    bool MoveDraggedSlot();
+
     // CommandTarget
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
@@ -85,6 +102,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -100,6 +118,16 @@ private:
     void moveCursorColumn(int step);
     void onHorizontalAction(int action);
     void handlePress(QMouseEvent* event, bool right);
+    enum class CopyResult { Written, Skipped, Failed };
+    CopyResult copyToClipboard();
+    // After slots were pasted, deleted or moved: grid, modified flag, frame title.
+    void finishSlotChange();
+    void noteDragPress(const QPoint& point);
+    void dragMouseMove(QMouseEvent* event);
+    void beginSlotDrag(const QPoint& point);
+    void endSlotDrag();
+    void dropDraggedSlot();
+    void onDragScrollTimer();
     QString describe(int frame, int channel) const;
     bool clipFitsCursor() const;
     bool isCommandKey(const QKeyEvent* event) const;
@@ -120,4 +148,14 @@ private:
     bool m_statesPending = false;
     int m_hoverColumn = -1;
     int m_hoverRow = -1;
+    bool m_firstRelease = true;
+    bool m_dragArmed = false; // a left press on a row that may begin a drag
+    QPoint m_dragPressPoint;
+    QPoint m_lastDragPoint;
+    int m_dragRow = -1;
+    int m_targetColumn = -1;
+    int m_targetRow = -1;
+    QLabel* m_dragImage = nullptr;       // child of the viewport while a drag runs
+    QTimer* m_dragScrollTimer = nullptr; // owned (QObject child)
+    QObject* m_dragKeyWatcher = nullptr; // owned (QObject child)
 };

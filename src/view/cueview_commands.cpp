@@ -29,13 +29,38 @@ CommandState Enabled(bool enabled)
 
 bool CCueView::handlesCommand(int id) const
 {
-    return id == ID_HELP && hasFocus();
+    switch (id) {
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_DELETE:
+        return true;
+    default:
+        return id == ID_HELP && hasFocus();
+    }
 }
 
 void CCueView::runCommand(int id)
 {
-    if (id == ID_HELP)
+    switch (id) {
+    case ID_HELP:
         OpenHelp(this);
+        break;
+    case ID_EDIT_CUT:
+        OnEditCut();
+        break;
+    case ID_EDIT_COPY:
+        OnEditCopy();
+        break;
+    case ID_EDIT_PASTE:
+        OnEditPaste();
+        break;
+    case ID_EDIT_DELETE:
+        OnEditDelete();
+        break;
+    default:
+        break;
+    }
 }
 
 bool CCueView::clipFitsCursor() const

@@ -5,12 +5,20 @@
 
 void CCueView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    // Another button during a slot drag ends the drag; nothing moves.
+    if (m_dragStarted && event->button() != Qt::LeftButton) {
+        endSlotDrag();
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
         handlePress(event, false);
-    else if (event->button() == Qt::RightButton)
+        noteDragPress(event->position().toPoint());
+    } else if (event->button() == Qt::RightButton) {
         handlePress(event, true);
-    else
+    } else {
         QTableView::mousePressEvent(event);
+    }
 }
 
 void CCueView::handlePress(QMouseEvent* event, bool right)
@@ -40,6 +48,7 @@ void CCueView::handlePress(QMouseEvent* event, bool right)
 
 void CCueView::mouseMoveEvent(QMouseEvent* event)
 {
+    dragMouseMove(event);
     // A row is picked by the press alone: moving with a button held selects nothing more.
     if (event->buttons() != Qt::NoButton) {
         event->accept();
