@@ -31,8 +31,8 @@
             <translation>プレイリスト(*.slp)</translation>
         </message>
         <message>
-            <source>All Files(*.*)</source>
-            <translation>すべてのファイル(*.*)</translation>
+            <source>All Files(*)</source>
+            <translation>すべてのファイル(*)</translation>
         </message>
         <message>
             <source>Open</source>

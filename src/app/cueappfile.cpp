@@ -42,7 +42,7 @@ void CCueApp::OnFileOpen()
     if (CChildFrame* child = m_mainFrame->activeChild())
         folder = QFileInfo(child->document()->playlistPath()).absolutePath();
     const QString filter = QtFileFilter(tr("PlayList(*.slp)") + QLatin1String("|*.slp|") +
-                                        tr("All Files(*.*)") + QLatin1String("|*||"));
+                                        tr("All Files(*)") + QLatin1String("|*||"));
     const QString path = prompt().openFileName(m_mainFrame, tr("Open"), folder, filter);
     if (!path.isEmpty())
         OpenDocumentFile(path);
