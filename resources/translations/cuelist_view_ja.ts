@@ -56,6 +56,22 @@
         <source>Unknown File Type. Reset File Name</source>
         <translation>ファイルの種類が不明です。ファイル名を設定し直してください</translation>
     </message>
+    <message>
+        <source>Do you want to save changes</source>
+        <translation>変更してもよろしいですか</translation>
+    </message>
+    <message>
+        <source>Do not setup file in a channel</source>
+        <translation>チャンネル欄にはファイルを設定できません</translation>
+    </message>
+    <message>
+        <source>Select file existring in the DATA folder</source>
+        <translation>DATA フォルダにあるファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Cannot refer to the files in this &quot;data&quot; folder from the playlist.</source>
+        <translation>この &quot;data&quot; フォルダのファイルはプレイリストから参照できません。</translation>
+    </message>
 </context>
 <context>
     <name>CueGridModel</name>

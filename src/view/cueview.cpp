@@ -33,6 +33,9 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     // The cell under the pointer is followed without a button too (cueview_drag.cpp).
     viewport()->setMouseTracking(true);
+    // Files dropped from the file manager (cueview_drop.cpp).
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
 
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

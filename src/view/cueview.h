@@ -89,6 +89,16 @@ public:
     // Copies the pressed cell's record to the target cell; false when nothing was written.
     bool MoveDraggedSlot();
 
+    // Files dropped from the file manager. What a dropped path is.
+    enum class DroppedKind { File, Folder };
+    // The target of a symbolic link (followed to its end), or empty when the path is no link.
+    static QString ResolveShortcut(const QString& path);
+    // True for an existing regular file or folder; kind says which.
+    static bool AcceptDroppedPath(const QString& path, DroppedKind& kind);
+    // Stores one dropped file in the cell (x: column, y: row) after its checks, then opens
+    // its settings dialog. Refusals are told to the user.
+    void AssignDroppedFile(const QString& path, const QPoint& cell);
+
     // CommandTarget
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
@@ -103,6 +113,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -112,9 +125,11 @@ private:
     enum class SettingsTrigger { DoubleClick, EnterKey };
 
     void openSlotSettings(SettingsTrigger trigger);
-    // Filled in by the phrase settings dialogs.
-    void openMp3Settings(int frame, int channel, const QString& cellText);
-    void openTextSettings(int frame, int channel, const QString& cellText);
+    // Run the settings dialog of a slot and commit it on OK. droppedPath is set when the
+    // file was just dropped: Apply then starts disabled (and a text file shows its own line).
+    void openMp3Settings(int frame, int channel, const QString& droppedPath);
+    void openTextSettings(int frame, int channel, const QString& droppedPath);
+    void OnDropFiles(const QStringList& paths, const QPoint& cell);
     void moveCursorColumn(int step);
     void onHorizontalAction(int action);
     void handlePress(QMouseEvent* event, bool right);

@@ -2,7 +2,11 @@
 #include "commandtable.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "firstline.h"
+#include "mp3phrasedlg.h"
+#include "phrasecommit.h"
 #include "prompt.h"
+#include "textphrasedlg.h"
 
 void CCueView::OpenSlotSettings()
 {
@@ -29,9 +33,9 @@ void CCueView::openSlotSettings(SettingsTrigger trigger)
     } else {
         const QString kind = cellText.right(3).toLower();
         if (kind == QLatin1String("mp3")) {
-            openMp3Settings(frame, channel, cellText);
+            openMp3Settings(frame, channel, QString());
         } else if (kind == QLatin1String("txt")) {
-            openTextSettings(frame, channel, cellText);
+            openTextSettings(frame, channel, QString());
         } else {
             prompt().refuse(this, tr("Unknown File Type. Reset File Name"));
             if (trigger == SettingsTrigger::DoubleClick)
@@ -43,12 +47,32 @@ void CCueView::openSlotSettings(SettingsTrigger trigger)
         ShowSlotDescription(frame, m_activeChannel);
 }
 
-void CCueView::openMp3Settings(int /*frame*/, int /*channel*/, const QString& /*cellText*/)
+void CCueView::openMp3Settings(int frame, int channel, const QString& droppedPath)
 {
+    // The document may go away while the dialog runs (its window closed from elsewhere).
+    const QPointer<CCueDoc> doc = m_doc;
+    {
+        CMp3PhraseDlg dlg(doc, this);
+        dlg.loadSlot(*doc, frame, channel);
+        dlg.setApplyDisabled(!droppedPath.isEmpty());
+        if (dlg.exec() == QDialog::Accepted && doc)
+            CommitMp3Phrase(*doc, dlg, frame, channel);
+    }
     viewport()->repaint();
 }
 
-void CCueView::openTextSettings(int /*frame*/, int /*channel*/, const QString& /*cellText*/)
+void CCueView::openTextSettings(int frame, int channel, const QString& droppedPath)
 {
+    const QPointer<CCueDoc> doc = m_doc;
+    {
+        CTextPhraseDlg dlg(doc, this);
+        dlg.loadSlot(*doc, frame, channel);
+        if (!droppedPath.isEmpty()) {
+            dlg.setTextContents(ReadFirstTextLine(droppedPath));
+            dlg.setApplyDisabled(true);
+        }
+        if (dlg.exec() == QDialog::Accepted && doc)
+            CommitTextPhrase(*doc, dlg, frame, channel);
+    }
     viewport()->repaint();
 }

@@ -1,0 +1,174 @@
+#include "core/datafolder.h"
+#include "cuedoc.h"
+#include "cueview.h"
+#include "prompt.h"
+#include "text/messages.h"
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// Links are followed this far; a longer chain is taken for a loop.
+constexpr int kMaxLinkHops = 32;
+
+QStringList LocalPaths(const QMimeData* mime)
+{
+    QStringList paths;
+    if (mime && mime->hasUrls())
+        for (const QUrl& url : mime->urls())
+            if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+                paths << url.toLocalFile();
+    return paths;
+}
+
+} // namespace
+
+void CCueView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (LocalPaths(event->mimeData()).isEmpty()) {
+        QTableView::dragEnterEvent(event);
+        return;
+    }
+    updateHoverCell(event->position().toPoint());
+    event->acceptProposedAction();
+}
+
+void CCueView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (LocalPaths(event->mimeData()).isEmpty()) {
+        QTableView::dragMoveEvent(event);
+        return;
+    }
+    updateHoverCell(event->position().toPoint());
+    event->acceptProposedAction();
+}
+
+void CCueView::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = LocalPaths(event->mimeData());
+    if (paths.isEmpty()) {
+        QTableView::dropEvent(event);
+        return;
+    }
+    updateHoverCell(event->position().toPoint());
+    const QPoint cell(m_hoverColumn, m_hoverRow);
+    event->acceptProposedAction();
+    // The questions and dialogs come after the drop has ended: the file manager waits for
+    // the drop's answer and must not wait for the user.
+    QMetaObject::invokeMethod(
+        this, [this, paths, cell] { OnDropFiles(paths, cell); }, Qt::QueuedConnection);
+}
+
+void CCueView::OnDropFiles(const QStringList& paths, const QPoint& cell)
+{
+    for (QString path : paths) {
+        if (const QString target = ResolveShortcut(path); !target.isEmpty())
+            path = target;
+        DroppedKind kind = DroppedKind::File;
+        if (AcceptDroppedPath(path, kind))
+            AssignDroppedFile(path, cell);
+    }
+}
+
+QString CCueView::ResolveShortcut(const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isSymLink())
+        return QString();
+    QString target = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            return target;
+        target = info.symLinkTarget();
+        if (target.isEmpty())
+            return QString();
+    }
+    return QString();
+}
+
+bool CCueView::AcceptDroppedPath(const QString& path, DroppedKind& kind)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    if (info.isDir()) {
+        kind = DroppedKind::Folder;
+        return true;
+    }
+    if (info.isFile()) {
+        kind = DroppedKind::File;
+        return true;
+    }
+    return false;
+}
+
+void CCueView::AssignDroppedFile(const QString& path, const QPoint& cell)
+{
+    const QPointer<CCueDoc> doc = m_doc;
+    if (!doc)
+        return;
+    const int frame = cell.x();
+    const int channel = cell.y() + 1;
+
+    // Anything but an empty slot is confirmed first, the Channel column included.
+    if (doc->cellText(frame, channel) != QLatin1String(" ") &&
+        prompt().ask(this, tr("Do you want to save changes"), QMessageBox::Ok | QMessageBox::Cancel,
+                     QMessageBox::Warning) != QMessageBox::Ok)
+        return;
+    if (frame == 0) {
+        prompt().refuse(this, tr("Do not setup file in a channel"));
+        return;
+    }
+
+    const QFileInfo info(path);
+    const std::string utf8Path = path.toStdString();
+    // A folder is no phrase file, whatever its name.
+    if (info.isDir() || !cuelist::IsInFolderNamedData(utf8Path)) {
+        prompt().refuse(this, tr("Select file existring in the DATA folder"));
+        return;
+    }
+    if (doc->IsDataFolderKnown() && doc->IsOutsideDataFolder(path)) {
+        prompt().refuse(this,
+                        tr("Cannot refer to the files in this \"data\" folder from the playlist."));
+        return;
+    }
+
+    // Only the editable part of the table is ever written.
+    if (const cuelist::SlotResult range = cuelist::SlotTable::CheckSlotRange(frame, channel);
+        range != cuelist::kSlotDone) {
+        prompt().refuse(this, cuelist::text::NameResultMessage(range));
+        return;
+    }
+    // A blank name would clear the slot instead of storing a file.
+    const QString name = info.fileName();
+    if (name.trimmed().isEmpty()) {
+        prompt().refuse(this, cuelist::text::NameResultMessage(cuelist::kNameNotMp3));
+        return;
+    }
+    if (const cuelist::SlotResult stored =
+            doc->table().SetSlotFile(frame, channel, name.toStdString());
+        stored != cuelist::kSlotDone) {
+        if (const QString message = cuelist::text::NameResultMessage(stored); !message.isEmpty())
+            prompt().refuse(this, message);
+        return;
+    }
+
+    doc->setDataFolderFromFile(path);
+    emit doc->frameTitleUpdateRequested();
+    doc->SetCurrentSlot(frame, channel);
+
+    const QString cellText = doc->cellText(frame, channel);
+    viewport()->repaint(visualRect(model()->index(channel - 1, frame)));
+    const QString kind = cellText.right(3).toUpper();
+    if (kind == QLatin1String("MP3"))
+        openMp3Settings(frame, channel, path);
+    else if (kind == QLatin1String("TXT"))
+        openTextSettings(frame, channel, path);
+    else
+        prompt().refuse(this, tr("Unknown File Type. Reset File Name"));
+}
