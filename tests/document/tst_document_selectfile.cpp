@@ -3,8 +3,6 @@
 #include "documentview.h"
 #include "scriptedprompt.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,112 +29,91 @@ class DocumentSelectFileTest final : public QObject
 
 private:
     QTemporaryDir m_root;
+    ScriptedPrompt m_prompt;
+    CountingView m_view;
 
-    QString make(const QString& relative) const
+    QString make(const char* relative, int size = 0) const
     {
-        const QString path = m_root.filePath(relative);
+        const QString path = m_root.filePath(QLatin1String(relative));
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qWarning("cannot create %s", qPrintable(path));
+        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(size, '\0')) != size)
+            qWarning("cannot create %s", relative);
         return path;
     }
 
-private slots:
-    void initTestCase() { QVERIFY(m_root.isValid()); }
-
-    // The first file fixes the data folder of a new playlist; a file from any other DATA
-    // folder is refused afterwards, and the dialog opens in the data folder.
-    void newPlaylist()
+    // Runs Select File on the slot choosing the file; returns the messages it showed.
+    QStringList select(CCueDoc& doc, int frame, int channel, const QString& file)
     {
-        ScriptedPrompt prompt;
-        CCueDoc doc;
-        CountingView view;
-        doc.addView(&view);
-        QSignalSpy titles(&doc, &CCueDoc::frameTitleUpdateRequested);
-        doc.SetCurrentSlot(4, 7);
-        prompt.choose(make(QStringLiteral("show/DATA/abc.mp3")));
+        m_prompt.asked.clear();
+        m_prompt.choose(file);
+        doc.SetCurrentSlot(frame, channel);
         doc.runCommand(ID_SELECT_FILE);
-        QCOMPARE(doc.cellText(4, 7), QStringLiteral("ABC.MP3"));
-        QCOMPARE(doc.dataFolderPath(), m_root.filePath(QStringLiteral("show/DATA/")));
-        QVERIFY(doc.IsDataFolderKnown() && doc.IsTitleRefreshDue());
-        QCOMPARE(titles.size(), 1);
-        QCOMPARE(view.updates, 1);
-        QCOMPARE(view.settings, 1);
-        QVERIFY(!doc.isModified());
-        QCOMPARE(prompt.dialogs.first().title, QStringLiteral("Select File"));
-        QVERIFY(prompt.dialogs.first().filter.contains(QStringLiteral("*.mp3")));
-
-        doc.SetCurrentSlot(5, 7);
-        prompt.choose(make(QStringLiteral("other/DATA/x.mp3")));
-        doc.runCommand(ID_SELECT_FILE);
-        QCOMPARE(prompt.dialogs.last().initial, m_root.filePath(QStringLiteral("show/DATA/")));
-        QCOMPARE(prompt.texts(),
-                 QStringList{QStringLiteral(
-                     "Cannot refer to the files in this \"data\" folder from the playlist.")});
-        QCOMPARE(doc.cellText(5, 7), QStringLiteral(" "));
-        QCOMPARE(view.settings, 1);
-        doc.removeView(&view);
+        return m_prompt.texts();
     }
 
-    // A loaded playlist names its folder "data/": the DATA folder on disk is the same one.
-    // Refusals leave the slot alone; an occupied slot asks first.
-    void loadedPlaylistAndRefusals()
+private slots:
+    // The first file fixes the data folder of a new playlist; then only that folder counts.
+    void newPlaylist()
     {
-        const QString list = make(QStringLiteral("saved/list.slp"));
-        QFile file(list);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(int(cuelist::kImageSize), '\0'));
-        file.close();
-        ScriptedPrompt prompt;
         CCueDoc doc;
-        CountingView view;
-        doc.addView(&view);
-        QVERIFY(doc.OnOpenDocument(list));
-        doc.SetCurrentSlot(1, 1);
+        doc.addView(&m_view);
+        QSignalSpy titles(&doc, &CCueDoc::frameTitleUpdateRequested);
+        QVERIFY(select(doc, 4, 7, make("show/DATA/abc.mp3")).isEmpty());
+        QCOMPARE(doc.cellText(4, 7), QStringLiteral("ABC.MP3"));
+        QCOMPARE(doc.dataFolderPath(), m_root.filePath(QStringLiteral("show/DATA/")));
+        QVERIFY(doc.IsDataFolderKnown() && doc.IsTitleRefreshDue() && !doc.isModified());
+        QCOMPARE(QList<int>({int(titles.size()), m_view.updates, m_view.settings}),
+                 QList<int>({1, 1, 1}));
+        QCOMPARE(m_prompt.dialogs.last().title, QStringLiteral("Select File"));
+        QVERIFY(m_prompt.dialogs.last().filter.contains(QStringLiteral("*.mp3")));
+
+        QCOMPARE(select(doc, 5, 7, make("other/DATA/x.mp3")),
+                 QStringList{QStringLiteral(
+                     "Cannot refer to the files in this \"data\" folder from the playlist.")});
+        QCOMPARE(m_prompt.dialogs.last().initial, m_root.filePath(QStringLiteral("show/DATA/")));
+        QCOMPARE(doc.cellText(5, 7), QStringLiteral(" "));
+        QCOMPARE(m_view.settings, 1);
+        doc.removeView(&m_view);
+    }
+
+    // A loaded playlist's "data/" is its DATA folder on disk. Refusals leave the slot alone.
+    void loadedPlaylist()
+    {
+        CCueDoc doc;
+        doc.addView(&m_view);
+        m_view.settings = 0;
+        QVERIFY(doc.OnOpenDocument(make("saved/list.slp", int(cuelist::kImageSize))));
+        QStringList shown;
         for (const char* name : {"saved/music/ABC.MP3", "saved/DATA/LONGNAME1.MP3",
                                  "saved/DATA/A B.MP3", "saved/DATA/ABC.WAV", "saved/DATA/   "})
-            prompt.choose(make(QLatin1String(name)));
-        for (int i = 0; i < 5; ++i)
-            doc.runCommand(ID_SELECT_FILE);
-        QCOMPARE(prompt.texts(),
-                 (QStringList{QStringLiteral("Select file existring in the DATA folder"),
-                              QStringLiteral("Settable file name within 8 characters"),
-                              QStringLiteral("No space within settable file name"),
-                              QStringLiteral("Settable file type in MP3 only"),
-                              QStringLiteral("Settable file type in MP3 only")}));
-        QCOMPARE(doc.cellText(1, 1), QStringLiteral(" "));
-        QCOMPARE(view.settings, 0);
-        QCOMPARE(prompt.dialogs.first().initial, m_root.filePath(QStringLiteral("saved/DATA/")));
+            shown << select(doc, 1, 1, make(name));
+        QCOMPARE(shown, (QStringList{QStringLiteral("Select file existring in the DATA folder"),
+                                     QStringLiteral("Settable file name within 8 characters"),
+                                     QStringLiteral("No space within settable file name"),
+                                     QStringLiteral("Settable file type in MP3 only"),
+                                     QStringLiteral("Settable file type in MP3 only")}));
+        QCOMPARE(m_prompt.dialogs.last().initial, m_root.filePath(QStringLiteral("saved/DATA/")));
+        QCOMPARE(m_view.settings, 0);
 
-        prompt.asked.clear();
-        prompt.choose(make(QStringLiteral("saved/DATA/x.mp3")));
-        doc.runCommand(ID_SELECT_FILE);
+        QVERIFY(select(doc, 1, 1, make("saved/DATA/x.mp3")).isEmpty());
         QCOMPARE(doc.cellText(1, 1), QStringLiteral("X.MP3"));
-        // Occupied: Cancel on the question shows no file dialog.
-        const qsizetype dialogs = prompt.dialogs.size();
-        doc.runCommand(ID_SELECT_FILE);
-        QCOMPARE(prompt.texts(), QStringList{doc.replacePrompt()});
-        QCOMPARE(prompt.dialogs.size(), dialogs);
-        QCOMPARE(view.settings, 1);
-
-        // An unknown type byte and a channel beyond the editable ones stop before any dialog.
-        cuelist::SlotRecord record = cuelist::EmptyRecord();
-        record[cuelist::record::kType] = 9;
-        QVERIFY(doc.table().PutSlotRecord(2, 1, record));
-        doc.SetCurrentSlot(2, 1);
-        doc.runCommand(ID_SELECT_FILE);
-        doc.SetCurrentSlot(2, 128);
-        doc.runCommand(ID_SELECT_FILE);
-        QCOMPARE(prompt.texts().mid(1),
-                 (QStringList{
-                     QStringLiteral("Selected file is not playlist or damaged"),
-                     QStringLiteral("Selected setup frame or channel is unauthorized/invalid")}));
-        QCOMPARE(prompt.dialogs.size(), dialogs);
+        // Occupied, unknown type, beyond the editable channels: stopped before any dialog.
+        doc.table().RecordAt(2, 1)[cuelist::record::kType] = 9;
+        const qsizetype dialogs = m_prompt.dialogs.size();
+        shown = select(doc, 1, 1, QString()) + select(doc, 2, 1, QString()) +
+                select(doc, 2, 128, QString());
+        QCOMPARE(
+            shown,
+            (QStringList{
+                doc.replacePrompt(), QStringLiteral("Selected file is not playlist or damaged"),
+                QStringLiteral("Selected setup frame or channel is unauthorized/invalid")}));
+        QCOMPARE(m_prompt.dialogs.size(), dialogs);
+        QCOMPARE(doc.cellText(1, 1), QStringLiteral("X.MP3"));
 
         doc.runCommand(ID_OPEN_CONTENTS);
-        QCOMPARE(view.settings, 2);
-        doc.removeView(&view);
+        QCOMPARE(m_view.settings, 2);
+        doc.removeView(&m_view);
     }
 };
 

@@ -3,8 +3,8 @@
 #include "mp3phrasedlg.h"
 #include "scriptedprompt.h"
 
+#include <algorithm>
 #include <QAbstractSpinBox>
-#include <QFile>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,14 +15,7 @@ namespace {
 
 const QString kAsk = QStringLiteral("Do you want to save changes");
 const QString kNotInData = QStringLiteral("Select file existring in the DATA folder");
-const QString kOtherData =
-    QStringLiteral("Cannot refer to the files in this \"data\" folder from the playlist.");
 const QString kInvalid = QStringLiteral("Selected setup frame or channel is unauthorized/invalid");
-
-void Click(QDialog& dlg, const char* button)
-{
-    QTest::mouseClick(dlg.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-}
 
 } // namespace
 
@@ -34,101 +27,79 @@ class TestViewDrop final : public QObject
 private:
     QTemporaryDir m_root;
 
-    QString path(const QString& relative) const { return m_root.filePath(relative); }
+    QString path(const char* relative) const { return m_root.filePath(QLatin1String(relative)); }
 
-    QString touch(const QString& relative) const
-    {
-        QDir().mkpath(QFileInfo(path(relative)).absolutePath());
-        QFile file(path(relative));
-        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(1500, 'x')) != 1500)
-            qWarning("cannot write %s", qPrintable(relative));
-        return path(relative);
-    }
-
-    // Drags the paths over the cell and drops them there, then lets the drop's work run.
-    static void drop(GridWindow& w, int column, int row, const QStringList& paths)
+    // Drags the files over the cell and drops them there, then lets the drop's work run.
+    void drop(GridWindow& w, int column, int row, const QList<const char*>& files) const
     {
         QMimeData mime;
         QList<QUrl> urls;
-        for (const QString& p : paths)
-            urls << QUrl::fromLocalFile(p);
+        for (const char* file : files)
+            urls << QUrl::fromLocalFile(path(file));
         mime.setUrls(urls);
         const QPoint at = w.cellCenter(column, row);
-        QWidget* viewport = w.view->viewport();
         QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &enter);
         QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
         QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &dropped);
-        QVERIFY(enter.isAccepted() && move.isAccepted() && dropped.isAccepted());
+        for (QEvent* event : QList<QEvent*>{&enter, &move, &dropped})
+            QVERIFY(QApplication::sendEvent(w.view->viewport(), event) && event->isAccepted());
         QApplication::processEvents();
-    }
-
-    static QString cell(GridWindow& w, int frame, int channel)
-    {
-        return w.view->model()->index(channel - 1, frame).data().toString();
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_root.isValid());
         for (const char* name : {"x/DATA/VOICE01.MP3", "x/DATA/VOICE02.MP3", "x/DATA/VOICE03.MP3",
                                  "x/DATA/LONGNAME1.MP3", "x/DATA/   ", "x/AUDIO/A.MP3",
-                                 "y/DATA/OTHER.MP3", "z/data/voice09.mp3"})
-            touch(QLatin1String(name));
+                                 "y/DATA/OTHER.MP3", "z/data/voice09.mp3"}) {
+            QVERIFY(QDir().mkpath(QFileInfo(path(name)).absolutePath()));
+            QFile file(path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         QVERIFY(QDir().mkpath(path("x/DATA/SUB.MP3")));
         QVERIFY(QFile::link(path("x/DATA/VOICE02.MP3"), path("shortcut.mp3")));
     }
 
-    // A new playlist: the first file fixes the data folder and opens the MP3 dialog with
-    // Apply off; Cancel keeps the file but leaves the document unmodified; OK commits.
-    void firstDropOnNewPlaylist()
+    // The first file fixes the data folder and opens the dialog with Apply off; Cancel keeps
+    // the file, unmodified. Several files go to one cell in turn, confirmed from the second on.
+    void dropsOnANewPlaylist()
     {
         ScriptedPrompt prompt;
         GridWindow w;
         QSignalSpy titles(&w.doc, &CCueDoc::frameTitleUpdateRequested);
-        QString shownInCell;
-        ModalScripts scripts({[&](QDialog& dlg) {
-                                  auto* mp3 = qobject_cast<CMp3PhraseDlg*>(&dlg);
-                                  QVERIFY(mp3);
-                                  QCOMPARE(mp3->frame(), 5);
-                                  QCOMPARE(mp3->channel(), 3);
-                                  QCOMPARE(mp3->volume(), 0);
-                                  QCOMPARE(mp3->repeatTimes(), 0);
-                                  QVERIFY(!dlg.findChild<QPushButton*>("applyButton")->isEnabled());
-                                  shownInCell = cell(w, 5, 3);
-                                  QCOMPARE(titles.size(), 1);
-                                  Click(dlg, "cancelButton");
-                              },
-                              [](QDialog& dlg) {
-                                  auto* repeat = dlg.findChild<QAbstractSpinBox*>("repeatField");
-                                  repeat->selectAll();
-                                  QTest::keyClicks(repeat, "4");
-                                  Click(dlg, "okButton");
-                              }});
-        drop(w, 5, 2, {path("x/DATA/VOICE01.MP3")});
+        ModalScripts scripts(
+            {[&](QDialog& dlg) {
+                 auto* mp3 = qobject_cast<CMp3PhraseDlg*>(&dlg);
+                 QVERIFY(mp3 && !dlg.findChild<QPushButton*>("applyButton")->isEnabled());
+                 QCOMPARE(
+                     QList<int>({mp3->frame(), mp3->channel(), mp3->volume(), mp3->repeatTimes()}),
+                     QList<int>({5, 3, 0, 0}));
+                 QCOMPARE(w.view->model()->index(2, 5).data().toString(),
+                          QStringLiteral("VOICE01.MP3"));
+                 QCOMPARE(titles.size(), 1);
+             },
+             [](QDialog& dlg) {
+                 auto* repeat = dlg.findChild<QAbstractSpinBox*>("repeatField");
+                 repeat->selectAll();
+                 QTest::keyClicks(repeat, "4");
+                 QTest::mouseClick(dlg.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+             }});
+        drop(w, 5, 2, {"x/DATA/VOICE01.MP3"});
         QCOMPARE(scripts.played, 1);
-        QCOMPARE(shownInCell, QStringLiteral("VOICE01.MP3"));
         QVERIFY(!w.doc.isModified());
-        QVERIFY(w.doc.IsDataFolderKnown());
         QCOMPARE(w.doc.dataFolderPath(), path("x/DATA/"));
         int frame = 0;
         int channel = 0;
         w.doc.GetCurrentSlot(frame, channel);
         QCOMPARE(QPoint(frame, channel), QPoint(5, 3));
 
-        // A symbolic link stands for its target.
-        drop(w, 6, 2, {path("shortcut.mp3")});
+        // A symbolic link stands for its target; Cancel on the question keeps the slot.
+        drop(w, 6, 2, {"shortcut.mp3", "x/DATA/VOICE03.MP3"});
         QCOMPARE(scripts.played, 2);
-        QCOMPARE(cell(w, 6, 3), QStringLiteral("VOICE02.MP3"));
-        std::uint8_t repeat = 0;
-        std::uint8_t type = 0;
-        w.doc.table().GetSlotRepeat(6, 3, repeat, type);
-        QCOMPARE(repeat, 4);
+        QCOMPARE(w.doc.cellText(6, 3), QStringLiteral("VOICE02.MP3"));
+        QCOMPARE(w.doc.table().RecordAt(6, 3)[cuelist::record::kRepeat], 4);
         QVERIFY(w.doc.isModified());
-        QVERIFY(prompt.asked.isEmpty());
+        QCOMPARE(prompt.texts(), QStringList{kAsk});
     }
 
     // Each refusal tells why and writes nothing.
@@ -137,56 +108,34 @@ private slots:
         ScriptedPrompt prompt;
         GridWindow w;
         ModalScripts scripts;
-        drop(w, 3, 0, {path("x/AUDIO/A.MP3")});
-        drop(w, 3, 0, {path("x/DATA/SUB.MP3"), path("x/DATA"), path("x/DATA/   ")});
-        drop(w, 3, 0, {path("x/DATA/LONGNAME1.MP3"), path("x/DATA/missing.mp3")});
+        drop(w, 3, 0, {"x/AUDIO/A.MP3", "x/DATA/SUB.MP3", "x/DATA", "x/DATA/   "});
+        drop(w, 3, 0, {"x/DATA/LONGNAME1.MP3", "x/DATA/missing.mp3"});
         QCOMPARE(prompt.texts(),
                  (QStringList{kNotInData, kNotInData, kNotInData,
                               QStringLiteral("Settable file type in MP3 only"),
                               QStringLiteral("Settable file name within 8 characters")}));
         QVERIFY(!w.doc.IsDataFolderKnown());
 
-        // Lower-case data folder and name; then another DATA folder is refused.
-        prompt.answer(QMessageBox::Ok);
-        drop(w, 3, 0, {path("z/data/voice09.mp3"), path("y/DATA/OTHER.MP3")});
-        QCOMPARE(cell(w, 3, 1), QStringLiteral("VOICE09.MP3"));
-        QCOMPARE(prompt.texts().mid(5), (QStringList{kAsk, kOtherData}));
-
-        // The Channel column, right of the last column and below the rows: asked, refused.
+        // Lower case is accepted; another DATA folder is not. Then the Channel column, right
+        // of the last column, below the rows, and a folder on an occupied slot.
         prompt.asked.clear();
-        const QByteArray before(reinterpret_cast<const char*>(w.doc.table().Bytes().data()),
-                                qsizetype(cuelist::kImageSize));
-        for (int i = 0; i < 8; ++i) // refusals take an answer too
+        for (int i = 0; i < 10; ++i) // refusals take an answer too
             prompt.answer(QMessageBox::Ok);
-        drop(w, 0, 4, {path("z/data/voice09.mp3")});
+        drop(w, 3, 0, {"z/data/voice09.mp3", "y/DATA/OTHER.MP3"});
+        const cuelist::SlotTable before = w.doc.table();
+        drop(w, 0, 4, {"z/data/voice09.mp3"});
         w.view->AssignDroppedFile(path("z/data/voice09.mp3"), QPoint(17, 4));
         w.view->AssignDroppedFile(path("z/data/voice09.mp3"), QPoint(-1, -1));
-        // A folder on an occupied slot leaves it as it was.
-        drop(w, 3, 0, {path("x/DATA/SUB.MP3")});
+        drop(w, 3, 0, {"x/DATA/SUB.MP3"});
+        QCOMPARE(w.doc.cellText(3, 1), QStringLiteral("VOICE09.MP3"));
         QCOMPARE(prompt.texts(),
-                 (QStringList{kAsk, QStringLiteral("Do not setup file in a channel"), kAsk,
+                 (QStringList{kAsk,
+                              QStringLiteral("Cannot refer to the files in this \"data\" folder "
+                                             "from the playlist."),
+                              kAsk, QStringLiteral("Do not setup file in a channel"), kAsk,
                               kInvalid, kAsk, kInvalid, kAsk, kNotInData}));
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(w.doc.table().Bytes().data()),
-                            qsizetype(cuelist::kImageSize)),
-                 before);
+        QVERIFY(std::ranges::equal(w.doc.table().Bytes(), before.Bytes()));
         QCOMPARE(scripts.played, 1);
-    }
-
-    // Several files go to one cell in turn, each confirmed from the second on; Cancel on
-    // the question keeps the slot.
-    void severalFilesToOneCell()
-    {
-        ScriptedPrompt prompt;
-        GridWindow w;
-        ModalScripts scripts;
-        prompt.answer(QMessageBox::Ok);
-        prompt.answer(QMessageBox::Cancel);
-        drop(w, 2, 6,
-             {path("x/DATA/VOICE01.MP3"), path("x/DATA/VOICE02.MP3"), path("x/DATA/VOICE03.MP3")});
-        QCOMPARE(prompt.texts(), (QStringList{kAsk, kAsk}));
-        QCOMPARE(scripts.played, 2);
-        QCOMPARE(cell(w, 2, 7), QStringLiteral("VOICE02.MP3"));
-        QVERIFY(!w.doc.isModified());
     }
 };
 
