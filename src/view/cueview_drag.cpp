@@ -193,6 +193,9 @@ void CCueView::onDragScrollTimer()
     QScrollBar* bar = verticalScrollBar();
     const int step = m_lastDragPoint.y() <= kScrollBand ? -1 : 1;
     bar->setValue(bar->value() + step * bar->singleStep());
+    // Scrolling the viewport carries its children along; the image stays at the pointer.
+    if (m_dragImage)
+        m_dragImage->move(m_lastDragPoint);
     m_clickedRow = rowAt(m_lastDragPoint.y());
     updateHoverCell(m_lastDragPoint);
 }

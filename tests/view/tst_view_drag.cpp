@@ -235,6 +235,9 @@ private slots:
         const int middle = bar->value();
         moveTo(w, QPoint(x, height - 4));
         QTRY_VERIFY(bar->value() > middle);
+        const auto images = w.view->viewport()->findChildren<QLabel*>();
+        QCOMPARE(images.size(), 1);
+        QCOMPARE(images.first()->pos(), QPoint(x, height - 4)); // still at the pointer
 
         // The drop lands in the row the grid has brought under the pointer.
         moveTo(w, QPoint(x, height / 2));
