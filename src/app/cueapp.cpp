@@ -32,6 +32,7 @@ CCueApp::CCueApp(QObject* parent)
 
 CCueApp::~CCueApp()
 {
+    m_commands->setRoute({});
     delete m_mainFrame.data();
     if (g_app == this)
         g_app = nullptr;

@@ -36,7 +36,13 @@ CMainFrame::CMainFrame(CommandTable* commands, QWidget* parent)
     resize(1024, 720);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The bars and the area signal while Qt takes them down: nothing of this frame is left.
+    for (QObject* sender : {static_cast<QObject*>(m_mdi), static_cast<QObject*>(m_fileBar),
+                            static_cast<QObject*>(m_editBar)})
+        sender->disconnect();
+}
 
 QString CMainFrame::appTitle()
 {
