@@ -114,8 +114,12 @@ Clock::duration MediaDuration(const std::string& path)
     g_free(uri);
     gst_element_set_state(playbin, GST_STATE_PAUSED);
     gst_element_get_state(playbin, nullptr, nullptr, 5 * GST_SECOND);
+    // The parser may know the length only a moment after the preroll.
     gint64 nanoseconds = 0;
-    gst_element_query_duration(playbin, GST_FORMAT_TIME, &nanoseconds);
+    for (int i = 0; i < 100 && nanoseconds <= 0; ++i) {
+        if (!gst_element_query_duration(playbin, GST_FORMAT_TIME, &nanoseconds))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     gst_element_set_state(playbin, GST_STATE_NULL);
     gst_object_unref(playbin);
     return std::chrono::nanoseconds(nanoseconds);
@@ -202,6 +206,10 @@ int main(int argc, char** argv)
     }
     const std::string folder = data.string() + "/";
     const auto media = MediaDuration((data / "P1.MP3").string());
+    if (media <= Clock::duration::zero()) {
+        std::fprintf(stderr, "cannot learn the length of the tone\n");
+        return 1;
+    }
 
     MeasureChannel(folder, 0, media);
     MeasureChannel(folder, 1, media);
