@@ -64,9 +64,10 @@ void CMainFrame::addChild(CChildFrame* child)
     connect(doc, &DocumentBase::modifiedChanged, m_commands, &CommandTable::updateStates);
 
     m_mdi->addSubWindow(child);
-    child->showMaximized();
+    // The grid is set up before it is first shown, so that it is laid out once.
     if (CCueView* view = child->view())
         view->OnInitialUpdate();
+    child->showMaximized();
     m_mdi->setActiveSubWindow(child);
     // An inactive main window does not report the activation: take it as done.
     if (m_activeChild != child)
