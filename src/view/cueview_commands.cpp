@@ -6,6 +6,7 @@
 #include "cueview.h"
 #include "help.h"
 #include "playlistclipboard.h"
+#include "runplaychanneldialog.h"
 #include "text/messages.h"
 
 namespace {
@@ -34,6 +35,7 @@ bool CCueView::handlesCommand(int id) const
     case ID_EDIT_COPY:
     case ID_EDIT_PASTE:
     case ID_EDIT_DELETE:
+    case ID_PLAY_CHANNEL:
         return true;
     default:
         return id == ID_HELP && hasFocus();
@@ -57,6 +59,10 @@ void CCueView::runCommand(int id)
         break;
     case ID_EDIT_DELETE:
         OnEditDelete();
+        break;
+    case ID_PLAY_CHANNEL:
+        if (m_doc)
+            RunPlayChannelDialog(this, *m_doc, m_activeChannel);
         break;
     default:
         break;

@@ -1,9 +1,12 @@
 #include "gridwindow.h"
+#include "playchanneldlg.h"
 #include "playlistclipboard.h"
+#include "scriptedprompt.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
@@ -140,6 +143,32 @@ private slots:
         QCOMPARE(w.doc.cellText(2, 4), QStringLiteral(" "));
         menuAt(w, w.cellCenter(2, 3), Qt::Key_F);
         QCOMPARE(w.recorder.ran, QList<int>{ID_SELECT_FILE});
+    }
+
+    void playChannelOpensThePreviewOfTheActiveChannel()
+    {
+        GridWindow w;
+        ScriptedPrompt answers; // the missing file's message, if the worker gets that far
+        w.putMp3(3, 6, "voice.mp3");
+        w.click(0, 5);
+        QString shownFor;
+        QTimer guard; // the dialog opens inside execute()
+        connect(&guard, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<CPlayChannelDlg*>(QApplication::activeModalWidget())) {
+                shownFor = dialog->findChild<QLineEdit*>(QStringLiteral("channel"))->text();
+                dialog->reject();
+            }
+        });
+        guard.start(10);
+        QVERIFY(w.commands.execute(ID_PLAY_CHANNEL));
+        QCOMPARE(shownFor, QStringLiteral("0006"));
+        QVERIFY(w.recorder.ran.isEmpty()); // handled by the view, not passed on
+
+        QApplication::setActiveWindow(&w.window);
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.view->setFocus();
+        w.click(0, 7); // a channel without phrases: the rule refuses
+        QVERIFY(!w.commands.execute(ID_PLAY_CHANNEL));
     }
 
     void enablingRules()
