@@ -83,6 +83,20 @@ void GetPair(const SlotRecord& r, std::size_t at, std::uint8_t& a, std::uint8_t&
     }
 }
 
+// Every getter: range check, refusal of unknown types, then the type and the read itself.
+template <typename Read>
+SlotResult ReadSlot(const SlotTable& table, int frame, int channel, std::uint8_t& type, Read read)
+{
+    if (const SlotResult range = SlotTable::CheckSlotRange(frame, channel); range != kSlotDone)
+        return range;
+    const SlotRecord& r = table.RecordAt(frame, channel);
+    if (r[record::kType] >= kTypeUnknownFloor)
+        return kSlotUnknownType;
+    type = r[record::kType];
+    read(r);
+    return kSlotDone;
+}
+
 } // namespace
 
 SlotRecord EmptyRecord()
@@ -187,66 +201,39 @@ SlotResult SlotTable::SetSlotInterval(int frame, int channel, std::uint16_t seco
 SlotResult SlotTable::GetSlotVolumeOrSpeed(int frame, int channel, std::uint8_t& value,
                                            std::uint8_t& type) const
 {
-    if (const SlotResult range = CheckSlotRange(frame, channel); range != kSlotDone)
-        return range;
-    const SlotRecord& r = RecordAt(frame, channel);
-    if (r[record::kType] >= kTypeUnknownFloor)
-        return kSlotUnknownType;
-    type = r[record::kType];
-    value = type == kTypeText ? r[record::kVolume] / 16 : r[record::kVolume];
-    return kSlotDone;
+    return ReadSlot(*this, frame, channel, type, [&](const SlotRecord& r) {
+        value = type == kTypeText ? r[record::kVolume] / 16 : r[record::kVolume];
+    });
 }
 
 SlotResult SlotTable::GetSlotRepeat(int frame, int channel, std::uint8_t& value,
                                     std::uint8_t& type) const
 {
-    if (const SlotResult range = CheckSlotRange(frame, channel); range != kSlotDone)
-        return range;
-    const SlotRecord& r = RecordAt(frame, channel);
-    if (r[record::kType] >= kTypeUnknownFloor)
-        return kSlotUnknownType;
-    type = r[record::kType];
-    value = r[record::kRepeat];
-    return kSlotDone;
+    return ReadSlot(*this, frame, channel, type,
+                    [&](const SlotRecord& r) { value = r[record::kRepeat]; });
 }
 
 SlotResult SlotTable::GetSlotLowOrColors(int frame, int channel, std::uint8_t& a, std::uint8_t& b,
                                          std::uint8_t& type) const
 {
-    if (const SlotResult range = CheckSlotRange(frame, channel); range != kSlotDone)
-        return range;
-    const SlotRecord& r = RecordAt(frame, channel);
-    if (r[record::kType] >= kTypeUnknownFloor)
-        return kSlotUnknownType;
-    type = r[record::kType];
-    GetPair(r, record::kLow, a, b);
-    return kSlotDone;
+    return ReadSlot(*this, frame, channel, type,
+                    [&](const SlotRecord& r) { GetPair(r, record::kLow, a, b); });
 }
 
 SlotResult SlotTable::GetSlotHighOrStyle(int frame, int channel, std::uint8_t& a, std::uint8_t& b,
                                          std::uint8_t& type) const
 {
-    if (const SlotResult range = CheckSlotRange(frame, channel); range != kSlotDone)
-        return range;
-    const SlotRecord& r = RecordAt(frame, channel);
-    if (r[record::kType] >= kTypeUnknownFloor)
-        return kSlotUnknownType;
-    type = r[record::kType];
-    GetPair(r, record::kHigh, a, b);
-    return kSlotDone;
+    return ReadSlot(*this, frame, channel, type,
+                    [&](const SlotRecord& r) { GetPair(r, record::kHigh, a, b); });
 }
 
 SlotResult SlotTable::GetSlotInterval(int frame, int channel, std::uint16_t& seconds,
                                       std::uint8_t& type) const
 {
-    if (const SlotResult range = CheckSlotRange(frame, channel); range != kSlotDone)
-        return range;
-    const SlotRecord& r = RecordAt(frame, channel);
-    if (r[record::kType] >= kTypeUnknownFloor)
-        return kSlotUnknownType;
-    type = r[record::kType];
-    seconds = static_cast<std::uint16_t>(r[record::kIntervalHigh] << 8 | r[record::kIntervalLow]);
-    return kSlotDone;
+    return ReadSlot(*this, frame, channel, type, [&](const SlotRecord& r) {
+        seconds =
+            static_cast<std::uint16_t>(r[record::kIntervalHigh] << 8 | r[record::kIntervalLow]);
+    });
 }
 
 bool SlotTable::PutSlotRecord(int frame, int channel, const SlotRecord& rec)
