@@ -17,8 +17,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/bin/cuelist-studio ]; then $(BUILD)/bin/cuelist-studio $(ARGS); \
-	else $(BUILD)/bin/cuelist --help; fi
+	@$(BUILD)/bin/cuelist-studio $(ARGS)
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
