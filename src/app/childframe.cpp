@@ -4,6 +4,7 @@
 #include "cueview.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 
 CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent), m_doc(doc)
 {
@@ -13,6 +14,11 @@ CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent),
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/playlist.png")));
     setWindowTitle(QStringLiteral("playlist"));
+    // The window menu's own keys (Ctrl+W and Ctrl+F4 close) would make the editor's
+    // accelerators ambiguous, so that neither runs; Close stays on the File menu.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcut(QKeySequence());
     m_doc->setParent(this);
     m_view = new CCueView(m_doc, this);
     m_doc->addView(m_view);

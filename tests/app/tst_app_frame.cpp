@@ -5,14 +5,17 @@
 #include "commandtable.h"
 #include "cueapp.h"
 #include "cuedoc.h"
+#include "cueview.h"
 #include "help.h"
 #include "mainframe.h"
+#include "playchanneldlg.h"
 #include "scriptedprompt.h"
 #include "settingvalue.h"
 #include "text/messages.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -123,6 +126,36 @@ private slots:
         QVERIFY(script.asked.isEmpty());
         QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(Children(*frame).size(), 1);
+    }
+
+    // Ctrl+W must not be taken by the playlist window's own window menu.
+    void playChannelKeyPreviewsTheChannel()
+    {
+        ScriptedPrompt script;
+        CCueApp app;
+        QVERIFY(app.InitInstance({}));
+        CMainFrame* frame = app.mainFrame();
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        CCueView* view = frame->activeChild()->view();
+        QCOMPARE(view->document()->table().SetSlotFile(1, 3, "a.mp3"), cuelist::kSlotDone);
+        view->OnUpdate();
+        view->setFocus();
+        const QRect channel3 = view->visualRect(view->model()->index(2, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, channel3.center());
+        QTRY_COMPARE(view->activeChannel(), 3);
+
+        QString shownChannel;
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<CPlayChannelDlg*>(QApplication::activeModalWidget())) {
+                shownChannel = dialog->findChild<QLineEdit*>(QStringLiteral("channel"))->text();
+                dialog->reject();
+            }
+        });
+        guard.start(10);
+        QTest::keyClick(view, Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(shownChannel, QStringLiteral("0003"));
     }
 
     void toolBarsAndStatusBar()
