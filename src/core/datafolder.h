@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,7 +52,7 @@ private:
     friend std::uint64_t TotalDataSizeKb(const SlotTable&, const DataFolderListing&);
 
     std::string m_folder;
-    mutable std::map<std::string, Entry> m_entries;  // key: upper-cased name
+    mutable std::unordered_map<std::string, Entry> m_entries; // key: upper-cased name
     mutable std::map<std::string, Entry> m_variants; // key: exact name; only names sharing a key
 };
 
