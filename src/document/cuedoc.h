@@ -33,6 +33,11 @@ public:
     // Fixes the data folder of a playlist whose folder was not yet known (first file chosen):
     // the file's folder becomes the data folder. Then marks the folder known and the title due.
     void setDataFolderFromFile(const QString& filePath);
+    // Stores a file the user chose or dropped: it must lie directly in a DATA folder (the
+    // playlist's own once that is known) and have a name the slot accepts. A refusal is told
+    // through the prompt, owned by parent. On success the first file fixes the data folder
+    // and the frame title is asked to refresh; the caller refreshes its view.
+    bool StoreChosenFile(QWidget* parent, const QString& path, int frame, int channel);
     bool IsDataFolderKnown() const { return m_dataFolderKnown; }
     bool IsTitleRefreshDue() const { return m_titleRefreshDue; }
     void SetTitleRefreshDue(bool due) { m_titleRefreshDue = due; }

@@ -76,33 +76,46 @@ void CCueDoc::OnSelectFile()
     if (path.isEmpty())
         return;
 
+    if (!StoreChosenFile(parent, path, frame, channel))
+        return;
+    updateAllViews();
+    OnOpenContents();
+}
+
+bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, int channel)
+{
     const QFileInfo info(path);
+    // A folder is no phrase file, whatever its name.
     if (info.isDir() || !cuelist::IsInFolderNamedData(path.toStdString())) {
         prompt().refuse(parent, tr("Select file existring in the DATA folder"));
-        return;
+        return false;
     }
     if (m_dataFolderKnown && IsOutsideDataFolder(path)) {
         prompt().refuse(parent,
                         tr("Cannot refer to the files in this \"data\" folder from the playlist."));
-        return;
+        return false;
     }
-    // A blank name would clear the slot and start Select File all over again.
+    // Only the editable part of the table is ever written.
+    if (const cuelist::SlotResult range = cuelist::SlotTable::CheckSlotRange(frame, channel);
+        range != cuelist::kSlotDone) {
+        prompt().refuse(parent, cuelist::text::NameResultMessage(range));
+        return false;
+    }
+    // A blank name would clear the slot instead of storing a file.
     const QString name = info.fileName();
     if (name.trimmed().isEmpty()) {
         prompt().refuse(parent, cuelist::text::NameResultMessage(cuelist::kNameNotMp3));
-        return;
+        return false;
     }
     if (const cuelist::SlotResult stored = m_table.SetSlotFile(frame, channel, name.toStdString());
         stored != cuelist::kSlotDone) {
         if (const QString message = cuelist::text::NameResultMessage(stored); !message.isEmpty())
             prompt().refuse(parent, message);
-        return;
+        return false;
     }
-
-    updateAllViews();
     setDataFolderFromFile(path);
     emit frameTitleUpdateRequested();
-    OnOpenContents();
+    return true;
 }
 
 void CCueDoc::OnOpenContents()

@@ -125,41 +125,8 @@ void CCueView::AssignDroppedFile(const QString& path, const QPoint& cell)
         return;
     }
 
-    const QFileInfo info(path);
-    const std::string utf8Path = path.toStdString();
-    // A folder is no phrase file, whatever its name.
-    if (info.isDir() || !cuelist::IsInFolderNamedData(utf8Path)) {
-        prompt().refuse(this, tr("Select file existring in the DATA folder"));
+    if (!doc->StoreChosenFile(this, path, frame, channel))
         return;
-    }
-    if (doc->IsDataFolderKnown() && doc->IsOutsideDataFolder(path)) {
-        prompt().refuse(this,
-                        tr("Cannot refer to the files in this \"data\" folder from the playlist."));
-        return;
-    }
-
-    // Only the editable part of the table is ever written.
-    if (const cuelist::SlotResult range = cuelist::SlotTable::CheckSlotRange(frame, channel);
-        range != cuelist::kSlotDone) {
-        prompt().refuse(this, cuelist::text::NameResultMessage(range));
-        return;
-    }
-    // A blank name would clear the slot instead of storing a file.
-    const QString name = info.fileName();
-    if (name.trimmed().isEmpty()) {
-        prompt().refuse(this, cuelist::text::NameResultMessage(cuelist::kNameNotMp3));
-        return;
-    }
-    if (const cuelist::SlotResult stored =
-            doc->table().SetSlotFile(frame, channel, name.toStdString());
-        stored != cuelist::kSlotDone) {
-        if (const QString message = cuelist::text::NameResultMessage(stored); !message.isEmpty())
-            prompt().refuse(this, message);
-        return;
-    }
-
-    doc->setDataFolderFromFile(path);
-    emit doc->frameTitleUpdateRequested();
     doc->SetCurrentSlot(frame, channel);
 
     const QString cellText = doc->cellText(frame, channel);
