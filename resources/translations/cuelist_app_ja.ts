@@ -13,6 +13,25 @@
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>Edits the playlists (.slp) of a sound and announcement playback device.</source>
+            <translation>音声・アナウンス再生装置のプレイリスト (.slp) を編集します。</translation>
+        </message>
+        <message>
+            <source>Start a separate editor instead of handing the files to the running one.</source>
+            <translation>実行中のエディタにファイルを渡さず、別のエディタを起動します。</translation>
+        </message>
+        <message>
+            <source>Playlists to open, each in a window of its own.</source>
+            <translation>開くプレイリスト。それぞれ別のウィンドウで開きます。</translation>
+        </message>
+        <message>
+            <source>Try &apos;%1 --help&apos; for more information.</source>
+            <translation>詳しくは &apos;%1 --help&apos; を実行してください。</translation>
+        </message>
+    </context>
+    <context>
         <name>CCueApp</name>
         <message>
             <source>Open this playlist</source>

@@ -1,5 +1,7 @@
 #include "aboutdlg.h"
 
+#include "appicon.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -12,7 +14,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("AboutIcon"));
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/app.png")).pixmap(32, 32));
+    icon->setPixmap(AppIcon().pixmap(32, 32));
     auto* text = new QLabel(tr("QUARNIX Cuelist Studio Version. 1.0.0.0"), this);
     text->setObjectName(QStringLiteral("AboutText"));
 

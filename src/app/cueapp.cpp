@@ -48,7 +48,7 @@ CCueApp* CCueApp::instance()
     return g_app;
 }
 
-bool CCueApp::InitInstance(const QStringList& arguments)
+bool CCueApp::InitInstance(const QStringList& files)
 {
     m_recent->load();
     m_mainFrame = new CMainFrame(m_commands);
@@ -57,20 +57,28 @@ bool CCueApp::InitInstance(const QStringList& arguments)
             OpenDocumentFile(path);
     });
 
-    QString file;
-    for (const QString& argument : arguments) {
-        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
-            file = argument;
-            break;
-        }
-    }
-    if (file.isEmpty() ? OnFileNew() == nullptr : OpenDocumentFile(file) == nullptr)
+    bool opened = false;
+    for (const QString& file : files)
+        opened = OpenDocumentFile(file) != nullptr || opened;
+    if (files.isEmpty() ? OnFileNew() == nullptr : !opened)
         return false;
 
     m_mainFrame->show();
     m_mainFrame->OnUpdateFrameTitle();
     m_commands->updateStates();
     return true;
+}
+
+void CCueApp::OnFilesHandedOver(const QStringList& files)
+{
+    if (!m_mainFrame)
+        return;
+    if (m_mainFrame->isMinimized())
+        m_mainFrame->showNormal();
+    m_mainFrame->raise();
+    m_mainFrame->activateWindow();
+    for (const QString& file : files)
+        OpenDocumentFile(file);
 }
 
 QList<CommandTarget*> CCueApp::route() const

@@ -24,10 +24,14 @@ public:
 
     static CCueApp* instance();
 
-    // Creates the main frame, carries out the command line (arguments without the program
-    // name: none opens a new playlist, a file name opens that file) and shows the frame.
-    // False when the command line could not be carried out.
-    bool InitInstance(const QStringList& arguments);
+    // Creates the main frame, carries out the command line (the files it names: none opens
+    // a new playlist, each file opens in a window of its own) and shows the frame.
+    // False when none of the named files could be opened.
+    bool InitInstance(const QStringList& files);
+
+    // Files that a later start handed over: each is opened, and the main frame comes to
+    // the front.
+    void OnFilesHandedOver(const QStringList& files);
 
     CMainFrame* mainFrame() const;
     CommandTable* commands() const { return m_commands; }

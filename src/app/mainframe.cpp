@@ -1,11 +1,13 @@
 #include "mainframe.h"
 
+#include "appicon.h"
 #include "childframe.h"
 #include "commandids.h"
 #include "commandtable.h"
 #include "cuedoc.h"
 #include "cueview.h"
 #include "help.h"
+#include "playlistname.h"
 #include "settingvalue.h"
 
 #include <QCloseEvent>
@@ -20,7 +22,7 @@ CMainFrame::CMainFrame(CommandTable* commands, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(appTitle());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setWindowIcon(AppIcon());
     setAcceptDrops(true);
 
     m_mdi = new QMdiArea(this);
@@ -32,8 +34,8 @@ CMainFrame::CMainFrame(CommandTable* commands, QWidget* parent)
     createStatusBar();
     createMenus();
     createAccelerators();
-    LoadBarState();
     resize(1024, 720);
+    LoadBarState();
 }
 
 CMainFrame::~CMainFrame()
@@ -62,6 +64,9 @@ void CMainFrame::addChild(CChildFrame* child)
     });
     connect(doc, &CCueDoc::frameTitleUpdateRequested, this, [this] { OnUpdateFrameTitle(); });
     connect(doc, &DocumentBase::modifiedChanged, m_commands, &CommandTable::updateStates);
+
+    if (CCueView* view = child->view())
+        connect(view, &CCueView::playlistsDropped, this, &CMainFrame::filesDropped);
 
     m_mdi->addSubWindow(child);
     // The grid is set up before it is first shown, so that it is laid out once.
@@ -192,7 +197,7 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls())
         for (const QUrl& url : event->mimeData()->urls())
-            if (url.isLocalFile()) {
+            if (url.isLocalFile() && IsPlaylistPath(url.toLocalFile())) {
                 event->acceptProposedAction();
                 return;
             }
@@ -202,8 +207,9 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 void CMainFrame::dropEvent(QDropEvent* event)
 {
     QStringList paths;
+    // Only playlists: any other file dropped here would be read as a broken playlist.
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile())
+        if (url.isLocalFile() && IsPlaylistPath(url.toLocalFile()))
             paths << url.toLocalFile();
     if (paths.isEmpty()) {
         event->ignore();

@@ -57,7 +57,7 @@ public:
     std::optional<CommandState> commandState(int id) const override;
 
 signals:
-    // Local files dropped on the frame outside a playlist window.
+    // Playlist files dropped anywhere on the frame, its playlist windows included.
     void filesDropped(const QStringList& paths);
 
 protected:

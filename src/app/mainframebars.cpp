@@ -5,7 +5,10 @@
 #include "settingvalue.h"
 #include "text/messages.h"
 
+#include <algorithm>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -13,6 +16,27 @@ namespace {
 
 const SettingValue<QByteArray> kBarLayout(QStringLiteral("TOOL_BAR/Layout"));
 const SettingValue<bool> kStatusBarShown(QStringLiteral("TOOL_BAR/StatusBar"), true);
+const SettingValue<QByteArray> kGeometry(QStringLiteral("TOOL_BAR/Geometry"));
+
+// A window saved on a larger or another screen is shrunk and moved onto the one it is
+// mostly on now, or the primary one.
+void KeepOnScreen(QWidget* window)
+{
+    const QRect frame(window->pos(), window->size());
+    QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize size = window->size().boundedTo(available.size());
+    if (size != window->size())
+        window->resize(size);
+    const int x = std::clamp(frame.x(), available.left(), available.right() + 1 - size.width());
+    const int y = std::clamp(frame.y(), available.top(), available.bottom() + 1 - size.height());
+    if (QPoint(x, y) != frame.topLeft())
+        window->move(x, y);
+}
 
 QToolBar* MakeToolBar(QMainWindow* frame, const QString& name, const QString& caption)
 {
@@ -97,6 +121,9 @@ void CMainFrame::LoadBarState()
     if (!layout.isEmpty())
         restoreState(layout);
     statusBar()->setVisible(kStatusBarShown.get());
+    if (const QByteArray geometry = kGeometry.get(); !geometry.isEmpty())
+        restoreGeometry(geometry);
+    KeepOnScreen(this);
     m_commands->updateStates();
 }
 
@@ -104,4 +131,5 @@ void CMainFrame::SaveBarState() const
 {
     kBarLayout.set(saveState());
     kStatusBarShown.set(!statusBar()->isHidden());
+    kGeometry.set(saveGeometry());
 }

@@ -1,15 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
-// Opens the help file of the user's language beside the program; a failure tells the
-// user "Unable to open Help file" through the prompt.
+// Opens the help page of the user's language in the user's browser, or in the editor's own
+// help window when no browser can be started. A missing page tells the user "Unable to
+// open Help file" through the prompt.
 void OpenHelp(QWidget* owner);
 
-// The same with the help file looked for in folder (tests use it).
+// The same with the help page looked for in folder only (tests use it).
 void OpenHelpIn(QWidget* owner, const QString& folder);
 
 // The help file name of the user's language ("help_e.html" or "help.html").
 QString HelpFileName();
+
+// Where the help pages are looked for, for a program in programFolder: the help folder of
+// its install prefix (the build tree keeps the same layout), then the program's own folder.
+QStringList HelpFolders(const QString& programFolder);
+
+// The help page of the user's language in the first of HelpFolders that has it; empty
+// when none does.
+QString FindHelpPage(const QString& programFolder);
+
+// The command that shows a page in the user's browser, the page's URL appended
+// ("xdg-open" unless changed). A command that cannot be started or ends with a non-zero
+// status counts as no browser.
+void SetHelpBrowser(const QStringList& command);

@@ -107,7 +107,12 @@ public:
     // Row movement only: the table never scrolls sideways to follow the current index.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
+signals:
+    // Playlist files dropped on the grid, for the main window to open.
+    void playlistsDropped(const QStringList& paths);
+
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

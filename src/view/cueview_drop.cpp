@@ -1,6 +1,7 @@
 #include "core/datafolder.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "playlistname.h"
 #include "prompt.h"
 #include "text/messages.h"
 
@@ -26,7 +27,42 @@ QStringList LocalPaths(const QMimeData* mime)
     return paths;
 }
 
+// A drag event of the same kind at another position.
+template <typename Event> Event Moved(const QDropEvent& event, const QPoint& position)
+{
+    return Event(position, event.possibleActions(), event.mimeData(), event.buttons(),
+                 event.modifiers());
+}
+
 } // namespace
+
+bool CCueView::event(QEvent* event)
+{
+    // Drags over the headers and scroll bars reach the view itself, not its viewport. They
+    // belong to the grid: handled as over the cells, at the same place in viewport terms.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QTableView::event(event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QPoint position = viewport()->mapFrom(this, drop->position().toPoint());
+    if (type == QEvent::DragEnter) {
+        auto moved = Moved<QDragEnterEvent>(*drop, position);
+        dragEnterEvent(&moved);
+        drop->setDropAction(moved.dropAction());
+        drop->setAccepted(moved.isAccepted());
+    } else if (type == QEvent::DragMove) {
+        auto moved = Moved<QDragMoveEvent>(*drop, position);
+        dragMoveEvent(&moved);
+        drop->setDropAction(moved.dropAction());
+        drop->setAccepted(moved.isAccepted());
+    } else {
+        auto moved = Moved<QDropEvent>(*drop, position);
+        dropEvent(&moved);
+        drop->setDropAction(moved.dropAction());
+        drop->setAccepted(moved.isAccepted());
+    }
+    return true;
+}
 
 void CCueView::dragEnterEvent(QDragEnterEvent* event)
 {
@@ -55,13 +91,23 @@ void CCueView::dropEvent(QDropEvent* event)
         QTableView::dropEvent(event);
         return;
     }
+    event->acceptProposedAction();
+    // Playlists open in windows of their own; everything else goes to the cell.
+    QStringList playlists;
+    QStringList files;
+    for (const QString& path : paths)
+        (IsPlaylistPath(path) ? playlists : files) << path;
+    if (!playlists.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, playlists] { emit playlistsDropped(playlists); }, Qt::QueuedConnection);
+    if (files.isEmpty())
+        return;
     updateHoverCell(event->position().toPoint());
     const QPoint cell(m_hoverColumn, m_hoverRow);
-    event->acceptProposedAction();
     // The questions and dialogs come after the drop has ended: the file manager waits for
     // the drop's answer and must not wait for the user.
     QMetaObject::invokeMethod(
-        this, [this, paths, cell] { OnDropFiles(paths, cell); }, Qt::QueuedConnection);
+        this, [this, files, cell] { OnDropFiles(files, cell); }, Qt::QueuedConnection);
 }
 
 void CCueView::OnDropFiles(const QStringList& paths, const QPoint& cell)

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Whether path names a playlist file: a name ending in ".slp", in any letter case as a
+// FAT card shows it.
+inline bool IsPlaylistPath(const QString& path)
+{
+    return path.endsWith(QLatin1String(".slp"), Qt::CaseInsensitive);
+}
