@@ -7,11 +7,11 @@ set(CPACK_PACKAGE_CONTACT "${CUELIST_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "playlist editor for a sound and announcement playback device")
 set(CPACK_PACKAGE_DESCRIPTION "Cuelist Studio edits the playlist files (.slp) of a sound and
-announcement playback device: 127 channels by 16 phrase frames, each naming an MP3
-file with its repeat times, volume and interval. It assigns files dropped from the
-file manager, checks for missing files, shows the total data size and previews a
-channel as the device plays it. The cuelist command-line tool reads and edits
-playlists in scripts.")
+announcement playback device: 127 channels by 16 phrase frames, each
+naming an MP3 file with its repeat times, volume and interval. It assigns
+files dropped from the file manager, checks for missing files, shows the
+total data size and previews a channel as the device plays it. The
+cuelist command-line tool reads and edits playlists in scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -30,7 +30,7 @@ bench=(
 )
 deb=(
   dpkg-dev fakeroot file lintian
-  desktop-file-utils appstream shared-mime-info xdg-utils xvfb
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl xvfb
 )
 
 sets=("$@")

@@ -44,8 +44,8 @@ void ShowInBrowserOrWindow(QWidget* owner, const QString& page)
     }
     const QString program = command.takeFirst();
     auto* process = new QProcess;
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, fallBack](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
