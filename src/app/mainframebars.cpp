@@ -28,12 +28,17 @@ void KeepOnScreen(QWidget* window)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The frame's decoration is known only once the window is shown.
+    const QSize decoration =
+        window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(0, 0);
     const QRect available = screen->availableGeometry();
-    const QSize size = window->size().boundedTo(available.size());
+    const QSize size = window->size().boundedTo(available.size() - decoration);
     if (size != window->size())
         window->resize(size);
-    const int x = std::clamp(frame.x(), available.left(), available.right() + 1 - size.width());
-    const int y = std::clamp(frame.y(), available.top(), available.bottom() + 1 - size.height());
+    const int x = std::clamp(frame.x(), available.left(),
+                             available.right() + 1 - size.width() - decoration.width());
+    const int y = std::clamp(frame.y(), available.top(),
+                             available.bottom() + 1 - size.height() - decoration.height());
     if (QPoint(x, y) != frame.topLeft())
         window->move(x, y);
 }

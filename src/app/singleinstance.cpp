@@ -1,7 +1,6 @@
 #include "singleinstance.h"
 
 #include <QDataStream>
-#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -32,7 +31,6 @@ QString SessionKey()
 
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent), m_server(new QLocalServer(this))
 {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
 }
 
@@ -40,18 +38,21 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::serverName()
 {
-    // The runtime folder is the user's own (mode 0700); Qt makes one under /tmp when the
-    // session has none.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // The runtime folder is the user's own (mode 0700, checked by Qt, which makes one under
+    // /tmp when the session has none), so no other user can reach the socket.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
-        folder = QDir::tempPath();
+        return QString();
     return folder + QStringLiteral("/cuelist-studio-%1-%2").arg(getuid()).arg(SessionKey());
 }
 
 bool SingleInstance::handOver(const QStringList& files, int timeoutMs)
 {
+    const QString name = serverName();
+    if (name.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(serverName());
+    socket.connectToServer(name);
     if (!socket.waitForConnected(timeoutMs))
         return false;
     QByteArray message;
@@ -73,6 +74,8 @@ bool SingleInstance::handOver(const QStringList& files, int timeoutMs)
 bool SingleInstance::listen()
 {
     const QString name = serverName();
+    if (name.isEmpty())
+        return false;
     if (m_server->listen(name))
         return true;
     if (m_server->serverError() != QAbstractSocket::AddressInUseError)

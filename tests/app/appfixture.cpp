@@ -5,7 +5,6 @@
 #include "mainframe.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -68,13 +67,3 @@ void ClearProfile()
 }
 
 } // namespace AppFixture
-
-UrlCatcher::UrlCatcher()
-{
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
-}
-
-UrlCatcher::~UrlCatcher()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-}

@@ -5,13 +5,11 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QUrl>
 
 class CChildFrame;
 class CMainFrame;
 
-// Helpers shared by the shell's tests: playlist files on disk and a catcher for the
-// URLs the editor asks the desktop to open.
+// Helpers shared by the shell's tests: playlist files on disk, frames and menus.
 namespace AppFixture {
 
 // Writes the table's file image to path.
@@ -28,16 +26,3 @@ QStringList MenuItems(const CMainFrame& frame, const QString& title);
 void ClearProfile();
 
 } // namespace AppFixture
-
-// Receives file URLs instead of the desktop (installed for "file" while it lives).
-class UrlCatcher final : public QObject
-{
-    Q_OBJECT
-public:
-    UrlCatcher();
-    ~UrlCatcher() override;
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};

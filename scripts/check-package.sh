@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks the Debian package that `make deb` built: lintian without errors, then the package
+# unpacked into a scratch root, its programs started from there (the editor offscreen) and
+# its MIME type recognised by xdg-mime.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+deb=$(ls build-deb/cuelist-studio_*.deb)
+
+lintian --fail-on error "$deb"
+
+scratch=$(mktemp -d /tmp/cuelist-package.XXXXXX)
+trap 'rm -rf "$scratch"' EXIT
+root=$scratch/root
+dpkg -x "$deb" "$root"
+
+"$root/usr/bin/cuelist" --version
+"$root/usr/bin/cuelist" set "$scratch/show.slp" 1 1 VOICE01.MP3 >/dev/null
+test -f "$root/usr/share/cuelist-studio/help/help_e.html"
+test -f "$root/usr/share/cuelist-studio/help/help.html"
+
+# The editor opens the playlist, paints it and quits; its own runtime folder keeps it apart
+# from any editor already running.
+mkdir -m 700 "$scratch/runtime"
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config \
+  CUELIST_QUIT_AFTER_FIRST_PAINT=1 "$root/usr/bin/cuelist-studio" "$scratch/show.slp" >/dev/null
+
+mkdir -p "$scratch/data/mime"
+cp -r "$root/usr/share/mime/packages" "$scratch/data/mime/"
+update-mime-database "$scratch/data/mime"
+type=$(XDG_DATA_DIRS=$scratch/data:/usr/share xdg-mime query filetype "$scratch/show.slp")
+[[ "$type" == application/x-cuelist-playlist ]] || { echo "show.slp is $type" >&2; exit 1; }
+echo "package ok: $deb"
