@@ -71,7 +71,7 @@ bool MeasureStartUp(const QString& program, const QString& config)
         env.insert("CUELIST_QUIT_AFTER_FIRST_PAINT", "1");
         env.insert("CUELIST_SPAWN_NS", QString::number(MonotonicNs()));
         process.setProcessEnvironment(env);
-        process.start(program, {});
+        process.start(program, {QStringLiteral("--new-instance")});
         if (!process.waitForFinished(30000) || process.exitCode() != 0) {
             std::fprintf(stderr, "start-up run failed: %s\n",
                          process.readAllStandardError().constData());
