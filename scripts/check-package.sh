@@ -27,7 +27,7 @@ QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scra
 
 mkdir -p "$scratch/data/mime"
 cp -r "$root/usr/share/mime/packages" "$scratch/data/mime/"
-update-mime-database "$scratch/data/mime"
+update-mime-database "$scratch/data/mime" 2>/dev/null
 type=$(XDG_DATA_DIRS=$scratch/data:/usr/share xdg-mime query filetype "$scratch/show.slp")
 [[ "$type" == application/x-cuelist-playlist ]] || { echo "show.slp is $type" >&2; exit 1; }
 echo "package ok: $deb"

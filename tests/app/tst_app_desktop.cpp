@@ -108,11 +108,6 @@ private slots:
             << "cuelist-studio: Unknown option 'bogus'.\n"
                "Try 'cuelist-studio --help' for more information.\n"
             << QStringList() << false;
-        QTest::newRow("unknown short option")
-            << QStringList{"-x"} << 2 << ""
-            << "cuelist-studio: Unknown option 'x'.\n"
-               "Try 'cuelist-studio --help' for more information.\n"
-            << QStringList() << false;
         QTest::newRow("missing value") << QStringList{"-platform"} << 2 << ""
                                        << "cuelist-studio: Missing value after '-platform'.\n"
                                           "Try 'cuelist-studio --help' for more information.\n"
