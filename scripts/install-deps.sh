@@ -12,6 +12,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
   clang libclang-rt-14-dev
   fonts-noto-cjk
+  # make bench: the preview is measured as heard through a private sound server
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

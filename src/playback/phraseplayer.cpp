@@ -273,6 +273,9 @@ int CPhrasePlayer::Heard()
         std::lock_guard lock(m_mutex);
         return int(m_starts.size());
     }
+    // The sink's clock follows the sound server, which holds it while it waits for data; so
+    // the first file counts as heard as soon as the stream runs, and each later one when the
+    // running time reaches its start.
     GstClock* clock = gst_element_get_clock(m_pipeline);
     if (!clock)
         return 0;
