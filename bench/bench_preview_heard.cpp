@@ -372,7 +372,7 @@ int main()
         Scenario gapless("interval 0", {});
         for (int i = 1; i <= 8; ++i)
             gapless.frames.push_back({i, 1, 0});
-        Scenario intervals("intervals 1 s and 2 s", {{1, 2, 1}, {2, 2, 2}, {3, 0, 0}});
+        Scenario intervals("intervals 1 s and 2 s", {{1, 3, 1}, {2, 3, 2}, {3, 0, 2}, {4, 0, 0}});
         Scenario channel("16 phrases, interval 1 s", {});
         for (int i = 1; i <= kFrameCount; ++i)
             channel.frames.push_back({i, 0, 1});

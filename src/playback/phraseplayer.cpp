@@ -89,19 +89,30 @@ struct CPhrasePlayer::Callbacks
         static_cast<CPhrasePlayer*>(self)->HandOverNext();
     }
 
-    static GstPadProbeReturn FilterData(GstPad* pad, GstPadProbeInfo* info, gpointer data)
+    static GstPadProbeReturn FilterData(GstPad*, GstPadProbeInfo* info, gpointer data)
     {
         auto* self = static_cast<CPhrasePlayer*>(data);
         if (info->type & GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM) {
             GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
             if (GST_EVENT_TYPE(event) == GST_EVENT_STREAM_START) {
-                self->OnStreamStart(pad);
+                self->OnStreamStart();
             } else if (GST_EVENT_TYPE(event) == GST_EVENT_SEGMENT) {
-                // Seen here with the pad's offset already in its base.
                 const GstSegment* segment = nullptr;
                 gst_event_parse_segment(event, &segment);
-                self->m_segmentBase = std::int64_t(segment->base);
-                self->m_segmentStart = std::int64_t(segment->start);
+                GstSegment moved;
+                gst_segment_copy_into(segment, &moved);
+                if (self->m_offset != 0) {
+                    // The segment is moved here rather than by a pad offset: an offset would
+                    // send the ending file's segment again, moved too, and playbin would
+                    // then hold the next file back until the silence had passed.
+                    moved.base += guint64(self->m_offset);
+                    GstEvent* replacement = gst_event_new_segment(&moved);
+                    gst_event_set_seqnum(replacement, gst_event_get_seqnum(event));
+                    gst_event_unref(event);
+                    GST_PAD_PROBE_INFO_DATA(info) = replacement;
+                }
+                self->m_segmentBase = std::int64_t(moved.base);
+                self->m_segmentStart = std::int64_t(moved.start);
             }
             return GST_PAD_PROBE_OK;
         }
@@ -330,9 +341,9 @@ void CPhrasePlayer::HandOverNext()
     g_object_set(m_pipeline, "uri", uri.c_str(), nullptr);
 }
 
-// Streaming thread: each file after the first gets its volume, and the running time moves
-// on by its silence.
-void CPhrasePlayer::OnStreamStart(GstPad* pad)
+// Streaming thread: each file after the first gets its volume, and the running time of
+// what follows moves on by its silence.
+void CPhrasePlayer::OnStreamStart()
 {
     if (m_streams > 0) {
         Item item;
@@ -343,7 +354,6 @@ void CPhrasePlayer::OnStreamStart(GstPad* pad)
         }
         g_object_set(m_volume, "volume", item.volume, nullptr);
         m_offset += item.silence;
-        gst_pad_set_offset(pad, m_offset);
     }
     ++m_streams;
     m_awaitingFirstBuffer = true;

@@ -9,12 +9,11 @@
 
 struct _GstBus;
 struct _GstElement;
-struct _GstPad;
 
 // Plays a channel's MP3 files through one GStreamer playbin with the automatic audio
 // sink. Each queued file is handed to playbin when the one before it drains, and the
-// silence before it becomes a gap in the stream's running time, so the sink plays the
-// interval itself: no second sink is ever prerolled and held paused. Shows nothing and
+// silence before it moves its segment on in running time, so the sink plays the interval
+// itself: no second sink is ever prerolled and held paused. Shows nothing and
 // reports only through its results. Its public operations belong to the thread that
 // created it; playbin's streaming thread reaches the queue under m_mutex.
 class CPhrasePlayer final : public IPhrasePlayer
@@ -50,7 +49,7 @@ private:
     struct Callbacks;
     friend struct Callbacks;
     void HandOverNext();
-    void OnStreamStart(_GstPad* pad);
+    void OnStreamStart();
     void OnFirstBuffer(std::uint64_t pts);
 
     _GstElement* m_pipeline = nullptr; // owned reference
