@@ -9,6 +9,7 @@
 
 struct _GstBus;
 struct _GstElement;
+struct _GstSegment;
 
 // Plays a channel's MP3 files through one GStreamer playbin with the automatic audio
 // sink. Each queued file is handed to playbin when the one before it drains, and the
@@ -48,12 +49,13 @@ private:
     // playbin's signal and pad probe, on its streaming thread.
     struct Callbacks;
     friend struct Callbacks;
-    void HandOverNext();
+    void HandOverNext(_GstElement* playbin);
     void OnStreamStart();
-    void OnFirstBuffer(std::uint64_t pts);
+    bool OnSegment(_GstSegment& segment); // true when it was moved
+    void OnBuffer(std::uint64_t pts);
 
     _GstElement* m_pipeline = nullptr; // owned reference
-    _GstElement* m_volume = nullptr;   // owned by m_pipeline
+    _GstElement* m_volume = nullptr;   // owned by m_pipeline; set before any streaming
     _GstBus* m_bus = nullptr;          // owned reference
     bool m_opened = false;
     bool m_running = false;
@@ -69,8 +71,7 @@ private:
     bool m_queueEnded = false;          // guarded
     bool m_stopping = false;            // guarded
     std::vector<std::int64_t> m_starts; // guarded; running time at which each item begins
-
-    // Streaming thread only.
+    // Guarded as well: each file streams on its own thread, one after the other.
     std::size_t m_streams = 0;
     std::int64_t m_offset = 0;
     bool m_awaitingFirstBuffer = false;
