@@ -16,6 +16,8 @@ run=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
+  # make bench: the preview is measured as heard through a private sound server
+  pulseaudio pulseaudio-utils
 )
 test=(
   ccache

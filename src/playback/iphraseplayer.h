@@ -1,11 +1,14 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 
-// Plays one phrase file: the operations the Play Channel worker drives, so that a fake
-// can stand in for the media framework. Created, used and destroyed on one thread.
+// Plays the phrases of one channel as one continuous stream: the first file is opened,
+// the ones after it are queued with the silence that goes before each, so every interval
+// is timed by the audio output itself. A fake can stand in for the media framework.
+// Created, used and destroyed on one thread.
 class IPhrasePlayer
 {
 public:
@@ -14,19 +17,25 @@ public:
 
     // Results of PollCompletion.
     static constexpr int kStillPlaying = 0;
-    static constexpr int kComplete = 1;   // the file played to its end
+    static constexpr int kComplete = 1;   // every playing given has been heard to its end
     static constexpr int kUserAbort = 2;  // playback was ended from outside
     static constexpr int kErrorAbort = 3; // playback failed
 
     virtual ~IPhrasePlayer() = default;
 
-    // Each returns kOk or kFailed; nothing is reported to the user from here.
+    // Each returns kOk or kFailed; nothing is reported to the user from here. A path that
+    // is not a regular file (a folder, a FIFO, a device) fails at once, without waiting.
     virtual int Create() = 0;
-    virtual int Open(const std::string& path) = 0; // local path, file-system bytes
-    virtual int SetVolume(int decibels) = 0;       // 0 full, down to -70
-    virtual int Rewind() = 0;
+    virtual int Open(const std::string& path) = 0; // the first playing; local file-system bytes
+    virtual int SetVolume(int decibels) = 0;       // of the first playing: 0 full, down to -70
     virtual int Run() = 0;
     virtual int Stop() = 0;
+    // Appends a playing that starts `silence` after the end of the one before it.
+    virtual int Queue(const std::string& path, int decibels, std::chrono::milliseconds silence) = 0;
+    // Nothing more will be queued: the stream ends after the last playing.
+    virtual void EndQueue() = 0;
+    // How many playings have begun to sound so far, counting the opened one.
+    virtual int Heard() = 0;
     // Never waits: kStillPlaying while playing, else one of the end codes above.
     virtual int PollCompletion() = 0;
 };

@@ -1,9 +1,11 @@
 #include "phraseplayer.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <gst/audio/streamvolume.h>
 #include <gst/gst.h>
-#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -11,8 +13,34 @@ namespace {
 constexpr guint kPlayFlagAudio = 0x2;
 constexpr guint kPlayFlagSoftVolume = 0x10;
 
-// Longest wait for a local file to preroll before Open gives up.
+// Longest wait for a local file to preroll before it counts as unplayable.
 constexpr GstClockTime kPrerollTimeout = 5 * GST_SECOND;
+
+// GLib hands work to its pooled streaming threads through futexes that ThreadSanitizer
+// cannot see. These marks tell it what the pipeline guarantees: the callbacks run after
+// the player is set up, and the player is torn down after they have returned.
+#if defined(__SANITIZE_THREAD__)
+#define CUELIST_TSAN_MARKS 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define CUELIST_TSAN_MARKS 1
+#endif
+#endif
+#ifdef CUELIST_TSAN_MARKS
+extern "C" void __tsan_acquire(void* address);
+extern "C" void __tsan_release(void* address);
+void MarkAcquire(void* address)
+{
+    __tsan_acquire(address);
+}
+void MarkRelease(void* address)
+{
+    __tsan_release(address);
+}
+#else
+void MarkAcquire(void*) {}
+void MarkRelease(void*) {}
+#endif
 
 bool InitializeGStreamer()
 {
@@ -22,13 +50,119 @@ bool InitializeGStreamer()
     return initialized;
 }
 
+// Opening without O_NONBLOCK would hang on a FIFO until a writer comes.
+bool IsRegularFile(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    struct stat st
+    {
+    };
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    return regular;
+}
+
+double LinearVolume(int decibels)
+{
+    const double db = std::clamp(decibels, CPhrasePlayer::kQuietestDecibels, 0);
+    return gst_stream_volume_convert_volume(GST_STREAM_VOLUME_FORMAT_DB,
+                                            GST_STREAM_VOLUME_FORMAT_LINEAR, db);
+}
+
+// Prerolls the file into a fake sink: it decodes to at least one audio stream.
+bool Decodes(const gchar* uri)
+{
+    GstElement* probe = gst_element_factory_make("playbin", nullptr);
+    GstElement* sink = gst_element_factory_make("fakesink", nullptr);
+    if (!probe || !sink) {
+        if (probe)
+            gst_object_unref(probe);
+        if (sink)
+            gst_object_unref(sink);
+        return false;
+    }
+    gst_object_ref_sink(probe);
+    g_object_set(probe, "uri", uri, "audio-sink", sink, "flags", kPlayFlagAudio, nullptr);
+    bool ok =
+        gst_element_set_state(probe, GST_STATE_PAUSED) != GST_STATE_CHANGE_FAILURE &&
+        gst_element_get_state(probe, nullptr, nullptr, kPrerollTimeout) == GST_STATE_CHANGE_SUCCESS;
+    if (ok) {
+        GstBus* bus = gst_element_get_bus(probe);
+        if (GstMessage* error = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
+            gst_message_unref(error);
+            ok = false;
+        }
+        gst_object_unref(bus);
+        gint audioStreams = 0;
+        g_object_get(probe, "n-audio", &audioStreams, nullptr);
+        ok = ok && audioStreams >= 1;
+    }
+    gst_element_set_state(probe, GST_STATE_NULL);
+    gst_object_unref(probe);
+    return ok;
+}
+
 } // namespace
+
+struct CPhrasePlayer::Callbacks
+{
+    static void AboutToFinish(GstElement* playbin, gpointer self)
+    {
+        MarkAcquire(self);
+        static_cast<CPhrasePlayer*>(self)->HandOverNext(playbin);
+        MarkRelease(self);
+    }
+
+    static GstPadProbeReturn FilterData(GstPad*, GstPadProbeInfo* info, gpointer data)
+    {
+        MarkAcquire(data);
+        Inspect(info, static_cast<CPhrasePlayer*>(data));
+        MarkRelease(data);
+        return GST_PAD_PROBE_OK;
+    }
+
+    static void Inspect(GstPadProbeInfo* info, CPhrasePlayer* self)
+    {
+        if (info->type & GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM) {
+            GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
+            if (GST_EVENT_TYPE(event) == GST_EVENT_STREAM_START) {
+                self->OnStreamStart();
+            } else if (GST_EVENT_TYPE(event) == GST_EVENT_SEGMENT) {
+                const GstSegment* segment = nullptr;
+                gst_event_parse_segment(event, &segment);
+                GstSegment moved;
+                gst_segment_copy_into(segment, &moved);
+                if (self->OnSegment(moved)) {
+                    GstEvent* replacement = gst_event_new_segment(&moved);
+                    gst_event_set_seqnum(replacement, gst_event_get_seqnum(event));
+                    gst_event_unref(event);
+                    GST_PAD_PROBE_INFO_DATA(info) = replacement;
+                }
+            }
+            return;
+        }
+        GstBuffer* buffer = (info->type & GST_PAD_PROBE_TYPE_BUFFER)
+                                ? GST_PAD_PROBE_INFO_BUFFER(info)
+                                : gst_buffer_list_get(GST_PAD_PROBE_INFO_BUFFER_LIST(info), 0);
+        if (buffer)
+            self->OnBuffer(GST_BUFFER_PTS(buffer));
+    }
+};
 
 CPhrasePlayer::~CPhrasePlayer()
 {
     Stop();
     if (m_pipeline)
         gst_element_set_state(m_pipeline, GST_STATE_NULL);
+    // The streaming threads have ended; taking the lock once more also shows it to
+    // ThreadSanitizer, which cannot see GLib's own hand-over.
+    {
+        std::lock_guard lock(m_mutex);
+    }
     if (m_bus)
         gst_object_unref(m_bus);
     if (m_pipeline)
@@ -46,13 +180,45 @@ int CPhrasePlayer::Create()
         return kFailed;
     gst_object_ref_sink(m_pipeline);
     GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
-    if (!sink)
+    m_volume = gst_element_factory_make("volume", nullptr);
+    if (!sink || !m_volume) {
+        if (sink)
+            gst_object_unref(sink);
+        if (m_volume)
+            gst_object_unref(m_volume);
+        m_volume = nullptr;
         return kFailed;
-    // playbin takes the floating reference of the sink.
-    g_object_set(m_pipeline, "audio-sink", sink, "flags", kPlayFlagAudio | kPlayFlagSoftVolume,
-                 nullptr);
+    }
+    // playbin takes the floating references of the sink and the filter.
+    g_object_set(m_pipeline, "audio-sink", sink, "audio-filter", m_volume, "flags",
+                 kPlayFlagAudio | kPlayFlagSoftVolume, nullptr);
+    g_signal_connect(m_pipeline, "about-to-finish", G_CALLBACK(&Callbacks::AboutToFinish), this);
+    GstPad* pad = gst_element_get_static_pad(m_volume, "src");
+    if (!pad)
+        return kFailed;
+    gst_pad_add_probe(pad,
+                      static_cast<GstPadProbeType>(GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM |
+                                                   GST_PAD_PROBE_TYPE_BUFFER |
+                                                   GST_PAD_PROBE_TYPE_BUFFER_LIST),
+                      &Callbacks::FilterData, this, nullptr);
+    gst_object_unref(pad);
     m_bus = gst_element_get_bus(m_pipeline);
+    MarkRelease(this);
     return m_bus ? kOk : kFailed;
+}
+
+bool CPhrasePlayer::Playable(const std::string& path)
+{
+    if (!IsRegularFile(path))
+        return false;
+    if (path == m_lastPlayable)
+        return true;
+    gchar* uri = gst_filename_to_uri(path.c_str(), nullptr);
+    const bool ok = uri && Decodes(uri);
+    g_free(uri);
+    if (ok)
+        m_lastPlayable = path;
+    return ok;
 }
 
 int CPhrasePlayer::Open(const std::string& path)
@@ -60,70 +226,79 @@ int CPhrasePlayer::Open(const std::string& path)
     if (!m_pipeline || !m_bus || m_opened)
         return kFailed;
     m_opened = true;
+    if (!Playable(path))
+        return kFailed;
     gchar* uri = gst_filename_to_uri(path.c_str(), nullptr);
     if (!uri)
         return kFailed;
     g_object_set(m_pipeline, "uri", uri, nullptr);
+    std::lock_guard lock(m_mutex);
+    m_items.push_back({uri, 1.0, 0});
     g_free(uri);
-
-    if (gst_element_set_state(m_pipeline, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE)
-        return kFailed;
-    if (gst_element_get_state(m_pipeline, nullptr, nullptr, kPrerollTimeout) !=
-        GST_STATE_CHANGE_SUCCESS)
-        return kFailed;
-    if (GstMessage* error = gst_bus_pop_filtered(m_bus, GST_MESSAGE_ERROR)) {
-        gst_message_unref(error);
-        return kFailed;
-    }
-    gint audioStreams = 0;
-    g_object_get(m_pipeline, "n-audio", &audioStreams, nullptr);
-    if (audioStreams < 1)
-        return kFailed;
-    m_atStart = true;
     return kOk;
 }
 
 int CPhrasePlayer::SetVolume(int decibels)
 {
-    if (!m_pipeline)
+    if (!m_volume)
         return kFailed;
-    const double db = std::clamp(decibels, kQuietestDecibels, 0);
-    const double linear = gst_stream_volume_convert_volume(GST_STREAM_VOLUME_FORMAT_DB,
-                                                           GST_STREAM_VOLUME_FORMAT_LINEAR, db);
-    gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline), GST_STREAM_VOLUME_FORMAT_LINEAR,
-                                 linear);
+    g_object_set(m_volume, "volume", LinearVolume(decibels), nullptr);
     return kOk;
 }
 
-int CPhrasePlayer::Rewind()
+int CPhrasePlayer::Queue(const std::string& path, int decibels, std::chrono::milliseconds silence)
 {
-    if (!m_pipeline || !m_opened)
+    if (m_items.empty() || !Playable(path))
         return kFailed;
-    m_completion = kStillPlaying;
-    if (m_atStart)
-        return kOk;
-    const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
-    if (!gst_element_seek_simple(m_pipeline, GST_FORMAT_TIME, flags, 0))
+    gchar* uri = gst_filename_to_uri(path.c_str(), nullptr);
+    if (!uri)
         return kFailed;
-    m_atStart = true;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_queueEnded) {
+            g_free(uri);
+            return kFailed;
+        }
+        m_items.push_back(
+            {uri, LinearVolume(decibels), std::chrono::nanoseconds(std::max(silence, {})).count()});
+    }
+    g_free(uri);
+    m_queued.notify_all();
     return kOk;
+}
+
+void CPhrasePlayer::EndQueue()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_queueEnded = true;
+    }
+    m_queued.notify_all();
 }
 
 int CPhrasePlayer::Run()
 {
     if (m_running)
         return kOk;
-    if (!m_pipeline || !m_opened)
+    if (!m_pipeline || m_items.empty())
         return kFailed;
+    // Straight to playing: a sink prerolled and held paused makes the sound server play
+    // that much silence before the first sample.
+    MarkRelease(this);
     if (gst_element_set_state(m_pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
         return kFailed;
     m_running = true;
-    m_atStart = false;
+    m_started = true;
     return kOk;
 }
 
 int CPhrasePlayer::Stop()
 {
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true; // releases a streaming thread waiting for the next item
+    }
+    m_queued.notify_all();
     if (!m_running)
         return kOk;
     if (!m_pipeline)
@@ -132,6 +307,41 @@ int CPhrasePlayer::Stop()
         return kFailed;
     m_running = false;
     return kOk;
+}
+
+int CPhrasePlayer::Heard()
+{
+    if (!m_started)
+        return 0;
+    if (m_completion == kComplete) {
+        std::lock_guard lock(m_mutex);
+        return int(m_starts.size());
+    }
+    // The sink's clock follows the sound server, which holds it while it waits for data; so
+    // the first file counts as heard as soon as the stream runs, and each later one when the
+    // running time reaches its start.
+    GstClock* clock = gst_element_get_clock(m_pipeline);
+    if (!clock)
+        return 0;
+    const GstClockTime now = gst_clock_get_time(clock);
+    gst_object_unref(clock);
+    if (m_latency < 0) {
+        // Known once the pipeline plays; until then none is assumed.
+        GstQuery* query = gst_query_new_latency();
+        GstClockTime latency = 0;
+        if (gst_element_query(m_pipeline, query)) {
+            gst_query_parse_latency(query, nullptr, &latency, nullptr);
+            m_latency = std::int64_t(latency);
+        }
+        gst_query_unref(query);
+    }
+    // A sample of running time t sounds at base time + t + latency.
+    const std::int64_t heard = std::int64_t(now) -
+                               std::int64_t(gst_element_get_base_time(m_pipeline)) -
+                               std::max<std::int64_t>(m_latency, 0);
+    std::lock_guard lock(m_mutex);
+    return int(std::count_if(m_starts.begin(), m_starts.end(),
+                             [heard](std::int64_t start) { return start <= heard; }));
 }
 
 int CPhrasePlayer::PollCompletion()
@@ -146,4 +356,63 @@ int CPhrasePlayer::PollCompletion()
         gst_message_unref(message);
     }
     return m_completion;
+}
+
+// Streaming thread: hands playbin the next queued file, waiting for the worker to queue
+// one unless it has ended the queue or stopped.
+void CPhrasePlayer::HandOverNext(GstElement* playbin)
+{
+    std::string uri;
+    {
+        std::unique_lock lock(m_mutex);
+        m_queued.wait(
+            lock, [this] { return m_handedOver < m_items.size() || m_queueEnded || m_stopping; });
+        if (m_stopping || m_handedOver >= m_items.size())
+            return;
+        uri = m_items[m_handedOver++].uri;
+    }
+    g_object_set(playbin, "uri", uri.c_str(), nullptr);
+}
+
+// Streaming threads, one per file, one after the other: each file after the first gets its
+// volume, and the running time of what follows moves on by its silence.
+void CPhrasePlayer::OnStreamStart()
+{
+    double volume = 0;
+    GstElement* filter = nullptr;
+    {
+        std::lock_guard lock(m_mutex);
+        filter = m_volume;
+        m_awaitingFirstBuffer = true;
+        if (m_streams++ == 0)
+            return;
+        if (m_streams - 1 >= m_items.size())
+            return;
+        const Item& item = m_items[m_streams - 1];
+        m_offset += item.silence;
+        volume = item.volume;
+    }
+    g_object_set(filter, "volume", volume, nullptr);
+}
+
+// The segment is moved itself rather than by a pad offset: an offset would send the ending
+// file's segment again, moved too, and playbin would then hold the next file back until
+// the silence had passed, too late for the sound server.
+bool CPhrasePlayer::OnSegment(GstSegment& segment)
+{
+    std::lock_guard lock(m_mutex);
+    segment.base += guint64(m_offset);
+    m_segmentBase = std::int64_t(segment.base);
+    m_segmentStart = std::int64_t(segment.start);
+    return m_offset != 0;
+}
+
+void CPhrasePlayer::OnBuffer(std::uint64_t pts)
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_awaitingFirstBuffer)
+        return;
+    m_awaitingFirstBuffer = false;
+    m_starts.push_back(m_segmentBase +
+                       (GST_CLOCK_TIME_IS_VALID(pts) ? std::int64_t(pts) - m_segmentStart : 0));
 }

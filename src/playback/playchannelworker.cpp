@@ -2,10 +2,49 @@
 
 #include "core/datafolder.h"
 #include "core/names.h"
-#include "playbackclock.h"
 #include "playchannelstate.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 using namespace cuelist;
+
+namespace {
+
+bool SameIgnoringAsciiCase(const char* a, const std::string& b)
+{
+    std::size_t i = 0;
+    for (; a[i] != 0 && i < b.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return a[i] == 0 && i == b.size();
+}
+
+// Something other than a regular file (a folder, a FIFO, a device) goes by that name. A
+// dangling link counts as nothing.
+bool OtherEntryExists(const std::string& folder, const std::string& name)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return false;
+    bool found = false;
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat st
+        {
+        };
+        if (SameIgnoringAsciiCase(entry->d_name, name) &&
+            ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0) {
+            found = true;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
+}
+
+} // namespace
 
 PlayChannelWorker::PlayChannelWorker(PlayChannelJob job, PhrasePlayerFactory factory,
                                      PlaybackClock& clock, PlayChannelState& state,
@@ -17,11 +56,7 @@ PlayChannelWorker::PlayChannelWorker(PlayChannelJob job, PhrasePlayerFactory fac
 
 void PlayChannelWorker::Run()
 {
-    Outcome outcome = Outcome::Played;
-    for (int i = NextMp3Frame(-1); i < kFrameCount && outcome == Outcome::Played;
-         i = NextMp3Frame(i))
-        outcome = Requested() ? Outcome::Interrupted : PlayFrame(i);
-    m_prepared.reset();
+    const Outcome outcome = PlayChannel();
 
     // Stop or Close may have been asked for meanwhile; those states stay.
     int playing = PlayChannelState::kPlaying;
@@ -35,97 +70,124 @@ void PlayChannelWorker::Run()
     m_state.workerDone = true;
 }
 
-PlayChannelWorker::Outcome PlayChannelWorker::PlayFrame(int index)
+PlayChannelWorker::Outcome PlayChannelWorker::PlayChannel()
 {
-    if (!Closing())
-        m_listener.PhraseStarted(index);
-    std::unique_ptr<IPhrasePlayer> player;
-    if (m_preparedIndex == index)
-        player = std::move(m_prepared);
-    m_prepared.reset();
-    m_preparedIndex = -1;
+    m_nextFrame = NextMp3Frame(-1);
+    if (m_nextFrame >= kFrameCount)
+        return Outcome::Played;
+    if (Requested())
+        return Outcome::Interrupted;
 
-    const std::string name = PlayChannelJob::BaseName(m_job.records[index]);
-    Failure failure = Failure::PlayingFailed;
-    if (!player)
-        player = OpenPlayer(index, failure);
-    if (!player)
-        return Fail(failure, name);
-    const Outcome outcome = PlayRepetitions(player, index);
-    return outcome == Outcome::Failed ? Fail(Failure::PlayingFailed, name) : outcome;
-}
-
-PlayChannelWorker::Outcome
-PlayChannelWorker::PlayRepetitions(std::unique_ptr<IPhrasePlayer>& player, int index)
-{
-    const SlotRecord& slot = m_job.records[index];
-    const int repeat = slot[record::kRepeat];
-    const auto interval = std::chrono::seconds(PlayChannelJob::Interval(slot));
-    bool rewound = false;
-    int count = 0;
-    for (;;) {
-        // A playing can end at its first poll (a file that fails at once): look here too, or
-        // an endless phrase would never notice Stop or Close.
-        if (Requested())
-            return Outcome::Interrupted;
-        if ((!rewound && player->Rewind() != IPhrasePlayer::kOk) ||
-            player->Run() != IPhrasePlayer::kOk)
-            return Outcome::Failed;
-        int end = IPhrasePlayer::kStillPlaying;
-        while ((end = player->PollCompletion()) == IPhrasePlayer::kStillPlaying) {
-            if (Requested())
-                return Outcome::Interrupted;
-            m_clock.WaitUntil(m_clock.Now() + kPollPeriod);
-        }
-        // A file that breaks off while playing is a failed playing, not a finished one;
-        // repeating it would only fail again.
-        if (end == IPhrasePlayer::kErrorAbort)
-            return Outcome::Failed;
-
-        // The interval runs from the end of this playing to a fixed deadline, so late
-        // wake-ups never add up, and the next playing is made ready inside it.
-        const auto deadline = m_clock.Now() + interval;
-        player->Stop();
-        if (repeat == kEndlessRepeat)
-            count = 0;
-        const bool last = ++count >= repeat + 1;
-        if (!last) {
-            rewound = player->Rewind() == IPhrasePlayer::kOk; // else retried before Run
-        } else if (const int next = NextMp3Frame(index); next < kFrameCount) {
-            player.reset(); // one player, one audio output at a time
-            Failure ignored = Failure::PlayingFailed;
-            m_prepared = OpenPlayer(next, ignored);
-            m_preparedIndex = next;
-        }
-        while (m_clock.Now() < deadline) {
-            if (Requested())
-                return Outcome::Interrupted;
-            m_clock.WaitUntil(deadline);
-        }
-        if (last)
-            return Outcome::Played;
-    }
-}
-
-std::unique_ptr<IPhrasePlayer> PlayChannelWorker::OpenPlayer(int index, Failure& failure) const
-{
-    const SlotRecord& slot = m_job.records[index];
-    failure = Failure::PlayingFailed;
-    std::unique_ptr<IPhrasePlayer> player = m_factory ? m_factory() : nullptr;
+    // The player lives for the whole channel and goes before the worker reports its end.
+    const int first = TakeNextPlaying();
+    const std::unique_ptr<IPhrasePlayer> player = m_factory ? m_factory() : nullptr;
     if (!player || player->Create() != IPhrasePlayer::kOk)
-        return nullptr;
+        return Fail(Failure::PlayingFailed, first);
+    Failure failure = Failure::PlayingFailed;
+    const std::string path = FramePath(first, failure);
+    if (path.empty())
+        return Fail(failure, first);
+    if (player->Open(path) != IPhrasePlayer::kOk)
+        return Fail(Failure::PlayingFailed, first);
+    player->SetVolume(-int(m_job.records[first][record::kVolume])); // on failure it plays as it is
+    m_queuedFrames.push_back(first);
+    m_lastQueuedFrame = first;
+    m_lastQueuedPath = path;
+    // The next playings are ready before the first one can drain.
+    QueueAhead(*player, 0);
+    if (Requested())
+        return Outcome::Interrupted;
+    if (player->Run() != IPhrasePlayer::kOk)
+        return Fail(Failure::PlayingFailed, first);
 
-    const DataFolderListing folder(m_job.dataFolder);
-    const DataFolderListing::Entry* file =
-        folder.Find(Cp932ToUtf8(PlayChannelJob::BaseName(slot)) + ".MP3");
-    if (!file) {
-        failure = Failure::FileMissing;
-        return nullptr;
+    int end = IPhrasePlayer::kStillPlaying;
+    for (;;) {
+        const int heard = player->Heard();
+        ShowHeard(heard);
+        QueueAhead(*player, heard);
+        if ((end = player->PollCompletion()) != IPhrasePlayer::kStillPlaying)
+            break;
+        if (!WaitUntil(m_clock.Now() + kPollPeriod))
+            return Outcome::Interrupted;
     }
-    if (player->Open(folder.Folder() + file->name) != IPhrasePlayer::kOk)
-        return nullptr;
-    player->SetVolume(-int(slot[record::kVolume])); // on failure the phrase plays as it is
-    return player;
+    // A file that breaks off while playing is a failed playing, not a finished one.
+    if (end == IPhrasePlayer::kErrorAbort)
+        return Fail(Failure::PlayingFailed, m_shownFrame >= 0 ? m_shownFrame : first);
+    ShowHeard(m_shownPlayings + int(m_queuedFrames.size()));
+
+    // The interval follows the last playing too, before the channel ends or the frame that
+    // could not be queued has its turn.
+    const auto interval =
+        std::chrono::seconds(PlayChannelJob::Interval(m_job.records[m_shownFrame]));
+    if (!WaitUntil(m_clock.Now() + interval))
+        return Outcome::Interrupted;
+    return m_failingFrame >= 0 ? Fail(m_queueFailure, m_failingFrame) : Outcome::Played;
+}
+
+void PlayChannelWorker::QueueAhead(IPhrasePlayer& player, int heard)
+{
+    while (!m_queueEnded && !Requested() &&
+           int(m_queuedFrames.size()) - (heard - m_shownPlayings) < kQueueAhead) {
+        const int frame = TakeNextPlaying();
+        Failure failure = Failure::PlayingFailed;
+        const std::string path = frame == m_lastQueuedFrame ? m_lastQueuedPath
+                                 : frame < kFrameCount      ? FramePath(frame, failure)
+                                                            : std::string();
+        const auto silence =
+            std::chrono::seconds(PlayChannelJob::Interval(m_job.records[m_lastQueuedFrame]));
+        if (frame < kFrameCount && !path.empty() &&
+            player.Queue(path, -int(m_job.records[frame][record::kVolume]), silence) ==
+                IPhrasePlayer::kOk) {
+            m_queuedFrames.push_back(frame);
+            m_lastQueuedFrame = frame;
+            m_lastQueuedPath = path;
+            continue;
+        }
+        if (frame < kFrameCount) {
+            m_failingFrame = frame;
+            m_queueFailure = failure;
+        }
+        player.EndQueue();
+        m_queueEnded = true;
+    }
+}
+
+int PlayChannelWorker::TakeNextPlaying()
+{
+    const int frame = m_nextFrame;
+    if (frame >= kFrameCount)
+        return frame;
+    const int repeat = m_job.records[frame][record::kRepeat];
+    if (repeat != kEndlessRepeat && ++m_nextRepeat >= repeat + 1) {
+        m_nextFrame = NextMp3Frame(frame);
+        m_nextRepeat = 0;
+    }
+    return frame;
+}
+
+std::string PlayChannelWorker::FramePath(int index, Failure& failure) const
+{
+    const std::string name = Cp932ToUtf8(PlayChannelJob::BaseName(m_job.records[index])) + ".MP3";
+    const DataFolderListing folder(m_job.dataFolder);
+    if (const DataFolderListing::Entry* file = folder.Find(name))
+        return folder.Folder() + file->name;
+    // The listing holds regular files only; anything else by that name exists but cannot
+    // be played, and is never opened here.
+    failure = folder.Exists() && OtherEntryExists(folder.Folder(), name) ? Failure::PlayingFailed
+                                                                         : Failure::FileMissing;
+    return {};
+}
+
+void PlayChannelWorker::ShowHeard(int heard)
+{
+    while (m_shownPlayings < heard && !m_queuedFrames.empty()) {
+        const int frame = m_queuedFrames.front();
+        m_queuedFrames.pop_front();
+        ++m_shownPlayings;
+        if (frame != m_shownFrame && !Closing())
+            m_listener.PhraseStarted(frame);
+        m_shownFrame = frame;
+    }
 }
 
 int PlayChannelWorker::NextMp3Frame(int after) const
@@ -136,11 +198,23 @@ int PlayChannelWorker::NextMp3Frame(int after) const
     return i;
 }
 
-PlayChannelWorker::Outcome PlayChannelWorker::Fail(Failure failure, const std::string& name)
+PlayChannelWorker::Outcome PlayChannelWorker::Fail(Failure failure, int index)
 {
+    if (index != m_shownFrame && !Closing())
+        m_listener.PhraseStarted(index);
     m_failure = failure;
-    m_failedName = name;
+    m_failedName = PlayChannelJob::BaseName(m_job.records[index]);
     return Outcome::Failed;
+}
+
+bool PlayChannelWorker::WaitUntil(PlaybackClock::TimePoint deadline)
+{
+    while (m_clock.Now() < deadline) {
+        if (Requested())
+            return false;
+        m_clock.WaitUntil(deadline);
+    }
+    return !Requested();
 }
 
 bool PlayChannelWorker::Requested() const

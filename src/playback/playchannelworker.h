@@ -2,23 +2,29 @@
 
 #include "iphraseplayer.h"
 #include "iplaychannellistener.h"
+#include "playbackclock.h"
 #include "playchanneljob.h"
 
 #include <chrono>
+#include <deque>
 #include <memory>
 #include <string>
 
-class PlaybackClock;
 struct PlayChannelState;
 
 // Plays the MP3 phrases of one channel in frame order, each as often as its slot says,
-// at its volume and followed by its interval. Run() belongs to the worker thread; it
-// looks at the shared play state while it waits and reports only through the listener.
+// at its volume and followed by its interval. Every playing goes into one player as a
+// single stream, so each start lies at the channel's start plus the lengths and intervals
+// before it, and nothing waits prepared across an interval. Run() belongs to the worker
+// thread; it looks at the shared play state while it waits and reports only through the
+// listener.
 class PlayChannelWorker final
 {
 public:
     static constexpr std::chrono::milliseconds kPollPeriod{10};
     static constexpr int kEndlessRepeat = 255;
+    // Playings queued beyond the one being heard, so that the player never runs dry.
+    static constexpr int kQueueAhead = 3;
 
     // clock, state and listener must outlive Run().
     PlayChannelWorker(PlayChannelJob job, PhrasePlayerFactory factory, PlaybackClock& clock,
@@ -33,13 +39,18 @@ private:
     enum class Outcome { Played, Failed, Interrupted };
     using Failure = IPlayChannelListener::Failure;
 
-    Outcome PlayFrame(int index);
-    Outcome PlayRepetitions(std::unique_ptr<IPhrasePlayer>& player, int index);
-    // A created player with the frame's file opened and its volume set; null on failure.
-    std::unique_ptr<IPhrasePlayer> OpenPlayer(int index, Failure& failure) const;
+    Outcome PlayChannel();
+    // Queues playings until kQueueAhead wait beyond the heard one or the channel ends.
+    void QueueAhead(IPhrasePlayer& player, int heard);
+    // The frame of the next playing, advancing the repeat count; kFrameCount at the end.
+    int TakeNextPlaying();
+    // The frame's file in the data folder; empty with `failure` set when it cannot play.
+    std::string FramePath(int index, Failure& failure) const;
+    void ShowHeard(int heard);
     int NextMp3Frame(int after) const; // kFrameCount when none follows
-    Outcome Fail(Failure failure, const std::string& name);
-    bool Requested() const; // Stop or Close has been asked for
+    Outcome Fail(Failure failure, int index);
+    bool WaitUntil(PlaybackClock::TimePoint deadline); // false when Stop or Close came
+    bool Requested() const;                            // Stop or Close has been asked for
     bool Closing() const;
 
     PlayChannelJob m_job;
@@ -49,9 +60,15 @@ private:
     IPlayChannelListener& m_listener;
     Failure m_failure = Failure::PlayingFailed;
     std::string m_failedName;
-    // The next frame's player, opened during the interval after the last playing of the
-    // frame before it. Only a successful opening is kept; failures show when the frame's
-    // turn comes, as if nothing had been prepared.
-    int m_preparedIndex = -1;
-    std::unique_ptr<IPhrasePlayer> m_prepared;
+
+    int m_nextFrame = 0;            // frame of the next playing to queue
+    int m_nextRepeat = 0;           // playings of m_nextFrame queued so far
+    std::deque<int> m_queuedFrames; // frames of the playings queued and not yet shown
+    int m_shownPlayings = 0;        // playings reported as heard
+    int m_shownFrame = -1;
+    int m_lastQueuedFrame = -1;
+    std::string m_lastQueuedPath;
+    bool m_queueEnded = false;
+    int m_failingFrame = -1; // the frame that could not be queued
+    Failure m_queueFailure = Failure::PlayingFailed;
 };

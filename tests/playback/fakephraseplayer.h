@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
-// Makes fake phrase players that play by the given clock, fail where told and record what
-// they played. Thread-safe, so a dialog's worker thread can use it; settings are made
-// before the worker starts.
+// Makes fake players that play their queue by the given clock as one stream: each playing
+// starts at the end of the one before plus its silence, or when it is queued if that is
+// later. They fail where told and record what they were asked and what sounded.
+// Thread-safe, so a dialog's worker thread can use it; settings are made before the
+// worker starts, except that onRun may change the duration.
 class FakePlayerScript final
 {
 public:
@@ -21,22 +23,21 @@ public:
 
     explicit FakePlayerScript(PlaybackClock& clock) : m_clock(clock) {}
 
-    Ms duration{200};
-    Ms openCost{0}; // Open waits this long on the clock, as a preroll does
+    std::atomic<Ms> duration{Ms{200}}; // of each playing, read when it starts
+    Ms openCost{0}; // Open waits this long on the clock, as a check of the file does
     bool failCreate = false;
-    std::set<std::string> failOpen, failRun, breakOff; // by file name as opened
-    std::function<void(int runs)> onRun;               // on the player's thread
+    std::set<std::string> failOpen, failRun, breakOff; // by file name as opened or queued
+    std::function<void(int runs)> onRun;               // on the player's thread, per playing
 
     PhrasePlayerFactory Factory()
     {
         return [this] { return std::make_unique<Player>(*this); };
     }
-    // "file@ms volume" per playing.
-    std::vector<std::string> Plays() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_plays;
-    }
+    // "file@ms volume" per playing, at the time it began to sound.
+    std::vector<std::string> Plays() const { return Copy(m_plays); }
+    // The calls that shape the stream: "open file@ms", "queue file+silence@ms", "run@ms",
+    // "end queue@ms", "stop@ms".
+    std::vector<std::string> Calls() const { return Copy(m_calls); }
     int Runs() const { return m_runs; }
     int LivePlayers() const { return m_live; }
     int MostLivePlayers() const { return m_mostLive; }
@@ -55,52 +56,136 @@ private:
         int Create() override { return m_s.failCreate ? kFailed : kOk; }
         int Open(const std::string& path) override
         {
-            m_file = std::filesystem::path(path).filename().string();
+            const std::string file = std::filesystem::path(path).filename().string();
             if (m_s.openCost > Ms{0})
                 m_s.m_clock.WaitUntil(m_s.m_clock.Now() + m_s.openCost);
-            return m_s.failOpen.count(m_file) ? kFailed : kOk;
+            m_s.Call("open " + file);
+            if (m_s.failOpen.count(file))
+                return kFailed;
+            m_items.push_back({file, 0, Ms{0}, m_s.Now()});
+            return kOk;
         }
         int SetVolume(int decibels) override
         {
-            m_volume = decibels;
+            if (!m_items.empty())
+                m_items.front().volume = decibels;
             return kOk;
         }
-        int Rewind() override { return kOk; }
+        int Queue(const std::string& path, int decibels, Ms silence) override
+        {
+            const std::string file = std::filesystem::path(path).filename().string();
+            m_s.Call("queue " + file + "+" + std::to_string(silence.count()));
+            if (m_items.empty() || m_ended || m_s.failOpen.count(file))
+                return kFailed;
+            m_items.push_back({file, decibels, silence, m_s.Now()});
+            return kOk;
+        }
+        void EndQueue() override
+        {
+            m_s.Call("end queue");
+            m_ended = true;
+        }
         int Run() override
         {
-            if (m_s.failRun.count(m_file))
+            m_s.Call("run");
+            if (m_items.empty() || m_s.failRun.count(m_items.front().file))
                 return kFailed;
-            m_start = m_s.Now();
-            {
-                std::lock_guard lock(m_s.m_mutex);
-                m_s.m_plays.push_back(m_file + "@" + std::to_string(m_start.count()) + " " +
-                                      std::to_string(m_volume));
-            }
-            if (m_s.onRun)
-                m_s.onRun(++m_s.m_runs);
-            else
-                ++m_s.m_runs;
+            if (!m_running)
+                Begin(0, m_s.Now());
+            m_running = true;
             return kOk;
         }
-        int Stop() override { return kOk; }
+        int Stop() override
+        {
+            m_s.Call("stop");
+            m_running = false;
+            return kOk;
+        }
+        int Heard() override
+        {
+            Advance();
+            return m_current + 1;
+        }
         int PollCompletion() override
         {
-            if (m_s.duration < Ms{0} || m_s.Now() - m_start < m_s.duration)
-                return kStillPlaying;
-            return m_s.breakOff.count(m_file) ? kErrorAbort : kComplete;
+            Advance();
+            return m_end;
         }
 
     private:
+        struct Item
+        {
+            std::string file;
+            int volume = 0;
+            Ms silence{0};
+            Ms queued{0};
+        };
+
+        void Begin(int index, Ms at)
+        {
+            m_current = index;
+            m_start = at;
+            m_length = m_s.duration.load();
+            m_s.Play(m_items[index].file + "@" + std::to_string(at.count()) + " " +
+                     std::to_string(m_items[index].volume));
+        }
+        // Moves the stream on to the clock's time.
+        void Advance()
+        {
+            const Ms now = m_s.Now();
+            while (m_running && m_end == kStillPlaying && m_current >= 0 && m_length >= Ms{0} &&
+                   now >= m_start + m_length) {
+                if (m_s.breakOff.count(m_items[m_current].file)) {
+                    m_end = kErrorAbort;
+                } else if (m_current + 1 < int(m_items.size())) {
+                    const Item& next = m_items[m_current + 1];
+                    const Ms at = std::max(m_start + m_length + next.silence, next.queued);
+                    if (now < at)
+                        return;
+                    Begin(m_current + 1, at);
+                } else if (m_ended) {
+                    m_end = kComplete;
+                } else {
+                    return; // runs dry: the next playing starts when it is queued
+                }
+            }
+        }
+
         FakePlayerScript& m_s;
-        std::string m_file;
-        int m_volume = 0;
+        std::vector<Item> m_items;
+        bool m_ended = false;
+        bool m_running = false;
+        int m_current = -1;
         Ms m_start{0};
+        Ms m_length{0};
+        int m_end = kStillPlaying;
     };
 
     Ms Now() const { return std::chrono::duration_cast<Ms>(m_clock.Now().time_since_epoch()); }
+    void Call(const std::string& what)
+    {
+        std::lock_guard lock(m_mutex);
+        m_calls.push_back(what + "@" + std::to_string(Now().count()));
+    }
+    void Play(const std::string& what)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_plays.push_back(what);
+        }
+        if (onRun)
+            onRun(++m_runs);
+        else
+            ++m_runs;
+    }
+    std::vector<std::string> Copy(const std::vector<std::string>& v) const
+    {
+        std::lock_guard lock(m_mutex);
+        return v;
+    }
 
     PlaybackClock& m_clock;
     mutable std::mutex m_mutex;
-    std::vector<std::string> m_plays; // guarded by m_mutex
+    std::vector<std::string> m_plays, m_calls; // guarded by m_mutex
     std::atomic<int> m_runs{0}, m_live{0}, m_mostLive{0};
 };

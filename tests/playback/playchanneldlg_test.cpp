@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace cuelist;
 using namespace std::chrono_literals;
@@ -87,17 +88,30 @@ private slots:
         QVERIFY(rig.prompt.asked.isEmpty());
     }
 
-    void missingFileIsReportedOnceByTheDialog()
+    // A missing file and a name that is no regular file (never opened, so a FIFO cannot
+    // hang the worker) each give their own message, once.
+    void unplayableFileIsReportedOnceByTheDialog_data()
     {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << QByteArray("GONE")
+                                 << QStringLiteral("Output file GONE.MP3 doesn't exist. ");
+        QTest::newRow("FIFO") << QByteArray("FIFO")
+                              << QStringLiteral("It failed in playing output file FIFO.MP3. ");
+    }
+    void unplayableFileIsReportedOnceByTheDialog()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, message);
         Records records{};
         records[0] = Mp3("ABC", 0, 0, 0);
-        records[2] = Mp3("GONE", 0, 0, 0);
+        records[2] = Mp3(name.constData(), 0, 0, 0);
         records[3] = Mp3("LOOP", 0, 0, 0);
         Rig rig(records);
+        QCOMPARE(::mkfifo(rig.data.File("fifo.mp3").c_str(), 0600), 0);
         rig.dialog.show();
         QTRY_COMPARE(Field(&rig.dialog, "state"), QStringLiteral("Stopping"));
-        QCOMPARE(rig.prompt.texts(),
-                 QStringList{QStringLiteral("Output file GONE.MP3 doesn't exist. ")});
+        QCOMPARE(rig.prompt.texts(), QStringList{message});
         QCOMPARE(rig.prompt.asked.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(rig.script.Runs(), 1);
         QVERIFY(Button(&rig.dialog, "play")->isEnabled());

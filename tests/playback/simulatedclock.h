@@ -6,7 +6,8 @@
 #include <map>
 
 // A PlaybackClock whose time moves only while the worker waits, jumping to the deadline or
-// to the next scheduled action. Single-threaded: actions run inside WaitUntil.
+// to the next scheduled action, or that much later when told to wake late. Single-threaded:
+// actions run inside WaitUntil.
 class SimulatedClock final : public PlaybackClock
 {
 public:
@@ -21,13 +22,15 @@ public:
             action();
         }
         if (!m_interrupted)
-            m_now = std::max(m_now, deadline);
+            m_now = std::max(m_now, deadline + lateness);
         m_interrupted = false;
     }
     void At(std::chrono::milliseconds at, std::function<void()> action)
     {
         m_actions.emplace(TimePoint{} + at, std::move(action));
     }
+
+    std::chrono::milliseconds lateness{0}; // added to every wait that runs to its deadline
 
 private:
     TimePoint m_now{};
