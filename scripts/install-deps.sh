@@ -16,8 +16,6 @@ run=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
-  # make bench: the preview is measured as heard through a private sound server
-  pulseaudio pulseaudio-utils
 )
 test=(
   ccache
@@ -29,6 +27,8 @@ test=(
 bench=(
   ccache
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the preview is measured as heard through a private sound server
+  pulseaudio pulseaudio-utils
 )
 deb=(
   dpkg-dev fakeroot file lintian
