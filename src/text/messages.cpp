@@ -3,6 +3,7 @@
 #include "core/datafolder.h"
 #include "core/names.h"
 
+#include <cstring>
 #include <QCoreApplication>
 
 namespace cuelist::text {
@@ -123,6 +124,37 @@ QString RemovedRecordText(const RemovedRecord& removed)
         .arg(removed.channel)
         .arg(removed.frame)
         .arg(removed.type);
+}
+
+QString SystemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString FileResultMessage(const fileio::FileResult& result, bool writing)
+{
+    const QString path = QString::fromStdString(result.path);
+    using fileio::FileFault;
+    switch (result.fault) {
+    case FileFault::None:
+        return {};
+    case FileFault::NotRegular:
+        return Messages::tr("%1 is not a regular file.").arg(path);
+    case FileFault::DanglingLink:
+        return Messages::tr("%1 is a symbolic link to a file that does not exist.").arg(path);
+    case FileFault::ForeignLink:
+        return Messages::tr("%1 is a symbolic link of another user in a shared folder; it is "
+                            "not followed.")
+            .arg(path);
+    case FileFault::ReadOnly:
+        return Messages::tr("%1 is write-protected.").arg(path);
+    case FileFault::FolderReadOnly:
+        return Messages::tr("The folder %1 is read-only; no file can be saved in it.").arg(path);
+    case FileFault::System:
+        break;
+    }
+    return (writing ? Messages::tr("Cannot write %1: %2") : Messages::tr("Cannot read %1: %2"))
+        .arg(path, SystemErrorText(result.error));
 }
 
 QString CellText(const std::string& cp932)

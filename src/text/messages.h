@@ -3,6 +3,7 @@
 #include "core/describe.h"
 #include "core/playlistfile.h"
 #include "core/slotrecord.h"
+#include "fileio/fileresult.h"
 
 #include <cstdint>
 #include <QString>
@@ -34,6 +35,13 @@ QString TotalDataSizeSuffix(std::uint64_t kilobytes);
 
 // One line about a record the load repair removed (channel, frame, what it was).
 QString RemovedRecordText(const RemovedRecord& removed);
+
+// Why a file operation failed, naming the file or folder, e.g. "x.slp is not a regular file."
+// or "Cannot write x.slp: No space left on device".
+QString FileResultMessage(const fileio::FileResult& result, bool writing);
+
+// The system's description of an errno value.
+QString SystemErrorText(int error);
 
 // A slot's cell text (CP932 bytes) for display.
 QString CellText(const std::string& cp932);
