@@ -2,10 +2,9 @@
 
 #include "commandtarget.h"
 
+#include <functional>
 #include <QHash>
 #include <QObject>
-
-#include <functional>
 
 class QAction;
 

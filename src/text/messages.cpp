@@ -157,6 +157,12 @@ QString FileResultMessage(const fileio::FileResult& result, bool writing)
         .arg(path, SystemErrorText(result.error));
 }
 
+QString FileFaultReason(const fileio::FileResult& result)
+{
+    return result.fault == fileio::FileFault::System ? SystemErrorText(result.error)
+                                                     : FileResultMessage(result, true);
+}
+
 QString CellText(const std::string& cp932)
 {
     return QString::fromStdString(Cp932ToUtf8(cp932));

@@ -40,6 +40,10 @@ QString RemovedRecordText(const RemovedRecord& removed);
 // or "Cannot write x.slp: No space left on device".
 QString FileResultMessage(const fileio::FileResult& result, bool writing);
 
+// The reason alone, for a message that names the file itself: the system's text for a
+// system error, else the refusal's own sentence.
+QString FileFaultReason(const fileio::FileResult& result);
+
 // The system's description of an errno value.
 QString SystemErrorText(int error);
 
