@@ -31,6 +31,8 @@ EditFailure ApplyEdit(const Invocation& edit, SlotTable& table)
     if (CheckSlotFileName(edit.name).blank)
         return {kExitUsage,
                 CliText::tr("The file name is blank; use \"cuelist clear\" to empty a slot.")};
+    if (const SlotResult edges = CheckFileNameEdges(edit.name); edges != kSlotDone)
+        return {kExitRefused, text::NameResultMessage(edges)};
     if (const SlotResult result = table.SetSlotFile(edit.frame, edit.channel, edit.name);
         result != kSlotDone)
         return {kExitRefused, text::NameResultMessage(result)};

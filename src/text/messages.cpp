@@ -61,6 +61,8 @@ QString NameResultMessage(SlotResult result)
         return Messages::tr("No space within settable file name");
     case kNameInvalidCharacter:
         return Messages::tr("File name has a character that the memory card cannot hold");
+    case kNameEdgeBlank:
+        return Messages::tr("File name starts or ends with a space or tab; rename the file");
     default:
         return {};
     }

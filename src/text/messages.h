@@ -21,7 +21,7 @@ void InstallTranslations(QCoreApplication& app);
 // The same for a given locale (tests use it to switch to Japanese).
 void InstallTranslations(QCoreApplication& app, const QLocale& locale);
 
-// The message for a SetSlotFile result other than done (1..7 and 10).
+// The message for a SetSlotFile result other than done (1..7, 10 and 11).
 QString NameResultMessage(SlotResult result);
 
 // The status-bar description, e.g. "Repeat Times=3 /Volume=-12 /Interval=30sec. ".
