@@ -31,6 +31,20 @@ PrecheckResult ScanImage(std::span<const std::uint8_t> image)
     return found;
 }
 
+bool RepairRecord(SlotRecord& r, int channel)
+{
+    const std::uint8_t type = r[record::kType];
+    const bool usable = channel <= kEditableChannelCount ? (type == kTypeEmpty || type == kTypeMp3)
+                                                         : type == kTypeEmpty;
+    if (!usable)
+        r = EmptyRecord();
+    if (r[record::kType] == kTypeMp3) {
+        r[record::kLow] = 15;
+        r[record::kHigh] = 15;
+    }
+    return !usable;
+}
+
 std::vector<RemovedRecord> RepairAfterLoad(SlotTable& table)
 {
     std::vector<RemovedRecord> removed;
@@ -38,17 +52,8 @@ std::vector<RemovedRecord> RepairAfterLoad(SlotTable& table)
         for (int frame = 1; frame <= kFrameCount; ++frame) {
             SlotRecord& r = table.RecordAt(frame, channel);
             const std::uint8_t type = r[record::kType];
-            const bool usable = channel <= kEditableChannelCount
-                                    ? (type == kTypeEmpty || type == kTypeMp3)
-                                    : type == kTypeEmpty;
-            if (!usable) {
+            if (RepairRecord(r, channel))
                 removed.push_back({channel, frame, type});
-                table.SetSlotFile(frame, channel, " ");
-            }
-            if (r[record::kType] == kTypeMp3) {
-                r[record::kLow] = 15;
-                r[record::kHigh] = 15;
-            }
         }
     }
     return removed;

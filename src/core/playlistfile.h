@@ -33,6 +33,10 @@ std::vector<std::uint8_t> BuildImage(const SlotTable& table);
 // Scans up to kImageSize bytes of an image of any size (a short image counts as empty).
 PrecheckResult ScanImage(std::span<const std::uint8_t> image);
 
+// The load repair of one record on the given channel: empties a record the editor cannot
+// use there and resets both tone levels of an MP3 record to 15. True when it emptied it.
+bool RepairRecord(SlotRecord& r, int channel);
+
 // Empties what the editor cannot use and resets both tone levels of MP3 slots to 15.
 // Returns the records it emptied, in channel then frame order.
 std::vector<RemovedRecord> RepairAfterLoad(SlotTable& table);

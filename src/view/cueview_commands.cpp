@@ -71,10 +71,7 @@ void CCueView::runCommand(int id)
 
 bool CCueView::clipFitsCursor() const
 {
-    const PlaylistClipboard::Probe clip = PlaylistClipboard::probe();
-    if (!clip.ours || !clip.hasRecords || !clip.records)
-        return false;
-    const qsizetype size = clip.records->size();
+    const qsizetype size = PlaylistClipboard::ownClipSize();
     if (m_cursorColumn >= 1 && m_cursorColumn <= kLastColumn)
         return size == qsizetype(cuelist::kPhraseClipSize);
     if (m_cursorColumn == 0)

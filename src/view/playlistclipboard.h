@@ -36,4 +36,13 @@ public:
 
     // The records when this instance put them on the clipboard.
     static std::optional<QByteArray> readClip();
+
+    // The size of the clip this instance has on the clipboard, 0 when there is none; kept
+    // from the clipboard's change signal, so that it never waits for another program that
+    // owns the clipboard and does not answer. Paste enabling uses this; only the paste
+    // itself reads the clipboard.
+    static qsizetype ownClipSize();
+    // Starts following the clipboard's changes; call before connecting to dataChanged
+    // elsewhere, so that ownClipSize is current there.
+    static void follow();
 };
