@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ::write(fd, name.data(), name.size());
         ::close(fd);
         // A drop stores only names without white space at either end.
-        if (CheckFileNameEdges(name) == kSlotDone && table.SetSlotFile(frame, 1, name) == kSlotDone &&
-            !CheckSlotFileName(name).blank)
+        if (CheckFileNameEdges(name) == kSlotDone &&
+            table.SetSlotFile(frame, 1, name) == kSlotDone && !CheckSlotFileName(name).blank)
             stored.push_back(name);
     }
 

@@ -58,6 +58,10 @@ int RunEdits(const Invocation& inv, const std::vector<Invocation>& edits,
             CliText::tr("%1 is not a playlist file name (.slp).").arg(PathText(inv.playlist)));
         return kExitUsage;
     }
+    if (const fileio::FileResult target = fileio::CheckWriteTarget(inv.playlist); !target.ok()) {
+        console.Report(text::FileResultMessage(target, true));
+        return kExitUsage;
+    }
     fileio::FileLock lock;
     if (!LockPlaylist(inv.playlist, lock, console))
         return kExitUsage;

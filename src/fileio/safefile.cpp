@@ -159,6 +159,12 @@ FileResult ReadRegularFile(const std::string& path, std::vector<std::uint8_t>& b
     return FileResult::Ok();
 }
 
+FileResult CheckWriteTarget(const std::string& path)
+{
+    WriteTarget target;
+    return ResolveWriteTarget(path, target);
+}
+
 FileResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes,
                            FileStamp* stamp)
 {

@@ -32,6 +32,10 @@ FileStamp StampOf(const std::string& path);
 FileResult ReadRegularFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                            std::size_t limit, FileStamp* stamp = nullptr);
 
+// Whether WriteFileSafely would accept the path as its target, checked before any reading,
+// so that an edit never reads through a link or a file it may not replace.
+FileResult CheckWriteTarget(const std::string& path);
+
 // Replaces the file a path names with bytes, or creates it. The target is resolved first
 // (ResolveWriteTarget); the data goes to a new file in the target's folder that already
 // has the target's mode (a new file gets 0666 less the umask), is synced and then renamed
