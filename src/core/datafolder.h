@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace cuelist {

@@ -2,9 +2,10 @@
 
 #include "commandtarget.h"
 
-#include <functional>
 #include <QHash>
 #include <QObject>
+
+#include <functional>
 
 class QAction;
 

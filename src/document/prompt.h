@@ -1,9 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <QFlags>
 #include <QMessageBox>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
