@@ -39,10 +39,14 @@ void CCueView::ShowContextMenu(int column, int row)
     AddCommand(menu, tr("Copy(&C)"), ID_EDIT_COPY, true);
 
     // Never asks the clipboard's owner: a program that does not answer would freeze the menu.
-    const qsizetype size = PlaylistClipboard::ownClipSize();
-    const bool fits = (column >= 1 && size == qsizetype(cuelist::kPhraseClipSize)) ||
-                      (column == 0 && size == qsizetype(cuelist::kChannelClipSize));
-    AddCommand(menu, tr("Paste(&P)"), ID_EDIT_PASTE, fits);
+    const PlaylistClipboard::Known clip = PlaylistClipboard::known();
+    if (!clip.ours) {
+        AddCommand(menu, tr("Paste(&P)"), ID_EDIT_PASTE, false);
+    } else if (clip.hasRecords) {
+        const bool fits = (column >= 1 && clip.size == qsizetype(cuelist::kPhraseClipSize)) ||
+                          (column == 0 && clip.size == qsizetype(cuelist::kChannelClipSize));
+        AddCommand(menu, tr("Paste(&P)"), ID_EDIT_PASTE, fits);
+    }
 
     AddCommand(menu, tr("Delete(&D)"), ID_EDIT_DELETE, true);
     if (column == 0) {

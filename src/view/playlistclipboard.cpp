@@ -19,7 +19,7 @@ QString PlaylistClipboard::tokenMimeType()
 
 namespace {
 
-qsizetype g_ownClipSize = 0; // GUI thread only
+PlaylistClipboard::Known g_known; // GUI thread only
 
 } // namespace
 
@@ -42,12 +42,12 @@ void PlaylistClipboard::writeClip(const QByteArray& records)
     // The clipboard takes ownership of the mime data.
     follow();
     QGuiApplication::clipboard()->setMimeData(makeClip(records));
-    g_ownClipSize = records.size();
+    g_known = {true, true, records.size()};
 }
 
-qsizetype PlaylistClipboard::ownClipSize()
+PlaylistClipboard::Known PlaylistClipboard::known()
 {
-    return g_ownClipSize;
+    return g_known;
 }
 
 void PlaylistClipboard::follow()
@@ -62,11 +62,11 @@ void PlaylistClipboard::follow()
         // seconds for an answer. Elsewhere (offscreen, Wayland) the data is read locally.
         if (QGuiApplication::platformName() == QLatin1String("xcb")) {
             if (!clipboard->ownsClipboard())
-                g_ownClipSize = 0;
+                g_known = {};
             return;
         }
         const Probe now = probe();
-        g_ownClipSize = now.ours && now.records ? now.records->size() : 0;
+        g_known = {now.ours, now.hasRecords, now.records ? now.records->size() : 0};
     });
 }
 
