@@ -22,14 +22,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     table.GetSlotText(1, 1, text);
     const std::string shown = Cp932ToUtf8(text);
     if (result == kSlotDone && !check.blank) {
-        // An accepted name is stored upper-cased and shows again as an acceptable name.
-        if (CheckSlotFileName(shown).result != kSlotDone || shown.size() > 16)
+        // An accepted name is stored upper-cased and shows again as an acceptable name of at
+        // most 12 CP932 bytes (half-width katakana take three bytes each in UTF-8).
+        std::string stored;
+        if (CheckSlotFileName(shown).result != kSlotDone || !Utf8ToCp932(shown, stored) ||
+            stored.size() > 12)
             std::abort();
     }
 
-    Cp932ToUtf8(name);
+    // Several characters can share one CP932 form (U+00A2 and U+FFE0 are both 81 91), so
+    // what must round-trip are the bytes a record keeps.
+    const std::string decoded = Cp932ToUtf8(name);
     std::string cp932;
-    if (Utf8ToCp932(name, cp932) && Cp932ToUtf8(cp932) != name)
-        std::abort(); // a complete conversion must round-trip
+    if (Utf8ToCp932(name, cp932)) {
+        std::string again;
+        if (!Utf8ToCp932(Cp932ToUtf8(cp932), again) || again != cp932)
+            std::abort();
+    }
+    CheckFileNameEdges(name);
     return 0;
 }

@@ -44,22 +44,16 @@
         <translation>プレイリスト名が空です。</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>%1 を読み込めません: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 に書き込めません: %2</translation>
-    </message>
-    <message>
         <source>Usage: cuelist COMMAND PLAYLIST [ARGUMENTS]
 Reads and edits playlist files (.slp).
 
 Commands:
   csv   PLAYLIST [-o OUTPUT]
-        Write the file names as CSV, to OUTPUT or to standard output.
-  show  PLAYLIST [--channel N]
-        List the assigned slots of channels 1-127 with their settings.
+        Write the file names as CSV, to OUTPUT or to standard output (-).
+  show  PLAYLIST [--channel N] [--json]
+        List the assigned slots of channels 1-127 with their settings, one
+        line of four tab-separated fields each (control characters escaped),
+        or every field of each slot as JSON.
   check PLAYLIST
         List the records that loading empties, the files missing from the
         data folder, and the total data size.
@@ -69,21 +63,21 @@ Commands:
         (255: unlimited), --interval 0 to 3600 (seconds).
   clear PLAYLIST CHANNEL [FRAME]
         Empty one slot, or every slot of the channel.
-  --help     Show this help.
-  --version  Show the version.
-
-CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show and check never change the
-playlist.
-Exit status: 0 success, 1 name refused or problems found by check,
-2 usage error or a file that cannot be read or written.</source>
+  apply PLAYLIST [FILE|-]
+        Read &quot;set&quot; and &quot;clear&quot; lines (their arguments after PLAYLIST) from
+        FILE or standard input, check them all, then write the playlist once.
+  --repair  (set, clear, apply) Allow saving without the records that the
+</source>
         <translation>使い方: cuelist COMMAND PLAYLIST [ARGUMENTS]
 プレイリストファイル (.slp) を読み込み、編集します。
 
 コマンド:
   csv   PLAYLIST [-o OUTPUT]
-        ファイル名をCSV形式で OUTPUT または標準出力に書き出します。
-  show  PLAYLIST [--channel N]
-        チャンネル1～127の設定済みの設定枠を設定内容とともに表示します。
+        ファイル名をCSV形式で OUTPUT または標準出力 (-) に書き出します。
+  show  PLAYLIST [--channel N] [--json]
+        チャンネル1～127の設定済みの設定枠を設定内容とともに、タブ区切りの
+        4項目を1行として表示します (制御文字はエスケープします)。--json では
+        各設定枠のすべての項目をJSONで表示します。
   check PLAYLIST
         読み込み時に削除されるデータ、dataフォルダにないファイル、
         総データサイズを表示します。
@@ -93,12 +87,18 @@ Exit status: 0 success, 1 name refused or problems found by check,
         (255: 無制限)、--interval 0～3600 (秒)。
   clear PLAYLIST CHANNEL [FRAME]
         設定枠を1つ、またはチャンネルのすべての設定枠を空にします。
+  apply PLAYLIST [FILE|-]
+        &quot;set&quot; と &quot;clear&quot; の行 (PLAYLIST より後の引数) を FILE または標準入力から
+        読み込み、すべて確認してからプレイリストを一度だけ書き込みます。
+  --repair  (set、clear、apply) エディターで使用できないデータ (テキストフレーズ、
+        チャンネル128以上) を削除して保存することを許可します。指定しない場合、
+        そのようなプレイリストは拒否します。
   --help     このヘルプを表示します。
   --version  バージョンを表示します。
 
 CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check はプレイリストを
 変更しません。
-終了ステータス: 0 成功、1 ファイル名の拒否または check で問題あり、
+終了ステータス: 0 成功、1 ファイル名または編集の拒否、check で問題あり、
 2 使い方の誤り、またはファイルの読み書きができない。</translation>
     </message>
     <message>
@@ -112,6 +112,30 @@ CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check はプレイ�
     <message>
         <source>%1 is not a playlist file name (.slp).</source>
         <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
+    </message>
+    <message>
+        <source>Saving would remove records that the editor cannot use; give --repair to remove them:</source>
+        <translation>保存するとエディターで使用できないデータが削除されます。削除するには --repair を指定してください:</translation>
+    </message>
+    <message>
+        <source>  channel %1, frame %2 (type %3)</source>
+        <translation>  チャンネル %1、設定枠 %2 (種類 %3)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read standard input.</source>
+        <translation>標準入力を読み込めません。</translation>
+    </message>
+    <message>
+        <source>only &quot;set&quot; and &quot;clear&quot; lines can be applied.</source>
+        <translation>適用できるのは &quot;set&quot; と &quot;clear&quot; の行だけです。</translation>
+    </message>
+    <message>
+        <source>--repair belongs on the apply command line.</source>
+        <translation>--repair は apply のコマンド行に指定してください。</translation>
     </message>
 </context>
 </TS>

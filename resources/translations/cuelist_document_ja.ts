@@ -75,6 +75,14 @@ Are you sure you want to do the save operation?</source>
             <source>Cannot refer to the files in this &quot;data&quot; folder from the playlist.</source>
             <translation>この &quot;data&quot; フォルダのファイルはプレイリストから参照できません。</translation>
         </message>
+    <message>
+        <source>The file was changed by another program since it was opened. Overwrite it?</source>
+        <translation>このファイルは開いた後に別のプログラムによって変更されました。上書きしますか?</translation>
+    </message>
+    <message>
+        <source>%1 is an open playlist; choose another file for the CSV output.</source>
+        <translation>%1 は開いているプレイリストです。CSV出力には別のファイルを選んでください。</translation>
+    </message>
     </context>
     <context>
         <name>COwnFileDialog</name>

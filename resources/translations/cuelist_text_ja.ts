@@ -83,5 +83,37 @@
         <source>Channel %1, frame %2: a record of unknown type %3 was emptied on loading</source>
         <translation>チャンネル %1、設定枠 %2: 不明な種類 %3 のデータを読み込み時に削除しました</translation>
     </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 は通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link to a file that does not exist.</source>
+        <translation>%1 は存在しないファイルへのシンボリックリンクです。</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link of another user in a shared folder; it is not followed.</source>
+        <translation>%1 は共有フォルダーにある他のユーザーのシンボリックリンクのため、たどりません。</translation>
+    </message>
+    <message>
+        <source>%1 is write-protected.</source>
+        <translation>%1 は書き込み禁止です。</translation>
+    </message>
+    <message>
+        <source>The folder %1 is read-only; no file can be saved in it.</source>
+        <translation>フォルダー %1 は読み取り専用のため、ファイルを保存できません。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>File name starts or ends with a space or tab; rename the file</source>
+        <translation>ファイル名の先頭または末尾に空白かタブがあります。ファイル名を変更してください</translation>
+    </message>
 </context>
 </TS>

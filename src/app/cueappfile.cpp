@@ -3,6 +3,7 @@
 #include "cueapp.h"
 #include "cuedoc.h"
 #include "filefilter.h"
+#include "fileio/safefile.h"
 #include "mainframe.h"
 #include "prompt.h"
 #include "recentfilelist.h"
@@ -55,13 +56,11 @@ CCueDoc* CCueApp::OpenDocumentFile(const QString& path, bool* declined)
     const QString absolute = QFileInfo(path).absoluteFilePath();
 
     // Any failure to read here is left to the open itself, which reports it.
-    QByteArray bytes;
-    QFile file(absolute);
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(qint64(cuelist::kImageSize));
-    file.close();
-    const cuelist::PrecheckResult found = cuelist::ScanImage(std::span(
-        reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+    // A FIFO or device is refused there too, never waited on.
+    std::vector<std::uint8_t> bytes;
+    cuelist::fileio::ReadRegularFile(QFile::encodeName(absolute).toStdString(), bytes,
+                                     cuelist::kImageSize);
+    const cuelist::PrecheckResult found = cuelist::ScanImage(bytes);
 
     const auto confirm = [this](const QString& question) {
         return prompt().ask(m_mainFrame, question, QMessageBox::Yes | QMessageBox::No,

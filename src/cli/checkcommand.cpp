@@ -14,6 +14,7 @@ int RunCheck(const Invocation& inv, Console& console)
     if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
         return kExitUsage;
 
+    // Findings go to standard output only, once each.
     for (const RemovedRecord& removed : loaded.removed)
         console.OutLine(text::RemovedRecordText(removed));
 

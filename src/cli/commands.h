@@ -8,7 +8,7 @@ namespace cuelist::cli {
 // Exit statuses of the tool.
 enum ExitStatus : int {
     kExitOk = 0,
-    kExitRefused = 1, // a refused name, or problems found by check
+    kExitRefused = 1, // a refused name, records an edit would drop, or problems found by check
     kExitUsage = 2,   // a usage error or a file that cannot be read or written
 };
 
@@ -17,6 +17,7 @@ int RunShow(const Invocation& inv, Console& console);
 int RunCheck(const Invocation& inv, Console& console);
 int RunSet(const Invocation& inv, Console& console);
 int RunClear(const Invocation& inv, Console& console);
+int RunApply(const Invocation& inv, Console& console);
 
 // Parses the arguments after the program name and runs the command.
 int Run(const std::vector<std::string>& args, Console& console);

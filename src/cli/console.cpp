@@ -1,7 +1,6 @@
 #include "console.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace cuelist::cli {
 
@@ -43,11 +42,6 @@ int Console::FinishOut()
     if (m_outError == 0 && std::fflush(m_out) != 0)
         m_outError = errno != 0 ? errno : EIO;
     return m_outError;
-}
-
-QString ErrorText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace cuelist::cli

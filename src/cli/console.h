@@ -30,7 +30,4 @@ private:
     int m_outError = 0;
 };
 
-// The system's description of an errno value.
-QString ErrorText(int error);
-
 } // namespace cuelist::cli

@@ -12,7 +12,8 @@ int RunCsv(const Invocation& inv, Console& console)
 {
     // Refused before anything is read, so that the playlist can never be overwritten by its CSV.
     std::error_code ec;
-    if (!inv.output.empty() && std::filesystem::equivalent(inv.output, inv.playlist, ec)) {
+    const bool toFile = !inv.output.empty() && inv.output != "-";
+    if (toFile && std::filesystem::equivalent(inv.output, inv.playlist, ec)) {
         console.Report(
             CliText::tr("The output file %1 is the playlist itself.").arg(PathText(inv.output)));
         return kExitUsage;
@@ -21,12 +22,10 @@ int RunCsv(const Invocation& inv, Console& console)
     LoadedPlaylist loaded;
     if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
         return kExitUsage;
+    NoteRemoved(loaded, console);
 
     const std::string csv = BuildCsv(loaded.table, text::CsvHeaderLine().toStdString());
-    if (!inv.output.empty())
-        return WriteOutputFile(inv.output, csv, console) ? kExitOk : kExitUsage;
-    console.OutBytes(csv);
-    return kExitOk;
+    return WriteOutputFile(inv.output, csv, console) ? kExitOk : kExitUsage;
 }
 
 } // namespace cuelist::cli

@@ -1,71 +1,158 @@
 #include "clitext.h"
 #include "commands.h"
-#include "core/datafolder.h"
 #include "core/names.h"
+#include "fileio/safefile.h"
 #include "playlistio.h"
 #include "text/messages.h"
+
+#include <cstdio>
+#include <sstream>
 
 namespace cuelist::cli {
 
 namespace {
 
-// Like the editor's save, a write only goes to a name with the playlist extension, so that
-// a mistyped argument can never turn an MP3 or another file into a playlist.
-bool IsPlaylistName(const Invocation& inv, Console& console)
+// One edit that failed: its exit status and what to tell.
+struct EditFailure
 {
-    if (HasPlaylistExtension(inv.playlist))
+    int status = kExitOk;
+    QString message;
+};
+
+EditFailure ApplyEdit(const Invocation& edit, SlotTable& table)
+{
+    if (edit.command == Command::Clear) {
+        const int first = edit.frame != 0 ? edit.frame : 1;
+        const int last = edit.frame != 0 ? edit.frame : kFrameCount;
+        for (int frame = first; frame <= last; ++frame)
+            table.SetSlotFile(frame, edit.channel, " ");
+        return {};
+    }
+    if (CheckSlotFileName(edit.name).blank)
+        return {kExitUsage,
+                CliText::tr("The file name is blank; use \"cuelist clear\" to empty a slot.")};
+    if (const SlotResult edges = CheckFileNameEdges(edit.name); edges != kSlotDone)
+        return {kExitRefused, text::NameResultMessage(edges)};
+    if (const SlotResult result = table.SetSlotFile(edit.frame, edit.channel, edit.name);
+        result != kSlotDone)
+        return {kExitRefused, text::NameResultMessage(result)};
+    if (edit.attenuation)
+        table.SetSlotVolumeOrSpeed(edit.frame, edit.channel, std::uint8_t(*edit.attenuation));
+    if (edit.repeat)
+        table.SetSlotRepeat(edit.frame, edit.channel, std::uint8_t(*edit.repeat));
+    if (edit.interval)
+        table.SetSlotInterval(edit.frame, edit.channel, std::uint16_t(*edit.interval));
+    return {};
+}
+
+// Reads, changes and writes the playlist under its lock, so that edits running at the same
+// time follow one another. Nothing is written unless every edit succeeds. lines holds the
+// input line of each edit for messages, or is empty.
+int RunEdits(const Invocation& inv, const std::vector<Invocation>& edits,
+             const std::vector<int>& lines, IfMissing ifMissing, Console& console)
+{
+    // Like the editor's save, a write only goes to a name with the playlist extension, so
+    // that a mistyped argument can never turn an MP3 or another file into a playlist.
+    if (!IsPlaylistFileName(inv.playlist)) {
+        console.Report(
+            CliText::tr("%1 is not a playlist file name (.slp).").arg(PathText(inv.playlist)));
+        return kExitUsage;
+    }
+    if (const fileio::FileResult target = fileio::CheckWriteTarget(inv.playlist); !target.ok()) {
+        console.Report(text::FileResultMessage(target, true));
+        return kExitUsage;
+    }
+    fileio::FileLock lock;
+    if (!LockPlaylist(inv.playlist, lock, console))
+        return kExitUsage;
+    LoadedPlaylist loaded;
+    if (!LoadPlaylist(inv.playlist, ifMissing, console, loaded))
+        return kExitUsage;
+    if (!MayDropRemoved(loaded, inv.repair, console))
+        return kExitRefused;
+
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        const EditFailure failure = ApplyEdit(edits[i], loaded.table);
+        if (failure.status == kExitOk)
+            continue;
+        console.Report(lines.empty()
+                           ? failure.message
+                           : CliText::tr("line %1: %2").arg(lines[i]).arg(failure.message));
+        return failure.status;
+    }
+    return SavePlaylist(inv.playlist, loaded.table, console) ? kExitOk : kExitUsage;
+}
+
+bool ReadInput(const std::string& path, std::string& text, Console& console)
+{
+    if (path.empty() || path == "-") {
+        char buffer[65536];
+        std::size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+            text.append(buffer, got);
+        if (std::ferror(stdin)) {
+            console.Report(CliText::tr("Cannot read standard input."));
+            return false;
+        }
         return true;
-    console.Report(
-        CliText::tr("%1 is not a playlist file name (.slp).").arg(PathText(inv.playlist)));
-    return false;
+    }
+    constexpr std::size_t kInputLimit = 64u << 20;
+    std::vector<std::uint8_t> bytes;
+    const fileio::FileResult read = fileio::ReadRegularFile(path, bytes, kInputLimit);
+    if (!read.ok()) {
+        console.Report(text::FileResultMessage(read, false));
+        return false;
+    }
+    text.assign(bytes.begin(), bytes.end());
+    return true;
 }
 
 } // namespace
 
 int RunSet(const Invocation& inv, Console& console)
 {
-    if (!IsPlaylistName(inv, console))
-        return kExitUsage;
-    if (CheckSlotFileName(inv.name).blank) {
-        console.Report(
-            CliText::tr("The file name is blank; use \"cuelist clear\" to empty a slot."));
-        return kExitUsage;
-    }
-
-    LoadedPlaylist loaded;
-    if (!LoadPlaylist(inv.playlist, IfMissing::StartEmpty, console, loaded))
-        return kExitUsage;
-
-    SlotTable& table = loaded.table;
-    if (const SlotResult result = table.SetSlotFile(inv.frame, inv.channel, inv.name);
-        result != kSlotDone) {
-        console.Report(text::NameResultMessage(result));
-        return kExitRefused;
-    }
-    if (inv.attenuation)
-        table.SetSlotVolumeOrSpeed(inv.frame, inv.channel, std::uint8_t(*inv.attenuation));
-    if (inv.repeat)
-        table.SetSlotRepeat(inv.frame, inv.channel, std::uint8_t(*inv.repeat));
-    if (inv.interval)
-        table.SetSlotInterval(inv.frame, inv.channel, std::uint16_t(*inv.interval));
-
-    return SavePlaylist(inv.playlist, table, console) ? kExitOk : kExitUsage;
+    return RunEdits(inv, {inv}, {}, IfMissing::StartEmpty, console);
 }
 
 int RunClear(const Invocation& inv, Console& console)
 {
-    if (!IsPlaylistName(inv, console))
-        return kExitUsage;
-    LoadedPlaylist loaded;
-    if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
+    return RunEdits(inv, {inv}, {}, IfMissing::Fail, console);
+}
+
+int RunApply(const Invocation& inv, Console& console)
+{
+    std::string text;
+    if (!ReadInput(inv.input, text, console))
         return kExitUsage;
 
-    const int first = inv.frame != 0 ? inv.frame : 1;
-    const int last = inv.frame != 0 ? inv.frame : kFrameCount;
-    for (int frame = first; frame <= last; ++frame)
-        loaded.table.SetSlotFile(frame, inv.channel, " ");
-
-    return SavePlaylist(inv.playlist, loaded.table, console) ? kExitOk : kExitUsage;
+    // Every line is checked before the playlist is touched.
+    std::vector<Invocation> edits;
+    std::vector<int> lines;
+    std::istringstream input(text);
+    std::string line;
+    for (int number = 1; std::getline(input, line); ++number) {
+        std::istringstream words(line);
+        std::vector<std::string> args;
+        for (std::string word; words >> word;)
+            args.push_back(word);
+        if (args.empty() || args.front().starts_with('#'))
+            continue;
+        const std::string command = args.front();
+        args.insert(args.begin() + 1, inv.playlist);
+        const ParsedArguments parsed = ParseArguments(args);
+        QString error = parsed.error;
+        if (parsed.invocation && (command != "set" && command != "clear"))
+            error = CliText::tr("only \"set\" and \"clear\" lines can be applied.");
+        else if (parsed.invocation && parsed.invocation->repair)
+            error = CliText::tr("--repair belongs on the apply command line.");
+        if (!error.isEmpty()) {
+            console.Report(CliText::tr("line %1: %2").arg(number).arg(error));
+            return kExitUsage;
+        }
+        edits.push_back(*parsed.invocation);
+        lines.push_back(number);
+    }
+    return RunEdits(inv, edits, lines, IfMissing::StartEmpty, console);
 }
 
 } // namespace cuelist::cli

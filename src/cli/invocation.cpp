@@ -17,16 +17,18 @@ struct CommandShape
     std::size_t minPositional;
     std::size_t maxPositional;
     std::vector<std::string_view> options; // each takes a value
+    std::vector<std::string_view> flags;   // each stands alone
 };
 
 const std::map<std::string_view, CommandShape>& Shapes()
 {
     static const std::map<std::string_view, CommandShape> shapes = {
-        {"csv", {Command::Csv, 1, 1, {"-o", "--output"}}},
-        {"show", {Command::Show, 1, 1, {"--channel"}}},
-        {"check", {Command::Check, 1, 1, {}}},
-        {"set", {Command::Set, 4, 4, {"--volume", "--repeat", "--interval"}}},
-        {"clear", {Command::Clear, 2, 3, {}}},
+        {"csv", {Command::Csv, 1, 1, {"-o", "--output"}, {}}},
+        {"show", {Command::Show, 1, 1, {"--channel"}, {"--json"}}},
+        {"check", {Command::Check, 1, 1, {}, {}}},
+        {"set", {Command::Set, 4, 4, {"--volume", "--repeat", "--interval"}, {"--repair"}}},
+        {"clear", {Command::Clear, 2, 3, {}, {"--repair"}}},
+        {"apply", {Command::Apply, 1, 2, {}, {"--repair"}}},
     };
     return shapes;
 }
@@ -98,6 +100,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
     bool onlyPositional = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        // "-" alone names standard input or output.
         if (onlyPositional || arg.size() < 2 || arg[0] != '-' || LooksLikeNegativeNumber(arg)) {
             positional.push_back(arg);
             continue;
@@ -115,6 +118,13 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
         bool known = false;
         for (std::string_view option : s.options)
             known = known || key == option;
+        bool flag = false;
+        for (std::string_view name : s.flags)
+            flag = flag || arg == name;
+        if (flag) {
+            options[arg] = {};
+            continue;
+        }
         if (!known)
             return Failure(
                 CliText::tr("Unknown option \"%1\" for %2.").arg(Text(key), commandName));
@@ -143,6 +153,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
     }
     if (s.command == Command::Set)
         inv.name = positional[3];
+    if (s.command == Command::Apply && positional.size() > 1)
+        inv.input = positional[1];
 
     for (const auto& [key, value] : options) {
         int number = 0;
@@ -150,6 +162,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
             if (value.empty())
                 return Failure(CliText::tr("Option %1 needs a value.").arg(QStringLiteral("-o")));
             inv.output = value;
+        } else if (key == "--repair") {
+            inv.repair = true;
+        } else if (key == "--json") {
+            inv.json = true;
         } else if (key == "--channel") {
             if (!ParseNumber(value, 1, kEditableChannelCount, number))
                 return Failure(RangeError(Text(key), 1, kEditableChannelCount, value));

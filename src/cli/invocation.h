@@ -7,20 +7,23 @@
 
 namespace cuelist::cli {
 
-enum class Command { Help, Version, Csv, Show, Check, Set, Clear };
+enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply };
 
 // One run of the tool as the command line asks for it, with every number already in range.
 struct Invocation
 {
     Command command = Command::Help;
     std::string playlist;
-    std::string output;             // csv: -o OUTPUT, empty for standard output
+    std::string output;             // csv: -o OUTPUT, empty or "-" for standard output
+    std::string input;              // apply: the file of edits, empty or "-" for standard input
     int channel = 0;                // show: 0 for every channel
     int frame = 0;                  // clear: 0 for every frame of the channel
     std::string name;               // set: the file name as given (UTF-8)
     std::optional<int> attenuation; // set: --volume, stored negated (0..70)
     std::optional<int> repeat;
     std::optional<int> interval;
+    bool repair = false; // set, clear, apply: may drop what the load repair empties
+    bool json = false;   // show: JSON for scripts
 };
 
 // Either an invocation or the reason the command line is unusable.

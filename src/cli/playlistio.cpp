@@ -1,6 +1,7 @@
 #include "playlistio.h"
 
 #include "clitext.h"
+#include "fileio/safefile.h"
 #include "text/messages.h"
 
 #include <cerrno>
@@ -12,43 +13,89 @@ QString PathText(const std::string& path)
     return QString::fromUtf8(path.data(), qsizetype(path.size()));
 }
 
+bool IsPlaylistFileName(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (base.size() <= 4 || base[base.size() - 4] != '.')
+        return false;
+    std::string extension = base.substr(base.size() - 3);
+    for (char& c : extension)
+        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return extension == "slp";
+}
+
 bool LoadPlaylist(const std::string& path, IfMissing ifMissing, Console& console,
                   LoadedPlaylist& loaded)
 {
     std::vector<std::uint8_t> bytes;
-    if (const int error = ReadFileBytes(path, bytes); error != 0) {
-        if (error == ENOENT && ifMissing == IfMissing::StartEmpty) {
+    const fileio::FileResult read = fileio::ReadRegularFile(path, bytes, kImageSize);
+    if (!read.ok()) {
+        if (read.fault == fileio::FileFault::System && read.error == ENOENT &&
+            ifMissing == IfMissing::StartEmpty) {
             loaded.isNew = true;
             return true;
         }
-        console.Report(CliText::tr("Cannot read %1: %2").arg(PathText(path), ErrorText(error)));
+        console.Report(text::FileResultMessage(read, false));
         return false;
     }
     ReadImage(loaded.table, bytes);
     loaded.removed = RepairAfterLoad(loaded.table);
+    return true;
+}
+
+void NoteRemoved(const LoadedPlaylist& loaded, Console& console)
+{
     for (const RemovedRecord& removed : loaded.removed)
         console.Report(text::RemovedRecordText(removed));
-    return true;
+}
+
+bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console)
+{
+    if (repair) {
+        NoteRemoved(loaded, console);
+        return true;
+    }
+    if (loaded.removed.empty())
+        return true;
+    console.Report(CliText::tr("Saving would remove records that the editor cannot use; give "
+                               "--repair to remove them:"));
+    for (const RemovedRecord& removed : loaded.removed)
+        console.ErrLine(CliText::tr("  channel %1, frame %2 (type %3)")
+                            .arg(removed.channel)
+                            .arg(removed.frame)
+                            .arg(removed.type));
+    return false;
+}
+
+bool LockPlaylist(const std::string& path, fileio::FileLock& lock, Console& console)
+{
+    const fileio::FileResult locked = lock.Acquire(path);
+    if (!locked.ok())
+        console.Report(text::FileResultMessage(locked, false));
+    return locked.ok();
 }
 
 bool SavePlaylist(const std::string& path, const SlotTable& table, Console& console)
 {
     const std::vector<std::uint8_t> image = BuildImage(table);
-    if (const int error = WriteFileAtomically(path, image); error != 0) {
-        console.Report(CliText::tr("Cannot write %1: %2").arg(PathText(path), ErrorText(error)));
-        return false;
-    }
-    return true;
+    const fileio::FileResult written = fileio::WriteFileSafely(path, image);
+    if (!written.ok())
+        console.Report(text::FileResultMessage(written, true));
+    return written.ok();
 }
 
 bool WriteOutputFile(const std::string& path, std::string_view bytes, Console& console)
 {
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    if (const int error = WriteFileAtomically(path, {data, bytes.size()}); error != 0) {
-        console.Report(CliText::tr("Cannot write %1: %2").arg(PathText(path), ErrorText(error)));
-        return false;
+    if (path.empty() || path == "-") {
+        console.OutBytes(bytes);
+        return true;
     }
-    return true;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const fileio::FileResult written = fileio::WriteFileSafely(path, {data, bytes.size()});
+    if (!written.ok())
+        console.Report(text::FileResultMessage(written, true));
+    return written.ok();
 }
 
 } // namespace cuelist::cli

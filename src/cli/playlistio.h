@@ -3,6 +3,7 @@
 #include "console.h"
 #include "core/playlistfile.h"
 #include "core/slottable.h"
+#include "fileio/filelock.h"
 
 #include <string>
 #include <vector>
@@ -19,16 +20,29 @@ struct LoadedPlaylist
 
 enum class IfMissing { Fail, StartEmpty };
 
-// Reads the file and runs the load repair, reporting each emptied record on standard
-// error. On failure reports the file and the reason, and returns false.
+// Reads the file and runs the load repair; the caller decides how to tell what the repair
+// emptied. On failure reports the file and the reason, and returns false.
 bool LoadPlaylist(const std::string& path, IfMissing ifMissing, Console& console,
                   LoadedPlaylist& loaded);
+
+// Reports each record the load repair emptied on standard error.
+void NoteRemoved(const LoadedPlaylist& loaded, Console& console);
+
+// An edit may only save what the load repair emptied when --repair allows it; otherwise
+// reports what would be removed and returns false.
+bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console);
+
+// Takes the playlist's lock for a read-change-write; on failure reports it.
+bool LockPlaylist(const std::string& path, fileio::FileLock& lock, Console& console);
 
 // Writes the whole table atomically; on failure reports the file and the reason.
 bool SavePlaylist(const std::string& path, const SlotTable& table, Console& console);
 
-// Writes bytes atomically; on failure reports the file and the reason.
+// Writes bytes atomically, or to standard output for "-"; on failure reports the reason.
 bool WriteOutputFile(const std::string& path, std::string_view bytes, Console& console);
+
+// True for a name ending in ".slp" (any case) with something before it.
+bool IsPlaylistFileName(const std::string& path);
 
 // "path" as shown in messages.
 QString PathText(const std::string& path);

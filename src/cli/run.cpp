@@ -1,5 +1,6 @@
 #include "clitext.h"
 #include "commands.h"
+#include "text/messages.h"
 
 namespace cuelist::cli {
 
@@ -13,9 +14,11 @@ QString HelpText()
         "\n"
         "Commands:\n"
         "  csv   PLAYLIST [-o OUTPUT]\n"
-        "        Write the file names as CSV, to OUTPUT or to standard output.\n"
-        "  show  PLAYLIST [--channel N]\n"
-        "        List the assigned slots of channels 1-127 with their settings.\n"
+        "        Write the file names as CSV, to OUTPUT or to standard output (-).\n"
+        "  show  PLAYLIST [--channel N] [--json]\n"
+        "        List the assigned slots of channels 1-127 with their settings, one\n"
+        "        line of four tab-separated fields each (control characters escaped),\n"
+        "        or every field of each slot as JSON.\n"
         "  check PLAYLIST\n"
         "        List the records that loading empties, the files missing from the\n"
         "        data folder, and the total data size.\n"
@@ -25,12 +28,18 @@ QString HelpText()
         "        (255: unlimited), --interval 0 to 3600 (seconds).\n"
         "  clear PLAYLIST CHANNEL [FRAME]\n"
         "        Empty one slot, or every slot of the channel.\n"
+        "  apply PLAYLIST [FILE|-]\n"
+        "        Read \"set\" and \"clear\" lines (their arguments after PLAYLIST) from\n"
+        "        FILE or standard input, check them all, then write the playlist once.\n"
+        "  --repair  (set, clear, apply) Allow saving without the records that the\n"
+        "        editor cannot use (text phrases, channels above 127); without it\n"
+        "        such a playlist is refused.\n"
         "  --help     Show this help.\n"
         "  --version  Show the version.\n"
         "\n"
         "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show and check never change the\n"
         "playlist.\n"
-        "Exit status: 0 success, 1 name refused or problems found by check,\n"
+        "Exit status: 0 success, 1 name or edit refused or problems found by check,\n"
         "2 usage error or a file that cannot be read or written.");
 }
 
@@ -69,10 +78,14 @@ int Run(const std::vector<std::string>& args, Console& console)
     case Command::Clear:
         status = RunClear(inv, console);
         break;
+    case Command::Apply:
+        status = RunApply(inv, console);
+        break;
     }
 
     if (const int error = console.FinishOut(); error != 0) {
-        console.Report(CliText::tr("Cannot write to standard output: %1").arg(ErrorText(error)));
+        console.Report(
+            CliText::tr("Cannot write to standard output: %1").arg(text::SystemErrorText(error)));
         return kExitUsage;
     }
     return status;

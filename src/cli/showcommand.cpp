@@ -1,29 +1,108 @@
 #include "commands.h"
 #include "core/describe.h"
+#include "core/names.h"
 #include "playlistio.h"
 #include "text/messages.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace cuelist::cli {
+
+namespace {
+
+// Control characters and the backslash written as escapes, so that a name can never break
+// a line or add a field.
+QString Escaped(const QString& text)
+{
+    QString out;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\\')
+            out += QLatin1String("\\\\");
+        else if (u == u'\t')
+            out += QLatin1String("\\t");
+        else if (u == u'\n')
+            out += QLatin1String("\\n");
+        else if (u == u'\r')
+            out += QLatin1String("\\r");
+        else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            out += QString::asprintf("\\x%02X", unsigned(u));
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString Hex(const SlotRecord& r, std::size_t first, std::size_t count)
+{
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char*>(r.data() + first), qsizetype(count)).toHex());
+}
+
+// Every field of one slot record. New fields go here; scripts read them by key.
+QJsonObject SlotJson(const SlotTable& table, int frame, int channel)
+{
+    const SlotRecord& r = table.RecordAt(frame, channel);
+    std::string cell;
+    table.GetSlotText(frame, channel, cell);
+    const std::string name(reinterpret_cast<const char*>(r.data() + record::kName),
+                           record::kNameLength);
+    const SlotDescription description = DescribeSlot(table, frame, channel);
+    return QJsonObject{
+        {QStringLiteral("channel"), channel},
+        {QStringLiteral("frame"), frame},
+        {QStringLiteral("type"), int(r[record::kType])},
+        {QStringLiteral("file"), text::CellText(cell)},
+        {QStringLiteral("name"), QString::fromStdString(Cp932ToUtf8(name))},
+        {QStringLiteral("nameBytes"), Hex(r, record::kName, record::kNameLength)},
+        {QStringLiteral("attenuation"), int(r[record::kVolume])},
+        {QStringLiteral("volume"), -int(r[record::kVolume])},
+        {QStringLiteral("repeat"), int(r[record::kRepeat])},
+        {QStringLiteral("unlimited"), description.unlimited},
+        {QStringLiteral("low"), int(r[record::kLow])},
+        {QStringLiteral("high"), int(r[record::kHigh])},
+        {QStringLiteral("interval"),
+         int(r[record::kIntervalHigh]) << 8 | int(r[record::kIntervalLow])},
+        {QStringLiteral("reserved"), int(r[record::kReserved])},
+        {QStringLiteral("description"), text::DescriptionText(description)},
+    };
+}
+
+} // namespace
 
 int RunShow(const Invocation& inv, Console& console)
 {
     LoadedPlaylist loaded;
     if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
         return kExitUsage;
+    NoteRemoved(loaded, console);
 
+    QJsonArray found;
     const int first = inv.channel != 0 ? inv.channel : 1;
     const int last = inv.channel != 0 ? inv.channel : kEditableChannelCount;
     for (int channel = first; channel <= last; ++channel) {
         for (int frame = 1; frame <= kFrameCount; ++frame) {
             if (loaded.table.RecordAt(frame, channel)[record::kType] == kTypeEmpty)
                 continue;
+            if (inv.json) {
+                found.append(SlotJson(loaded.table, frame, channel));
+                continue;
+            }
             std::string cell;
             loaded.table.GetSlotText(frame, channel, cell);
             const QString description =
                 text::DescriptionText(DescribeSlot(loaded.table, frame, channel));
             console.OutLine(QString::asprintf("%04d\t%02d\t", channel, frame) +
-                            text::CellText(cell) + u'\t' + description);
+                            Escaped(text::CellText(cell)) + u'\t' + Escaped(description));
         }
+    }
+    if (inv.json) {
+        const QJsonObject document{{QStringLiteral("playlist"), PathText(inv.playlist)},
+                                   {QStringLiteral("slots"), found}};
+        const QByteArray json = QJsonDocument(document).toJson(QJsonDocument::Indented);
+        console.OutBytes(std::string_view(json.constData(), std::size_t(json.size())));
     }
     return kExitOk;
 }

@@ -1,5 +1,7 @@
 #include "clip.h"
 
+#include "playlistfile.h"
+
 #include <algorithm>
 
 namespace cuelist {
@@ -38,6 +40,22 @@ std::optional<std::vector<std::uint8_t>> EncodeChannelClip(const SlotTable& tabl
     return clip;
 }
 
+std::size_t RepairClip(std::span<std::uint8_t> clip)
+{
+    if (ClassifyClip(clip) == ClipKind::Invalid)
+        return 0;
+    std::size_t emptied = 0;
+    for (std::size_t at = 0; at < clip.size(); at += kRecordSize) {
+        SlotRecord r;
+        std::copy_n(clip.begin() + std::ptrdiff_t(at), kRecordSize, r.begin());
+        // Clips only ever land on editable channels.
+        if (RepairRecord(r, 1))
+            ++emptied;
+        std::copy(r.begin(), r.end(), clip.begin() + std::ptrdiff_t(at));
+    }
+    return emptied;
+}
+
 bool PastePhraseClip(SlotTable& table, int frame, int channel, std::span<const std::uint8_t> clip)
 {
     if (ClassifyClip(clip) != ClipKind::Phrase ||
@@ -45,6 +63,7 @@ bool PastePhraseClip(SlotTable& table, int frame, int channel, std::span<const s
         return false;
     SlotRecord r;
     std::copy_n(clip.begin(), kRecordSize, r.begin());
+    RepairRecord(r, channel);
     return table.PutSlotRecord(frame, channel, r);
 }
 
@@ -57,6 +76,7 @@ bool PasteChannelClip(SlotTable& table, int channel, std::span<const std::uint8_
         SlotRecord r;
         std::copy_n(clip.begin() + std::ptrdiff_t((frame - 1) * kRecordSize), kRecordSize,
                     r.begin());
+        RepairRecord(r, channel);
         table.PutSlotRecord(frame, channel, r);
     }
     return true;

@@ -254,8 +254,12 @@ std::uint64_t TotalDataSizeKb(const SlotTable& table, const DataFolderListing& f
         if (DataFolderListing::Entry* entry = folder.Lookup(Cp932ToUtf8(name)))
             files.push_back(entry);
     }
-    std::sort(files.begin(), files.end());
-    files.erase(std::unique(files.begin(), files.end()), files.end());
+    // The listing can hold two entries for one file on disk (an exact spelling and the
+    // case-blind answer), so files are told apart by their names on disk.
+    const auto byName = [](const auto* a, const auto* b) { return a->name < b->name; };
+    const auto sameName = [](const auto* a, const auto* b) { return a->name == b->name; };
+    std::sort(files.begin(), files.end(), byName);
+    files.erase(std::unique(files.begin(), files.end(), sameName), files.end());
 
     const int dirFd =
         files.empty() ? -1 : ::open(folder.Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

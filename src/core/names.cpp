@@ -158,6 +158,22 @@ struct NameChar
 
 } // namespace
 
+SlotResult CheckFileNameEdges(std::string_view utf8Name)
+{
+    if (utf8Name.empty())
+        return kSlotDone;
+    std::size_t i = 0;
+    const char32_t firstChar = DecodeUtf8(utf8Name, i);
+    char32_t lastChar = firstChar;
+    while (i < utf8Name.size())
+        lastChar = DecodeUtf8(utf8Name, i);
+    const auto blank = [](char32_t cp) {
+        return cp == kIdeographicSpace ||
+               (cp < 0x80 && IsTrimmedSpace(static_cast<unsigned char>(cp)));
+    };
+    return blank(firstChar) || blank(lastChar) ? kNameEdgeBlank : kSlotDone;
+}
+
 NameCheck CheckSlotFileName(std::string_view utf8Name)
 {
     NameCheck check;

@@ -21,6 +21,11 @@ struct NameCheck
 // extension, length.
 NameCheck CheckSlotFileName(std::string_view utf8Name);
 
+// kNameEdgeBlank when the name of a file on disk starts or ends with white space (a blank,
+// a tab, U+3000): the slot would store it trimmed and so name another file or none.
+// kSlotDone otherwise.
+SlotResult CheckFileNameEdges(std::string_view utf8Name);
+
 // CP932 <-> UTF-8. Undecodable bytes show as U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
 // Returns false when some character has no CP932 form.

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace cuelist {
@@ -34,16 +33,12 @@ std::vector<std::uint8_t> BuildImage(const SlotTable& table);
 // Scans up to kImageSize bytes of an image of any size (a short image counts as empty).
 PrecheckResult ScanImage(std::span<const std::uint8_t> image);
 
+// The load repair of one record on the given channel: empties a record the editor cannot
+// use there and resets both tone levels of an MP3 record to 15. True when it emptied it.
+bool RepairRecord(SlotRecord& r, int channel);
+
 // Empties what the editor cannot use and resets both tone levels of MP3 slots to 15.
 // Returns the records it emptied, in channel then frame order.
 std::vector<RemovedRecord> RepairAfterLoad(SlotTable& table);
-
-// File helpers. Errors come back as errno values (0 on success).
-int ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
-                  std::size_t limit = kImageSize);
-// Writes through a temporary file in the same folder and renames it over the
-// target, so that a failed write leaves any old file intact. Keeps the old file's
-// permissions; a symbolic link is kept and the file it points to replaced.
-int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 } // namespace cuelist

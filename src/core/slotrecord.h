@@ -52,6 +52,7 @@ enum SlotResult : std::uint32_t {
     kNameBadLength = 6,
     kNameHasSpace = 7,
     kNameInvalidCharacter = 10, // a character a FAT card cannot hold
+    kNameEdgeBlank = 11,        // a file name starting or ending with white space (files on disk)
 };
 
 SlotRecord EmptyRecord();

@@ -11,16 +11,60 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QWidget>
 #include <span>
+
+namespace {
+
+// Every live document, for the question whether a path is an open playlist. GUI thread only.
+QList<const CCueDoc*>& OpenDocuments()
+{
+    static QList<const CCueDoc*> documents;
+    return documents;
+}
+
+} // namespace
 
 CCueDoc::CCueDoc(QObject* parent)
     : DocumentBase(parent), m_playlistPath(QDir::homePath() + QLatin1String("/playlist.slp")),
       m_dataFolderPath(QDir::homePath() + QLatin1String("/data/"))
 {
+    OpenDocuments().append(this);
 }
 
-CCueDoc::~CCueDoc() = default;
+CCueDoc::~CCueDoc()
+{
+    OpenDocuments().removeOne(this);
+}
+
+bool CCueDoc::IsOpenPlaylist(const QString& path)
+{
+    const cuelist::fileio::FileStamp target =
+        cuelist::fileio::StampOf(QFile::encodeName(path).toStdString());
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (const CCueDoc* doc : OpenDocuments()) {
+        if (doc->pathName().isEmpty())
+            continue;
+        if (QFileInfo(doc->pathName()).absoluteFilePath() == absolute)
+            return true;
+        const cuelist::fileio::FileStamp open =
+            cuelist::fileio::StampOf(QFile::encodeName(doc->pathName()).toStdString());
+        if (target.exists && open.exists && target.device == open.device &&
+            target.inode == open.inode)
+            return true;
+    }
+    return false;
+}
+
+bool CCueDoc::IsChangedOnDisk() const
+{
+    if (!m_diskStamp.exists)
+        return false;
+    const cuelist::fileio::FileStamp now =
+        cuelist::fileio::StampOf(QFile::encodeName(m_playlistPath).toStdString());
+    return now.exists && now != m_diskStamp;
+}
 
 QString CCueDoc::cellText(int frame, int channel) const
 {
@@ -75,20 +119,21 @@ bool CCueDoc::OnNewDocument()
 
 bool CCueDoc::OnOpenDocument(const QString& path)
 {
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(qint64(cuelist::kImageSize));
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        prompt().refuse(
-            dialogParent(),
-            tr("Unable to open %1.\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    // The file layer refuses FIFOs and devices without waiting on them.
+    std::vector<std::uint8_t> bytes;
+    cuelist::fileio::FileStamp stamp;
+    const cuelist::fileio::FileResult read = cuelist::fileio::ReadRegularFile(
+        QFile::encodeName(path).toStdString(), bytes, cuelist::kImageSize, &stamp);
+    if (!read.ok()) {
+        prompt().refuse(dialogParent(), tr("Unable to open %1.\n%2")
+                                            .arg(QDir::toNativeSeparators(path),
+                                                 cuelist::text::FileFaultReason(read)));
         return false;
     }
 
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    cuelist::ReadImage(m_table, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                          std::size_t(bytes.size())));
+    cuelist::ReadImage(m_table, bytes);
+    m_diskStamp = stamp;
     m_playlistPath = absolute;
     m_dataFolderPath = QString::fromStdString(cuelist::DataFolderPathFor(absolute.toStdString()));
     cuelist::RepairAfterLoad(m_table);

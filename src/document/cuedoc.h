@@ -3,6 +3,7 @@
 #include "commandtarget.h"
 #include "core/slottable.h"
 #include "documentbase.h"
+#include "fileio/safefile.h"
 
 #include <QString>
 
@@ -71,6 +72,12 @@ public:
     // Open File Contents: the current slot's settings in the first view.
     void OnOpenContents();
 
+    // True when another program changed or replaced the file since this document read or
+    // last wrote it.
+    bool IsChangedOnDisk() const;
+    // True when path names the file of an open playlist (any document of this process).
+    static bool IsOpenPlaylist(const QString& path);
+
     // The window that dialogs about this document belong to.
     QWidget* dialogParent() const;
 
@@ -94,4 +101,5 @@ private:
     bool m_dataFolderKnown = false;
     bool m_titleRefreshDue = false;
     QString m_shownTitle;
+    cuelist::fileio::FileStamp m_diskStamp; // the file as last read or written here
 };

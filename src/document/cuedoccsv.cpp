@@ -5,8 +5,8 @@
 #include "text/messages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 void CCueDoc::OnFileCsvOutput()
 {
@@ -20,6 +20,13 @@ void CCueDoc::OnFileCsvOutput()
         QFileInfo(m_playlistPath).absolutePath() + QLatin1String("/playlist.csv");
     const QString path = prompt().saveFileName(
         parent, title, initial, filter, QStringLiteral("csv"), [&](const QString& chosen) {
+            // A CSV written over an open playlist would destroy it.
+            if (IsOpenPlaylist(chosen)) {
+                prompt().refuse(parent, tr("%1 is an open playlist; choose another file for the "
+                                           "CSV output.")
+                                            .arg(QDir::toNativeSeparators(chosen)));
+                return QString();
+            }
             if (!QFileInfo::exists(chosen))
                 return chosen;
             const QString question = tr("%1 already exists.\nDo you want to replace it?")
@@ -34,14 +41,11 @@ void CCueDoc::OnFileCsvOutput()
 
     const std::string csv =
         cuelist::BuildCsv(m_table, cuelist::text::CsvHeaderLine().toStdString());
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) &&
-                         file.commit();
-    if (!written) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        prompt().refuse(parent,
-                        tr("Unable to save %1.\n%2").arg(QDir::toNativeSeparators(path), reason));
-    }
+    const cuelist::fileio::FileResult written = cuelist::fileio::WriteFileSafely(
+        QFile::encodeName(path).toStdString(),
+        std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
+    if (!written.ok())
+        prompt().refuse(parent, tr("Unable to save %1.\n%2")
+                                    .arg(QDir::toNativeSeparators(path),
+                                         cuelist::text::FileFaultReason(written)));
 }

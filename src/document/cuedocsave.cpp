@@ -3,11 +3,12 @@
 #include "cuedoc.h"
 #include "ownfiledialog.h"
 #include "prompt.h"
+#include "text/messages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 namespace {
 
@@ -60,23 +61,30 @@ bool CCueDoc::CheckMissingFiles()
 
 bool CCueDoc::OnSaveDocument(const QString& path)
 {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (absolute == QFileInfo(m_playlistPath).absoluteFilePath() && IsChangedOnDisk() &&
+        prompt().ask(dialogParent(),
+                     tr("The file was changed by another program since it was opened. "
+                        "Overwrite it?"),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) != QMessageBox::Yes)
+        return false;
+
+    // A failed write leaves any earlier file as it was; the document keeps its state too.
     const std::vector<std::uint8_t> image = cuelist::BuildImage(m_table);
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(reinterpret_cast<const char*>(image.data()),
-                                    qint64(image.size())) == qint64(image.size()) &&
-                         file.commit();
-    if (!written) {
-        // QSaveFile leaves any earlier file as it was; the document keeps its state too.
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        prompt().refuse(dialogParent(),
-                        tr("Unable to save %1.\n%2").arg(QDir::toNativeSeparators(path), reason));
+    cuelist::fileio::FileStamp stamp;
+    const cuelist::fileio::FileResult written =
+        cuelist::fileio::WriteFileSafely(QFile::encodeName(path).toStdString(), image, &stamp);
+    if (!written.ok()) {
+        // A refusal (read-only folder, device, link) explains itself and names what it concerns.
+        const QString text =
+            tr("Unable to save %1.\n%2")
+                .arg(QDir::toNativeSeparators(path), cuelist::text::FileFaultReason(written));
+        prompt().refuse(dialogParent(), text);
         return false;
     }
 
-    const QString absolute = QFileInfo(path).absoluteFilePath();
     m_playlistPath = absolute;
+    m_diskStamp = stamp;
     m_dataFolderPath = QString::fromStdString(cuelist::DataFolderPathFor(absolute.toStdString()));
     m_dataFolderKnown = true;
     m_titleRefreshDue = true;
@@ -101,17 +109,15 @@ bool CCueDoc::DoSave(const QString& path, bool replace)
     if (!CheckMissingFiles())
         return false;
 
-    QString name = path;
-    bool ask = true;
-    if (!name.isEmpty()) {
-        if (HasPlaylistExtension(name))
-            ask = false;
-        else
-            name.clear();
-    } else {
-        name = pathName();
-        if (replace && name.isEmpty())
-            name = QStringLiteral("playlist.slp");
+    QString name = path.isEmpty() ? pathName() : path;
+    const bool ask = path.isEmpty() || !HasPlaylistExtension(path);
+    if (replace && name.isEmpty())
+        name = QStringLiteral("playlist.slp");
+    if (!name.isEmpty() && !HasPlaylistExtension(name)) {
+        // A file opened under another extension is offered under its own name.
+        const QFileInfo info(name);
+        name = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
+               QLatin1String(".slp");
     }
     if (ask && !PromptSaveFileName(name, replace))
         return false;

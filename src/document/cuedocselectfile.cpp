@@ -1,4 +1,5 @@
 #include "core/datafolder.h"
+#include "core/names.h"
 #include "cuedoc.h"
 #include "documentview.h"
 #include "prompt.h"
@@ -76,7 +77,12 @@ void CCueDoc::OnSelectFile()
     if (path.isEmpty())
         return;
 
-    if (!StoreChosenFile(parent, path, frame, channel))
+    // A symbolic link stands for the file it points to, as with dropped files.
+    const QFileInfo chosen(path);
+    const QString file = chosen.isSymLink() && !chosen.canonicalFilePath().isEmpty()
+                             ? chosen.canonicalFilePath()
+                             : path;
+    if (!StoreChosenFile(parent, file, frame, channel))
         return;
     updateAllViews();
     OnOpenContents();
@@ -105,6 +111,12 @@ bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, i
     const QString name = info.fileName();
     if (name.trimmed().isEmpty()) {
         prompt().refuse(parent, cuelist::text::NameResultMessage(cuelist::kNameNotMp3));
+        return false;
+    }
+    // The slot would trim such a name and so name another file, or none.
+    if (const cuelist::SlotResult edges = cuelist::CheckFileNameEdges(name.toStdString());
+        edges != cuelist::kSlotDone) {
+        prompt().refuse(parent, cuelist::text::NameResultMessage(edges));
         return false;
     }
     if (const cuelist::SlotResult stored = m_table.SetSlotFile(frame, channel, name.toStdString());

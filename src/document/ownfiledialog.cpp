@@ -26,8 +26,10 @@ COwnFileDialog::COwnFileDialog(QWidget* parent, const QString& title)
 bool COwnFileDialog::exec(const QString& initialPath)
 {
     const QString filter = QtFileFilter(tr("PlayList(*.slp)") + QLatin1String("|*.slp||"));
+    // No default suffix: the name check adds ".slp" itself, and a typed folder name then
+    // reaches the dialog unchanged, which enters that folder.
     m_chosenPath =
-        prompt().saveFileName(m_parent, m_title, initialPath, filter, QStringLiteral("slp"),
+        prompt().saveFileName(m_parent, m_title, initialPath, filter, QString(),
                               [this](const QString& selected) { return OnFileNameOK(selected); });
     return !m_chosenPath.isEmpty();
 }

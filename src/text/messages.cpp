@@ -3,6 +3,7 @@
 #include "core/datafolder.h"
 #include "core/names.h"
 
+#include <cstring>
 #include <QCoreApplication>
 
 namespace cuelist::text {
@@ -60,6 +61,8 @@ QString NameResultMessage(SlotResult result)
         return Messages::tr("No space within settable file name");
     case kNameInvalidCharacter:
         return Messages::tr("File name has a character that the memory card cannot hold");
+    case kNameEdgeBlank:
+        return Messages::tr("File name starts or ends with a space or tab; rename the file");
     default:
         return {};
     }
@@ -123,6 +126,43 @@ QString RemovedRecordText(const RemovedRecord& removed)
         .arg(removed.channel)
         .arg(removed.frame)
         .arg(removed.type);
+}
+
+QString SystemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString FileResultMessage(const fileio::FileResult& result, bool writing)
+{
+    const QString path = QString::fromStdString(result.path);
+    using fileio::FileFault;
+    switch (result.fault) {
+    case FileFault::None:
+        return {};
+    case FileFault::NotRegular:
+        return Messages::tr("%1 is not a regular file.").arg(path);
+    case FileFault::DanglingLink:
+        return Messages::tr("%1 is a symbolic link to a file that does not exist.").arg(path);
+    case FileFault::ForeignLink:
+        return Messages::tr("%1 is a symbolic link of another user in a shared folder; it is "
+                            "not followed.")
+            .arg(path);
+    case FileFault::ReadOnly:
+        return Messages::tr("%1 is write-protected.").arg(path);
+    case FileFault::FolderReadOnly:
+        return Messages::tr("The folder %1 is read-only; no file can be saved in it.").arg(path);
+    case FileFault::System:
+        break;
+    }
+    return (writing ? Messages::tr("Cannot write %1: %2") : Messages::tr("Cannot read %1: %2"))
+        .arg(path, SystemErrorText(result.error));
+}
+
+QString FileFaultReason(const fileio::FileResult& result)
+{
+    return result.fault == fileio::FileFault::System ? SystemErrorText(result.error)
+                                                     : FileResultMessage(result, true);
 }
 
 QString CellText(const std::string& cp932)

@@ -3,6 +3,7 @@
 #include "core/describe.h"
 #include "core/playlistfile.h"
 #include "core/slotrecord.h"
+#include "fileio/fileresult.h"
 
 #include <cstdint>
 #include <QString>
@@ -20,7 +21,7 @@ void InstallTranslations(QCoreApplication& app);
 // The same for a given locale (tests use it to switch to Japanese).
 void InstallTranslations(QCoreApplication& app, const QLocale& locale);
 
-// The message for a SetSlotFile result other than done (1..7 and 10).
+// The message for a SetSlotFile result other than done (1..7, 10 and 11).
 QString NameResultMessage(SlotResult result);
 
 // The status-bar description, e.g. "Repeat Times=3 /Volume=-12 /Interval=30sec. ".
@@ -34,6 +35,17 @@ QString TotalDataSizeSuffix(std::uint64_t kilobytes);
 
 // One line about a record the load repair removed (channel, frame, what it was).
 QString RemovedRecordText(const RemovedRecord& removed);
+
+// Why a file operation failed, naming the file or folder, e.g. "x.slp is not a regular file."
+// or "Cannot write x.slp: No space left on device".
+QString FileResultMessage(const fileio::FileResult& result, bool writing);
+
+// The reason alone, for a message that names the file itself: the system's text for a
+// system error, else the refusal's own sentence.
+QString FileFaultReason(const fileio::FileResult& result);
+
+// The system's description of an errno value.
+QString SystemErrorText(int error);
 
 // A slot's cell text (CP932 bytes) for display.
 QString CellText(const std::string& cp932);

@@ -6,6 +6,7 @@
 #include "cuegridmodel.h"
 #include "descriptionpane.h"
 #include "gridmetrics.h"
+#include "playlistclipboard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,6 +48,7 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
 
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &CCueView::onHorizontalAction);
+    PlaylistClipboard::follow();
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
 

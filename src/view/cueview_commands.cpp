@@ -71,10 +71,10 @@ void CCueView::runCommand(int id)
 
 bool CCueView::clipFitsCursor() const
 {
-    const PlaylistClipboard::Probe clip = PlaylistClipboard::probe();
-    if (!clip.ours || !clip.hasRecords || !clip.records)
+    const PlaylistClipboard::Known clip = PlaylistClipboard::known();
+    if (!clip.ours || !clip.hasRecords)
         return false;
-    const qsizetype size = clip.records->size();
+    const qsizetype size = clip.size;
     if (m_cursorColumn >= 1 && m_cursorColumn <= kLastColumn)
         return size == qsizetype(cuelist::kPhraseClipSize);
     if (m_cursorColumn == 0)

@@ -38,13 +38,13 @@ void CCueView::ShowContextMenu(int column, int row)
     AddCommand(menu, tr("Cut(&T)"), ID_EDIT_CUT, true);
     AddCommand(menu, tr("Copy(&C)"), ID_EDIT_COPY, true);
 
-    const PlaylistClipboard::Probe clip = PlaylistClipboard::probe();
+    // Never asks the clipboard's owner: a program that does not answer would freeze the menu.
+    const PlaylistClipboard::Known clip = PlaylistClipboard::known();
     if (!clip.ours) {
         AddCommand(menu, tr("Paste(&P)"), ID_EDIT_PASTE, false);
     } else if (clip.hasRecords) {
-        const qsizetype size = clip.records ? clip.records->size() : 0;
-        const bool fits = (column >= 1 && size == qsizetype(cuelist::kPhraseClipSize)) ||
-                          (column == 0 && size == qsizetype(cuelist::kChannelClipSize));
+        const bool fits = (column >= 1 && clip.size == qsizetype(cuelist::kPhraseClipSize)) ||
+                          (column == 0 && clip.size == qsizetype(cuelist::kChannelClipSize));
         AddCommand(menu, tr("Paste(&P)"), ID_EDIT_PASTE, fits);
     }
 

@@ -1,5 +1,7 @@
 #include "playlistclipboard.h"
 
+#include "core/clip.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -14,6 +16,12 @@ QString PlaylistClipboard::tokenMimeType()
 {
     return QStringLiteral("application/x-playlist-instance");
 }
+
+namespace {
+
+PlaylistClipboard::Known g_known; // GUI thread only
+
+} // namespace
 
 QByteArray PlaylistClipboard::instanceToken()
 {
@@ -32,7 +40,34 @@ QMimeData* PlaylistClipboard::makeClip(const QByteArray& records)
 void PlaylistClipboard::writeClip(const QByteArray& records)
 {
     // The clipboard takes ownership of the mime data.
+    follow();
     QGuiApplication::clipboard()->setMimeData(makeClip(records));
+    g_known = {true, true, records.size()};
+}
+
+PlaylistClipboard::Known PlaylistClipboard::known()
+{
+    return g_known;
+}
+
+void PlaylistClipboard::follow()
+{
+    static bool following = false;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (following || !clipboard)
+        return;
+    following = true;
+    QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [clipboard] {
+        // On X11 ownership is known locally, and reading another owner's data can wait
+        // seconds for an answer. Elsewhere (offscreen, Wayland) the data is read locally.
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            if (!clipboard->ownsClipboard())
+                g_known = {};
+            return;
+        }
+        const Probe now = probe();
+        g_known = {now.ours, now.hasRecords, now.records ? now.records->size() : 0};
+    });
 }
 
 PlaylistClipboard::Probe PlaylistClipboard::probe(const QMimeData* data)
@@ -46,6 +81,9 @@ PlaylistClipboard::Probe PlaylistClipboard::probe(const QMimeData* data)
         return result;
     result.hasRecords = true;
     QByteArray records = data->data(mimeType());
+    // Records from the clipboard get the load repair, like the records of a file.
+    cuelist::RepairClip(
+        std::span(reinterpret_cast<std::uint8_t*>(records.data()), std::size_t(records.size())));
     if (!records.isEmpty())
         result.records = std::move(records);
     return result;

@@ -36,4 +36,19 @@ public:
 
     // The records when this instance put them on the clipboard.
     static std::optional<QByteArray> readClip();
+
+    // What the clipboard held when it last changed, as far as this instance can tell without
+    // asking another program: kept from the clipboard's change signal, so that it never
+    // waits for an owner that does not answer. Paste enabling uses this; only the paste
+    // itself reads the clipboard.
+    struct Known
+    {
+        bool ours = false;       // this instance's clip
+        bool hasRecords = false; // with the record format
+        qsizetype size = 0;      // of the records
+    };
+    static Known known();
+    // Starts following the clipboard's changes; call before connecting to dataChanged
+    // elsewhere, so that known() is current there.
+    static void follow();
 };

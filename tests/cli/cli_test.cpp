@@ -2,9 +2,16 @@
 #include "core/playlistfile.h"
 #include "testapp.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace cuelist;
 
@@ -95,7 +102,7 @@ TEST_F(CliTool, ReadingCommandsReportRepairsAndNeverWrite)
               "Not in the data folder: A,B.MP3\n"
               "Not in the data folder: ｶﾅ.MP3\n"
               "Total data size:3KB\n");
-    EXPECT_EQ(check.err.count(u'\n'), 2);
+    EXPECT_EQ(check.err, ""); // each finding once, on standard output
 
     EXPECT_EQ(FileBytes(m_playlist), Image(m_stored));
 }
@@ -165,7 +172,15 @@ TEST_F(CliTool, SetCreatesStoresAndRefuses)
 
 TEST_F(CliTool, ClearEmptiesASlotOrAChannel)
 {
-    EXPECT_EQ(RunCli({"clear", m_playlist, "2", "3"}).status, 0);
+    // Records that saving would drop need --repair, and the refusal names them.
+    const CliRun refused = RunCli({"clear", m_playlist, "2", "3"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("--repair") && refused.err.contains("channel 5, frame 3") &&
+                refused.err.contains("channel 200, frame 1"))
+        << refused.err.toStdString();
+    EXPECT_EQ(FileBytes(m_playlist), Image(m_stored));
+
+    EXPECT_EQ(RunCli({"clear", m_playlist, "2", "3", "--repair"}).status, 0);
     SlotTable expected = m_table;
     expected.SetSlotFile(3, 2, " ");
     EXPECT_EQ(FileBytes(m_playlist), Image(expected));
@@ -225,8 +240,125 @@ TEST_F(CliTool, JapaneseLocale)
         EXPECT_TRUE(show.out.startsWith("0002\t01\tA,B.MP3\t"));
         EXPECT_FALSE(show.out.contains("Repeat Times"));
 
-        const CliRun refused = RunCli({"set", m_playlist, "1", "1", "abcdefghi.mp3"}, japanese);
+        const CliRun refused =
+            RunCli({"set", m_playlist, "1", "1", "abcdefghi.mp3", "--repair"}, japanese);
         EXPECT_EQ(refused.status, 1);
         EXPECT_TRUE(refused.err.contains("設定できるファイル名は8文字以内です"));
     }
+}
+
+TEST_F(CliTool, OutputForScripts)
+{
+    // Control bytes in a name never add a line or a field.
+    SlotRecord odd = EmptyRecord();
+    odd[record::kType] = kTypeMp3;
+    std::memcpy(odd.data() + record::kName, "A\tB\nC\\\x01", 7);
+    m_stored.RecordAt(4, 9) = odd;
+    WriteBytes(m_playlist, Image(m_stored));
+    const CliRun show = RunCli({"show", m_playlist});
+    EXPECT_EQ(show.status, 0);
+    const QList<QByteArray> lines = show.out.trimmed().split('\n');
+    EXPECT_EQ(lines.size(), 5);
+    for (const QByteArray& line : lines)
+        EXPECT_EQ(line.count('\t'), 3) << line.toStdString();
+    EXPECT_TRUE(show.out.contains("0009\t04\tA\\tB\\nC\\\\\\x01.MP3\t")) << show.out.toStdString();
+
+    const CliRun json = RunCli({"show", m_playlist, "--json", "--channel", "2"});
+    EXPECT_EQ(json.status, 0);
+    const QJsonArray found = QJsonDocument::fromJson(json.out).object()["slots"].toArray();
+    ASSERT_EQ(found.size(), 2);
+    const QJsonObject abc = found[1].toObject();
+    EXPECT_EQ(abc["file"].toString(), "ABC.MP3");
+    EXPECT_EQ(QList<int>({abc["channel"].toInt(), abc["frame"].toInt(), abc["volume"].toInt(),
+                          abc["repeat"].toInt(), abc["interval"].toInt(), abc["low"].toInt()}),
+              QList<int>({2, 3, -12, 3, 30, 15}));
+
+    // "-" is standard output; only names ending in .slp are written.
+    EXPECT_EQ(RunCli({"csv", m_playlist, "-o", "-"}).out, RunCli({"csv", m_playlist}).out);
+    EXPECT_EQ(RunCli({"set", Path("slp"), "1", "1", "a.mp3"}).status, 2);
+    EXPECT_FALSE(QFile::exists(Path("slp")));
+
+    // Slots A and a both resolve to A.MP3, which counts once.
+    SlotTable cased;
+    cased.SetSlotFile(1, 1, "a.mp3");
+    cased.RecordAt(2, 1) = cased.RecordAt(1, 1);
+    cased.RecordAt(2, 1)[record::kName] = 'a';
+    WriteBytes(m_playlist, Image(cased));
+    WriteBytes(Path("Data/A.MP3"), QByteArray(1024, 'a'));
+    WriteBytes(Path("Data/a.mp3"), QByteArray(2048, 'a'));
+    EXPECT_EQ(RunCli({"check", m_playlist}).out, "Total data size:1KB\n"); // A.MP3 once
+}
+
+TEST_F(CliTool, ApplyChecksEveryLineThenWritesOnce)
+{
+    const QString edits = Path("edits.txt");
+    WriteBytes(edits, "# fill\nset 1 1 a.mp3 --volume -3\n\nset 1 2 b.mp3\nset 1 3 c.wav\n");
+    const QString fresh = Path("fresh.slp");
+    const CliRun bad = RunCli({"apply", fresh, edits});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.err.contains("line 5: Settable file type in MP3 only"))
+        << bad.err.toStdString();
+    EXPECT_FALSE(QFile::exists(fresh));
+    WriteBytes(edits, "set 1 1 a.mp3\nshow\n");
+    EXPECT_TRUE(RunCli({"apply", fresh, edits}).err.contains("line 2:"));
+
+    WriteBytes(edits, "set 1 1 a.mp3 --volume -3\nset 1 2 b.mp3\nclear 1 1\nset 2 16 c.mp3\n");
+    EXPECT_EQ(RunCli({"apply", fresh, edits}).status, 0);
+    SlotTable expected;
+    PutMp3(expected, 2, 1, "b.mp3", 0, 0, 0);
+    PutMp3(expected, 16, 2, "c.mp3", 0, 0, 0);
+    EXPECT_EQ(FileBytes(fresh), Image(expected));
+    EXPECT_EQ(RunCli({"apply", m_playlist, edits}).status, 1); // records it would drop
+}
+
+// Devices, FIFOs, dangling links and protected files are never replaced or waited on.
+TEST_F(CliTool, UnsafeTargetsAreRefused)
+{
+    const QByteArray dir = QFile::encodeName(m_dir.path());
+    ASSERT_EQ(::mkfifo(dir + "/pipe.slp", 0600), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::mknod(dir + "/null.slp", S_IFCHR | 0666, makedev(1, 3)), 0);
+    }
+    ASSERT_TRUE(QFile::link(Path("nowhere.slp"), Path("dangling.slp")));
+    ASSERT_TRUE(QFile::link(Path("pipe.slp"), Path("topipe.slp")));
+    WriteBytes(Path("ro.slp"), Image(m_table));
+    ASSERT_TRUE(QFile::setPermissions(Path("ro.slp"), QFile::ReadOwner | QFile::ReadOther));
+
+    for (const char* name : {"pipe.slp", "null.slp", "dangling.slp", "topipe.slp", "ro.slp"}) {
+        if (!root && QByteArray(name) == "null.slp")
+            continue;
+        struct stat before
+        {
+        };
+        ::lstat(QFile::encodeName(Path(name)), &before);
+        EXPECT_EQ(RunCli({"set", Path(name), "1", "1", "a.mp3"}).status, 2) << name;
+        EXPECT_EQ(RunCli({"csv", m_playlist, "-o", Path(name)}).status, 2) << name;
+        struct stat after
+        {
+        };
+        ::lstat(QFile::encodeName(Path(name)), &after);
+        EXPECT_EQ(after.st_mode, before.st_mode) << name;
+        EXPECT_EQ(after.st_ino, before.st_ino) << name;
+    }
+    EXPECT_FALSE(QFile::exists(Path("nowhere.slp")));
+    EXPECT_EQ(FileBytes(Path("ro.slp")), Image(m_table));
+    const CliRun pipe = RunCli({"show", Path("pipe.slp")});
+    EXPECT_TRUE(pipe.err.contains("pipe.slp is not a regular file")) << pipe.err.toStdString();
+}
+
+// Edits running at the same time follow one another; none is lost.
+TEST_F(CliTool, ParallelEditsAreSerialised)
+{
+    TestApp();
+    const QString script =
+        QStringLiteral("for i in $(seq 15); do p=\"$0/p$i.slp\";"
+                       " \"$1\" set \"$p\" 1 1 a.mp3 & \"$1\" set \"$p\" 1 2 b.mp3 & wait;"
+                       " \"$1\" set \"$p\" 1 3 c.mp3 & \"$1\" clear \"$p\" 1 1 & wait;"
+                       " \"$1\" show \"$p\" | wc -l; done");
+    QProcess shell;
+    shell.start("sh", {"-c", script, m_dir.path(), CUELIST_CLI_PATH});
+    ASSERT_TRUE(shell.waitForFinished(-1));
+    const QList<QByteArray> counts = shell.readAllStandardOutput().simplified().split(' ');
+    EXPECT_EQ(counts, QList<QByteArray>(15, "2"));
 }

@@ -1,5 +1,6 @@
 #include "core/clip.h"
 #include "core/describe.h"
+#include "core/playlistfile.h"
 
 #include <gtest/gtest.h>
 
@@ -72,8 +73,9 @@ TEST(Clip, EncodeClassifyPaste)
     EXPECT_TRUE(PastePhraseClip(target, 1, 127, *phrase));
     EXPECT_EQ(target.RecordAt(1, 127), source.RecordAt(5, 2));
     EXPECT_TRUE(PasteChannelClip(target, 3, *channel));
-    for (int frame = 1; frame <= kFrameCount; ++frame)
+    for (int frame = 1; frame < kFrameCount; ++frame)
         EXPECT_EQ(target.RecordAt(frame, 3), source.RecordAt(frame, 2)) << frame;
+    EXPECT_EQ(target.RecordAt(16, 3), EmptyRecord()); // the odd record does not survive the paste
 
     // Nothing lands outside channels 1-127 and frames 1-16, nor from a clip of the wrong size.
     const auto before = EncodeChannelClip(target, 3);
@@ -84,4 +86,46 @@ TEST(Clip, EncodeClassifyPaste)
     EXPECT_FALSE(PasteChannelClip(target, 3, *phrase));
     EXPECT_EQ(target.RecordAt(1, 128), EmptyRecord());
     EXPECT_EQ(EncodeChannelClip(target, 3), before);
+}
+
+// A clip from the clipboard is repaired record by record as a loaded file is.
+TEST(Clip, RepairMatchesTheLoadRepair)
+{
+    SlotRecord mp3 = EmptyRecord();
+    mp3[record::kType] = kTypeMp3;
+    mp3[record::kLow] = 3;
+    mp3[record::kHigh] = 200;
+    SlotRecord text = mp3;
+    text[record::kType] = kTypeText;
+    SlotRecord odd = mp3;
+    odd[record::kType] = 0xFF;
+
+    std::vector<std::uint8_t> channel;
+    for (int frame = 1; frame <= kFrameCount; ++frame) {
+        const SlotRecord& r = frame == 1   ? mp3
+                              : frame == 2 ? text
+                              : frame == 3 ? odd
+                                           : EmptyRecord();
+        channel.insert(channel.end(), r.begin(), r.end());
+    }
+    std::vector<std::uint8_t> phrase(text.begin(), text.end());
+    std::vector<std::uint8_t> wrongSize(17, 0xFF);
+
+    EXPECT_EQ(RepairClip(channel), 2u);
+    EXPECT_EQ(RepairClip(phrase), 1u);
+    EXPECT_EQ(RepairClip(wrongSize), 0u);
+    EXPECT_EQ(wrongSize, std::vector<std::uint8_t>(17, 0xFF));
+
+    SlotTable table;
+    for (int frame = 1; frame <= kFrameCount; ++frame) {
+        const std::size_t at = std::size_t(frame - 1) * kRecordSize;
+        std::copy_n(channel.begin() + std::ptrdiff_t(at), kRecordSize,
+                    table.RecordAt(frame, 1).begin());
+    }
+    EXPECT_TRUE(RepairAfterLoad(table).empty()); // nothing left that loading would remove
+    EXPECT_EQ(table.RecordAt(1, 1)[record::kLow], 15);
+    EXPECT_EQ(table.RecordAt(1, 1)[record::kHigh], 15);
+    EXPECT_EQ(table.RecordAt(2, 1), EmptyRecord());
+    const SlotRecord empty = EmptyRecord();
+    EXPECT_EQ(phrase, std::vector<std::uint8_t>(empty.begin(), empty.end()));
 }

@@ -123,3 +123,12 @@ TEST(Names, Cp932Conversions)
     EXPECT_FALSE(Utf8ToCp932("\xC2\xA5", cp932)); // one-way mapping onto the backslash
     EXPECT_FALSE(Utf8ToCp932("\xE3\x81", cp932)); // truncated sequence
 }
+
+TEST(Names, FileNamesWithEdgeBlanksAreRefused)
+{
+    for (const char* name :
+         {"VOICE01.MP3 ", " LEAD.MP3", "TAB.MP3\t", "\tA.MP3", "A.MP3\xe3\x80\x80"})
+        EXPECT_EQ(CheckFileNameEdges(name), kNameEdgeBlank) << name;
+    for (const char* name : {"VOICE01.MP3", "A B.MP3", "", "\xef\xbd\xb6.MP3", "\xff"})
+        EXPECT_EQ(CheckFileNameEdges(name), kSlotDone) << name;
+}

@@ -1,12 +1,8 @@
 #include "core/playlistfile.h"
 #include "tempfolder.h"
 
-#include <csignal>
 #include <cstring>
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 using namespace cuelist;
 
@@ -127,63 +123,4 @@ TEST(PlaylistFile, RepairKeepsExactlyWhatTheEditorUses)
     Put(expected, 3, 300, quiet);
     EXPECT_EQ(BuildImage(table), expected);
     EXPECT_TRUE(RepairAfterLoad(table).empty());
-}
-
-TEST(PlaylistFile, AtomicWriteReplacesOrLeavesTheOldFile)
-{
-    TempFolder folder;
-    const std::string path = folder / "list.slp";
-    const std::vector<std::uint8_t> old(1000, 0xAA);
-    const std::vector<std::uint8_t> fresh = EmptyImage();
-    ASSERT_EQ(WriteFileAtomically(path, old), 0);
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-
-    ASSERT_EQ(WriteFileAtomically(path, fresh), 0);
-    EXPECT_EQ(TempFolder::Read(path), fresh);
-    struct stat st
-    {
-    };
-    ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-
-    std::vector<std::uint8_t> back;
-    EXPECT_EQ(ReadFileBytes(path, back), 0);
-    EXPECT_EQ(back, fresh);
-    EXPECT_EQ(ReadFileBytes(path, back, 10), 0);
-    EXPECT_EQ(back.size(), 10u);
-    EXPECT_EQ(ReadFileBytes(folder / "absent.slp", back), ENOENT);
-    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
-    EXPECT_EQ(ReadFileBytes(folder / "fifo", back), 0); // no writer: empty, no hang
-    EXPECT_TRUE(back.empty());
-    std::filesystem::remove(folder / "fifo");
-
-    // Saving through a symbolic link replaces the file it points to and keeps the link.
-    std::filesystem::create_symlink(path, folder / "link.slp");
-    ASSERT_EQ(WriteFileAtomically(folder / "link.slp", old), 0);
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.slp"));
-    EXPECT_EQ(TempFolder::Read(path), old);
-    std::filesystem::remove(folder / "link.slp");
-
-    // A write that runs out of room (here: the file size limit, which binds root too)
-    // fails, leaves the old file byte-identical and no temporary file behind.
-    ASSERT_EQ(WriteFileAtomically(path, old), 0);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const int error = WriteFileAtomically(path, fresh);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-    EXPECT_EQ(error, EFBIG);
-    EXPECT_EQ(TempFolder::Read(path), old);
-
-    std::filesystem::create_directory(folder / "dir.slp");
-    EXPECT_NE(WriteFileAtomically(folder / "dir.slp", fresh), 0);
-    EXPECT_EQ(WriteFileAtomically(folder / "missing/list.slp", fresh), ENOENT);
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder / ""))
-        ++entries;
-    EXPECT_EQ(entries, 2u); // list.slp and dir.slp
 }

@@ -99,6 +99,27 @@ private slots:
         QVERIFY(read("old.csv").startsWith("Channel,"));
     }
 
+    void openPlaylistIsNeverACsvTarget()
+    {
+        CCueDoc open;
+        open.table().SetSlotFile(1, 1, "abc.mp3");
+        ScriptedPrompt script;
+        script.answer(QMessageBox::Yes); // ABC.MP3 is missing: save anyway
+        QVERIFY(open.DoSave(m_dir.filePath("c.slp"), true));
+        const QByteArray saved = read("c.slp");
+        QVERIFY(QFile::link(m_dir.filePath("c.slp"), m_dir.filePath("alias.csv")));
+
+        CCueDoc other;
+        for (const char* name : {"c.slp", "alias.csv"}) {
+            script.choose(m_dir.filePath(name));
+            script.choose(QString());
+            other.OnFileCsvOutput();
+            QVERIFY(
+                script.asked.last().text.startsWith(m_dir.filePath(name) + " is an open playlist"));
+            QCOMPARE(read("c.slp"), saved);
+        }
+    }
+
     void failedExportLeavesNoFile()
     {
         QVERIFY(QDir(m_dir.path()).mkdir("folder.csv"));

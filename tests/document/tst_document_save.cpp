@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -183,17 +184,65 @@ private slots:
         script.answer(QMessageBox::Yes); // KEEP.MP3 is missing: save anyway
         QVERIFY(!doc.DoFileSave());
         QCOMPARE(script.dialogs.size(), 1);
-        QCOMPARE(script.dialogs[0].initial, m_dir + "/");
+        QCOMPARE(script.dialogs[0].initial, m_dir + "/show.slp");
     }
 
+    void unreadableFileIsReported_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing.slp"
+                                 << "No such file or directory";
+        QTest::newRow("fifo") << "pipe.slp"
+                              << "pipe.slp is not a regular file.";
+        QTest::newRow("folder") << "folder.slp"
+                                << "folder.slp is not a regular file.";
+    }
     void unreadableFileIsReported()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QCOMPARE(::mkfifo(QFile::encodeName(m_dir + "/pipe.slp").constData(), 0600), 0);
+        QVERIFY(QDir(m_dir).mkdir("folder.slp"));
         ScriptedPrompt script;
         CCueDoc doc;
-        QVERIFY(!doc.OnOpenDocument(m_dir + "/missing.slp"));
+        QVERIFY(!doc.OnOpenDocument(m_dir + "/" + name)); // a FIFO without a writer: no hang
         QCOMPARE(script.asked.size(), 1);
-        QVERIFY(script.asked[0].text.startsWith("Unable to open " + m_dir + "/missing.slp."));
+        QVERIFY(script.asked[0].text.startsWith("Unable to open " + m_dir + "/" + name + "."));
+        QVERIFY2(script.asked[0].text.endsWith(reason), qPrintable(script.asked[0].text));
         QVERIFY(!doc.IsDataFolderKnown());
+    }
+
+    void saveAsksWhenAnotherProgramChangedTheFile()
+    {
+        const QString path = m_dir + "/shared.slp";
+        CCueDoc first;
+        QVERIFY(first.DoSave(path, true));
+        CCueDoc second;
+        QVERIFY(second.OnOpenDocument(path));
+        second.setPathName(path);
+        second.table().SetSlotFile(1, 1, "SECOND.MP3");
+        first.table().SetSlotFile(1, 1, "FIRST.MP3");
+        ScriptedPrompt script;
+        script.answer(QMessageBox::Yes); // FIRST.MP3 is missing: save anyway
+        QVERIFY(first.DoFileSave());     // its own last write: no question
+        QCOMPARE(script.asked.size(), 1);
+
+        script.answer(QMessageBox::Yes); // SECOND.MP3 is missing: save anyway
+        script.answer(QMessageBox::No);  // but keep the other program's file
+        QVERIFY(!second.DoFileSave());
+        QCOMPARE(script.asked.size(), 3);
+        QCOMPARE(script.asked[2].text, QStringLiteral("The file was changed by another program "
+                                                      "since it was opened. Overwrite it?"));
+        QVERIFY(ReadAll(path).contains("FIRST"));
+
+        script.answer(QMessageBox::Yes);
+        script.answer(QMessageBox::Yes);
+        QVERIFY(second.DoFileSave());
+        QVERIFY(ReadAll(path).contains("SECOND"));
+        script.answer(QMessageBox::Yes);
+        QVERIFY(second.DoFileSave()); // now its own write again
+        QCOMPARE(script.asked.size(), 6);
     }
 
     void saveIntoADirectoryPathFailsCleanly()

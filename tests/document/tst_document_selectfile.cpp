@@ -85,14 +85,24 @@ private slots:
         m_view.settings = 0;
         QVERIFY(doc.OnOpenDocument(make("saved/list.slp", int(cuelist::kImageSize))));
         QStringList shown;
-        for (const char* name : {"saved/music/ABC.MP3", "saved/DATA/LONGNAME1.MP3",
-                                 "saved/DATA/A B.MP3", "saved/DATA/ABC.WAV", "saved/DATA/   "})
+        // A link stands for its target, here a file outside DATA.
+        QVERIFY(QDir(m_root.path()).mkpath("saved/DATA"));
+        QVERIFY(QFile::link(make("saved/music/ABC.MP3"), m_root.filePath("saved/DATA/LINK.MP3")));
+        shown << select(doc, 1, 1, m_root.filePath("saved/DATA/LINK.MP3"));
+        for (const char* name :
+             {"saved/music/ABC.MP3", "saved/DATA/LONGNAME1.MP3", "saved/DATA/A B.MP3",
+              "saved/DATA/ABC.WAV", "saved/DATA/   ", "saved/DATA/VOICE01.MP3 ",
+              "saved/DATA/ LEAD.MP3", "saved/DATA/TAB.MP3\t"})
             shown << select(doc, 1, 1, make(name));
-        QCOMPARE(shown, (QStringList{QStringLiteral("Select file existring in the DATA folder"),
-                                     QStringLiteral("Settable file name within 8 characters"),
-                                     QStringLiteral("No space within settable file name"),
-                                     QStringLiteral("Settable file type in MP3 only"),
-                                     QStringLiteral("Settable file type in MP3 only")}));
+        const QString edge =
+            QStringLiteral("File name starts or ends with a space or tab; rename the file");
+        QCOMPARE(shown,
+                 (QStringList{QStringLiteral("Select file existring in the DATA folder"),
+                              QStringLiteral("Select file existring in the DATA folder"),
+                              QStringLiteral("Settable file name within 8 characters"),
+                              QStringLiteral("No space within settable file name"),
+                              QStringLiteral("Settable file type in MP3 only"),
+                              QStringLiteral("Settable file type in MP3 only"), edge, edge, edge}));
         QCOMPARE(m_prompt.dialogs.last().initial, m_root.filePath(QStringLiteral("saved/DATA/")));
         QCOMPARE(m_view.settings, 0);
 

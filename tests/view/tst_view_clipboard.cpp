@@ -16,10 +16,12 @@ class TestViewClipboard final : public QObject
     Q_OBJECT
 
 private:
-    // An MP3 record with every byte set: volume, repeat, both tones, interval, reserved.
+    // An MP3 record with every byte set: volume, repeat, both tones (15, as every loaded or
+    // pasted record has them), interval, reserved.
     static cuelist::SlotRecord voice(char digit = '1')
     {
-        return {1, 'V', 'O', 'I', 'C', 'E', '0', std::uint8_t(digit), ' ', 12, 3, 5, 7, 1, 2, 0x5A};
+        return {1,   'V', 'O', 'I', 'C', 'E', '0', std::uint8_t(digit),
+                ' ', 12,  3,   15,  15,  1,   2,   0x5A};
     }
     static cuelist::SlotRecord& at(GridWindow& w, int frame, int channel)
     {
@@ -135,6 +137,24 @@ private slots:
         w.view->OnEditPaste(); // not even when asked directly
         QCOMPARE(at(w, 3, 3), cuelist::EmptyRecord());
         QVERIFY(!w.doc.isModified());
+
+        // A clip of this instance whose records another program could have changed is
+        // repaired like a loaded file: no text phrase or unknown type, tone levels 15.
+        cuelist::SlotRecord odd = voice();
+        odd[cuelist::record::kLow] = 2;
+        cuelist::SlotRecord text = voice('2');
+        text[cuelist::record::kType] = cuelist::kTypeText;
+        prompt.answer(QMessageBox::Ok); // the second paste replaces the first
+        for (const cuelist::SlotRecord& r : {odd, text}) {
+            QGuiApplication::clipboard()->setMimeData(PlaylistClipboard::makeClip(
+                QByteArray(reinterpret_cast<const char*>(r.data()), 16)));
+            w.click(3, 2);
+            QVERIFY(pasteEnabled(w));
+            QVERIFY(w.commands.execute(ID_EDIT_PASTE));
+            QCOMPARE(at(w, 3, 3), r[0] == cuelist::kTypeMp3 ? voice() : cuelist::EmptyRecord());
+        }
+        at(w, 3, 3) = cuelist::EmptyRecord();
+        w.doc.setModifiedFlag(false);
 
         // A clip from another playlist window of this instance pastes.
         GridWindow other;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "fileresult.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace cuelist::fileio {
+
+// What a file looked like when it was read or written: enough to notice that another
+// program replaced or changed it since.
+struct FileStamp
+{
+    bool exists = false;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file a path names now (links followed); exists is false when there is none.
+FileStamp StampOf(const std::string& path);
+
+// Reads at most limit bytes of a regular file. The file is opened without blocking and
+// checked before any read, so a FIFO, a device or a folder is refused (NotRegular) instead
+// of hanging the caller; no more than the file's size plus one byte is read.
+FileResult ReadRegularFile(const std::string& path, std::vector<std::uint8_t>& bytes,
+                           std::size_t limit, FileStamp* stamp = nullptr);
+
+// Whether WriteFileSafely would accept the path as its target, checked before any reading,
+// so that an edit never reads through a link or a file it may not replace.
+FileResult CheckWriteTarget(const std::string& path);
+
+// Replaces the file a path names with bytes, or creates it. The target is resolved first
+// (ResolveWriteTarget); the data goes to a new file in the target's folder that already
+// has the target's mode (a new file gets 0666 less the umask), is synced and then renamed
+// over the target, so a failed write leaves the old file as it was and a symbolic link
+// stays a link. On success stamp (when given) describes the new file.
+FileResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes,
+                           FileStamp* stamp = nullptr);
+
+} // namespace cuelist::fileio

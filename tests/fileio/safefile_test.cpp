@@ -1,0 +1,231 @@
+#include "fileio/filelock.h"
+#include "fileio/safefile.h"
+#include "tempfolder.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace cuelist::fileio;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<std::uint8_t> kOld(1000, 0xAA);
+const std::vector<std::uint8_t> kNew(5000, 0x55);
+
+std::size_t EntryCount(const std::string& folder)
+{
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode : 0;
+}
+
+} // namespace
+
+// Whatever a path names that is not a regular file is refused untouched, for reading and
+// writing, without blocking.
+TEST(SafeFile, OnlyRegularFilesAreReadOrReplaced)
+{
+    TempFolder folder;
+    const bool root = ::geteuid() == 0;
+    ASSERT_EQ(::mkfifo((folder / "fifo.slp").c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir((folder / "dir.slp").c_str(), 0700), 0);
+    if (root)
+        ASSERT_EQ(::mknod((folder / "null.slp").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    TempFolder::Write(folder / "file.slp", kOld);
+    fs::create_symlink(folder / "fifo.slp", folder / "tofifo.slp");
+    fs::create_symlink(folder / "absent.slp", folder / "dangling.slp");
+    fs::create_symlink("dangling.slp", folder / "chain.slp");
+
+    // clang-format off
+    struct Case { const char* name; FileFault read, write; mode_t type; };
+    const Case cases[] = {
+        {"fifo.slp", FileFault::NotRegular, FileFault::NotRegular, S_IFIFO},
+        {"tofifo.slp", FileFault::NotRegular, FileFault::NotRegular, S_IFLNK},
+        {"dir.slp", FileFault::NotRegular, FileFault::NotRegular, S_IFDIR},
+        {"null.slp", FileFault::NotRegular, FileFault::NotRegular, S_IFCHR},
+        {"dangling.slp", FileFault::System, FileFault::DanglingLink, S_IFLNK},
+        {"chain.slp", FileFault::System, FileFault::DanglingLink, S_IFLNK},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        if (!root && c.type == S_IFCHR)
+            continue;
+        const std::string path = folder / c.name;
+        std::vector<std::uint8_t> bytes;
+        EXPECT_EQ(ReadRegularFile(path, bytes, 1 << 20).fault, c.read) << c.name;
+        EXPECT_EQ(WriteFileSafely(path, kNew).fault, c.write) << c.name;
+        EXPECT_EQ(ModeOf(path) & S_IFMT, c.type) << c.name;
+    }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "absent.slp")));
+    EXPECT_EQ(TempFolder::Read(folder / "file.slp"), kOld);
+    EXPECT_EQ(EntryCount(folder / ""), root ? 7u : 6u);
+}
+
+TEST(SafeFile, WritesReplaceAtomicallyAndKeepModeAndLinks)
+{
+    TempFolder folder;
+    const std::string path = folder / "list.slp";
+    TempFolder::Write(path, kOld);
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    fs::create_symlink("list.slp", folder / "link.slp");
+
+    FileStamp stamp;
+    ASSERT_TRUE(WriteFileSafely(folder / "link.slp", kNew, &stamp).ok());
+    EXPECT_EQ(ModeOf(folder / "link.slp") & S_IFMT, S_IFLNK);
+    EXPECT_EQ(TempFolder::Read(path), kNew);
+    EXPECT_EQ(ModeOf(path) & 07777, 0600u);
+    EXPECT_EQ(stamp, StampOf(path));
+
+    std::vector<std::uint8_t> back;
+    FileStamp readStamp;
+    ASSERT_TRUE(ReadRegularFile(path, back, 1 << 20, &readStamp).ok());
+    EXPECT_EQ(back, kNew);
+    EXPECT_EQ(readStamp, stamp);
+    ASSERT_TRUE(ReadRegularFile(path, back, 10).ok());
+    EXPECT_EQ(back.size(), 10u);
+
+    // The longest name a folder can hold still leaves room for the temporary file.
+    const std::string longest = folder / (std::string(251, 'n') + ".slp");
+    EXPECT_TRUE(WriteFileSafely(longest, kNew).ok());
+    EXPECT_EQ(TempFolder::Read(longest), kNew);
+
+    // A new file gets the umask's mode; nothing but the files themselves is left behind.
+    const mode_t mask = ::umask(027);
+    EXPECT_TRUE(WriteFileSafely(folder / "new.slp", kOld).ok());
+    ::umask(mask);
+    EXPECT_EQ(ModeOf(folder / "new.slp") & 07777, 0640u);
+    EXPECT_EQ(EntryCount(folder / ""), 4u);
+
+    const FileResult missing = WriteFileSafely(folder / "missing/list.slp", kNew);
+    EXPECT_EQ(missing.fault, FileFault::System);
+    EXPECT_EQ(missing.error, ENOENT);
+}
+
+// Protected files and folders are refused; root is held to the mode bits too.
+TEST(SafeFile, WriteProtectionIsRespected)
+{
+    TempFolder folder;
+    const std::string path = folder / "ro.slp";
+    TempFolder::Write(path, kOld);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_EQ(WriteFileSafely(path, kNew).fault, FileFault::ReadOnly);
+    EXPECT_EQ(TempFolder::Read(path), kOld);
+
+    // Root may write in any folder whose mode forbids it; a read-only mount stops it too.
+    const std::string locked = folder / "locked";
+    ASSERT_EQ(::mkdir(locked.c_str(), 0500), 0);
+    const bool mounted =
+        ::geteuid() == 0 && ::mount("tmpfs", locked.c_str(), "tmpfs", MS_RDONLY, "size=16k") == 0;
+    if (::geteuid() == 0 && !mounted)
+        GTEST_SKIP() << "cannot mount a read-only tmpfs: " << std::strerror(errno);
+    const FileResult result = WriteFileSafely(locked + "/new.slp", kNew);
+    if (mounted)
+        ::umount(locked.c_str());
+    EXPECT_EQ(result.fault, FileFault::FolderReadOnly);
+    EXPECT_EQ(result.path, locked + "/");
+}
+
+// A link planted by another user in a sticky folder such as /tmp is never followed.
+TEST(SafeFile, ForeignLinkInStickyFolderIsRefused)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to plant a link owned by another user";
+    TempFolder folder;
+    const std::string shared = folder / "shared";
+    ASSERT_EQ(::mkdir(shared.c_str(), 01777), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::string victim = folder / "victim";
+    TempFolder::Write(victim, kOld);
+    const std::string link = shared + "/list.slp";
+    fs::create_symlink(victim, link);
+    ASSERT_EQ(::lchown(link.c_str(), 65534, 65534), 0);
+
+    const FileResult result = WriteFileSafely(link, kNew);
+    EXPECT_EQ(result.fault, FileFault::ForeignLink);
+    EXPECT_EQ(TempFolder::Read(victim), kOld);
+
+    ASSERT_EQ(::lchown(link.c_str(), 0, 0), 0); // the caller's own link is followed
+    EXPECT_TRUE(WriteFileSafely(link, kNew).ok());
+    EXPECT_EQ(TempFolder::Read(victim), kNew);
+}
+
+// On a full disk the write fails with the system's reason and the old file stays whole.
+TEST(SafeFile, FullDiskKeepsTheOldFile)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to mount a small tmpfs";
+    TempFolder folder;
+    const std::string disk = folder / "disk";
+    ASSERT_EQ(::mkdir(disk.c_str(), 0700), 0);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "cannot mount tmpfs: " << std::strerror(errno);
+    const std::string path = disk + "/list.csv";
+    TempFolder::Write(path, kNew);
+    TempFolder::Write(disk + "/filler", std::vector<std::uint8_t>(200 * 1024, 1));
+
+    const FileResult result = WriteFileSafely(path, std::vector<std::uint8_t>(100 * 1024, 2));
+    const std::vector<std::uint8_t> after = TempFolder::Read(path);
+    const std::size_t entries = EntryCount(disk);
+    ::umount(disk.c_str());
+    EXPECT_EQ(result.fault, FileFault::System);
+    EXPECT_EQ(result.error, ENOSPC);
+    EXPECT_EQ(after, kNew);
+    EXPECT_EQ(entries, 2u);
+}
+
+// Processes that lock, read, change and write one file never lose each other's updates,
+// although every write replaces the locked file with a new one.
+TEST(SafeFile, LockSerialisesReadChangeWrite)
+{
+    TempFolder folder;
+    const std::string path = folder / "count.slp";
+    constexpr int kProcesses = 4;
+    constexpr int kRounds = 50;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int round = 0; round < kRounds; ++round) {
+                FileLock lock;
+                if (!lock.Acquire(path).ok())
+                    ::_exit(1);
+                std::vector<std::uint8_t> bytes;
+                ReadRegularFile(path, bytes, 64);
+                const unsigned count =
+                    bytes.empty() ? 0 : std::stoul(std::string(bytes.begin(), bytes.end()));
+                const std::string next = std::to_string(count + 1);
+                if (!WriteFileSafely(
+                         path, {reinterpret_cast<const std::uint8_t*>(next.data()), next.size()})
+                         .ok())
+                    ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const std::vector<std::uint8_t> bytes = TempFolder::Read(path);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), std::to_string(kProcesses * kRounds));
+}
