@@ -33,7 +33,7 @@ QString WidestDescription()
     widest.kind = cuelist::SlotDescription::Kind::Mp3;
     widest.repeat = 254;
     widest.volume = -255;
-    widest.interval = 3600;
+    widest.interval = cuelist::kMaxInterval;
     return cuelist::text::DescriptionText(widest);
 }
 

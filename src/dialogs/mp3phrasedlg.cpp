@@ -16,10 +16,10 @@
 #include <utility>
 
 namespace {
-constexpr int kMinVolume = -70;
+constexpr int kMinVolume = cuelist::kMinVolumeDb;
 constexpr int kMaxVolume = 0;
-constexpr int kMaxRepeat = 255;
-constexpr int kMaxInterval = 3600;
+constexpr int kMaxRepeat = cuelist::kMaxRepeat;
+constexpr int kMaxInterval = cuelist::kMaxInterval;
 } // namespace
 
 CMp3PhraseDlg::CMp3PhraseDlg(CCueDoc* doc, QWidget* parent)

@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr int kMaxInterval = 3600;
+constexpr int kMaxInterval = cuelist::kMaxInterval;
 constexpr int kMaxMinutes = 99;
 constexpr int kMaxSpeed = 5;
 constexpr int kColourCodes[] = {0, 2, 4, 6}; // Black, Red, Green, Amber
