@@ -77,10 +77,11 @@ void CCueDoc::OnSelectFile()
     if (path.isEmpty())
         return;
 
-    if (!StoreChosenFile(parent, path, frame, channel))
-        return;
-    updateAllViews();
-    OnOpenContents();
+    // The file and the settings confirmed for it are one step; Cancel keeps the file.
+    beginEditGroup(tr("Select File"));
+    if (StoreChosenFile(parent, path, frame, channel))
+        OnOpenContents();
+    endEditGroup();
 }
 
 bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, int channel)
@@ -113,9 +114,8 @@ bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, i
         prompt().refuse(parent, cuelist::text::NameResultMessage(refusal));
         return false;
     }
-    m_table.SetSlotFile(frame, channel, name.toStdString());
     setDataFolderFromFile(path);
-    emit frameTitleUpdateRequested();
+    SetSlotFile(frame, channel, name);
     return true;
 }
 

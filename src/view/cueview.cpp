@@ -6,6 +6,7 @@
 #include "cuegridmodel.h"
 #include "descriptionpane.h"
 #include "gridmetrics.h"
+#include "slotrange.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,9 +50,15 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
             &CCueView::onHorizontalAction);
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
+    // The current row is the active channel: the commands' states follow it.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CCueView::scheduleCommandStates);
 
-    if (m_doc && !m_doc->views().contains(this))
-        m_doc->addView(this);
+    if (m_doc) {
+        if (!m_doc->views().contains(this))
+            m_doc->addView(this);
+        connect(m_doc, &CCueDoc::slotsChanged, this, &CCueView::onSlotsChanged);
+    }
 }
 
 CCueView::~CCueView()
@@ -114,14 +121,34 @@ bool CCueView::isCursorRow(int row) const
            selectionModel()->isRowSelected(row, QModelIndex());
 }
 
-void CCueView::noteCursorRowPainted(int row)
+int CCueView::activeChannel() const
 {
-    const int channel = row + 1;
-    if (channel == m_activeChannel)
-        return;
-    m_activeChannel = channel;
-    // Painting is no place to touch actions; their states follow right after it.
+    return selectionMark() + 1;
+}
+
+void CCueView::onSlotsChanged(const SlotRange& range)
+{
+    m_model->slotsChanged(range);
+    int frame = 0;
+    int channel = 0;
+    m_doc->GetCurrentSlot(frame, channel);
+    if (m_cursorColumn >= 1 && range.contains(frame, channel)) {
+        m_statusText = describe(frame, channel);
+        DescriptionPane::setText(m_statusText);
+    }
     scheduleCommandStates();
+}
+
+void CCueView::moveCursorTo(int column, int row)
+{
+    if (row < 0 || row >= m_model->rowCount() || column < 0 || column > kLastColumn)
+        return;
+    m_cursorColumn = column;
+    selectionModel()->setCurrentIndex(m_model->index(row, column),
+                                      QItemSelectionModel::ClearAndSelect |
+                                          QItemSelectionModel::Rows);
+    viewport()->update();
+    ShowSlotDescription(column, row);
 }
 
 void CCueView::scrollTo(const QModelIndex& index, ScrollHint hint)
@@ -181,14 +208,14 @@ void CCueView::EnsureColumnVisible(int column)
         return;
     QScrollBar* bar = horizontalScrollBar();
     bar->setValue(bar->value() + left);
-    viewport()->repaint();
+    viewport()->update();
 }
 
 void CCueView::RedrawRow(int row)
 {
     if (row < 0)
         return;
-    viewport()->repaint(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+    viewport()->update(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
 }
 
 void CCueView::onHorizontalAction(int action)
