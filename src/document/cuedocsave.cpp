@@ -3,6 +3,7 @@
 #include "cuedoc.h"
 #include "ownfiledialog.h"
 #include "prompt.h"
+#include "waitcursor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,15 +11,6 @@
 #include <QSaveFile>
 
 namespace {
-
-// Restores the cursor however the save ends.
-class WaitCursor final
-{
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    Q_DISABLE_COPY_MOVE(WaitCursor)
-};
 
 // The playlist's own folder: the parent of its data folder.
 QString PlaylistFolderOf(const QString& dataFolderPath)

@@ -6,6 +6,7 @@
 #include "cuegridmodel.h"
 #include "descriptionpane.h"
 #include "gridmetrics.h"
+#include "slotdragcontroller.h"
 #include "slotrange.h"
 
 #include <QApplication>
@@ -16,7 +17,8 @@
 #include <QScrollBar>
 
 CCueView::CCueView(CCueDoc* doc, QWidget* parent)
-    : QTableView(parent), m_doc(doc), m_model(new CueGridModel(doc, this))
+    : QTableView(parent), m_doc(doc), m_model(new CueGridModel(doc, this)),
+      m_drag(new SlotDragController(this))
 {
     setModel(m_model);
     setItemDelegate(new CueGridDelegate(this, this));
@@ -121,6 +123,11 @@ bool CCueView::isCursorRow(int row) const
            selectionModel()->isRowSelected(row, QModelIndex());
 }
 
+bool CCueView::isDraggingSlot() const
+{
+    return m_drag->isDragging();
+}
+
 int CCueView::activeChannel() const
 {
     return selectionMark() + 1;
@@ -189,13 +196,6 @@ void CCueView::focusOutEvent(QFocusEvent* event)
 {
     QTableView::focusOutEvent(event);
     viewport()->update();
-}
-
-void CCueView::resizeEvent(QResizeEvent* event)
-{
-    QTableView::resizeEvent(event);
-    m_clientWidth = viewport()->width();
-    m_clientHeight = viewport()->height();
 }
 
 void CCueView::EnsureColumnVisible(int column)

@@ -12,8 +12,7 @@
 class CCueDoc;
 struct PhraseValue;
 struct SlotRange;
-class QLabel;
-class QTimer;
+class SlotDragController;
 class CueGridModel;
 
 // The grid view of one playlist: 127 channel rows by the Channel column and 16 phrase
@@ -87,11 +86,9 @@ public:
     void OnEditDelete();
 
     // Moving a slot by dragging it with the left button.
-    bool isDraggingSlot() const { return m_dragStarted; }
+    bool isDraggingSlot() const;
     // The image that follows the pointer: the dragged cell's text; null on the Channel column.
     QPixmap BuildDragImage(int row) const;
-    // Moves the pressed cell's slot to the target cell (one edit); false when nothing moved.
-    bool MoveDraggedSlot();
 
     // Files dropped from the file manager.
     // The target of a symbolic link (followed to its end), or empty when the path is no link.
@@ -121,7 +118,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
@@ -143,12 +139,6 @@ private:
     CopyResult copyToClipboard();
     // Empties the cursor's slot, or its channel from the Channel column.
     void deleteAtCursor(const QString& actionText);
-    void noteDragPress(const QPoint& point);
-    void dragMouseMove(QMouseEvent* event);
-    void beginSlotDrag(const QPoint& point);
-    void endSlotDrag();
-    void dropDraggedSlot();
-    void onDragScrollTimer();
     QString describe(int frame, int channel) const;
     bool clipFitsCursor() const;
     void playChannel();
@@ -159,22 +149,9 @@ private:
     QPointer<CCueDoc> m_doc;         // not owned
     CueGridModel* m_model = nullptr; // owned by this view (QObject child)
     QString m_statusText;
-    int m_clickedRow = 0;
     int m_cursorColumn = 0;
-    int m_clientWidth = 0;
-    int m_clientHeight = 0;
-    QPoint m_pressedCell{0, 0}; // x: column, y: row of the last left or right press
-    bool m_dragStarted = false;
     bool m_statesPending = false;
     int m_hoverColumn = -1;
     int m_hoverRow = -1;
-    bool m_dragArmed = false; // a left press on a row that may begin a drag
-    QPoint m_dragPressPoint;
-    QPoint m_lastDragPoint;
-    int m_dragRow = -1;
-    int m_targetColumn = -1;
-    int m_targetRow = -1;
-    QLabel* m_dragImage = nullptr;       // child of the viewport while a drag runs
-    QTimer* m_dragScrollTimer = nullptr; // owned (QObject child)
-    QObject* m_dragKeyWatcher = nullptr; // owned (QObject child)
+    SlotDragController* m_drag; // owned (QObject child)
 };

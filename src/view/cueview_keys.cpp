@@ -23,7 +23,6 @@ void CCueView::keyPressEvent(QKeyEvent* event)
 
     const int key = event->key();
     if (key == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        m_dragStarted = false;
         OpenHelp(this);
         event->accept();
         return;
@@ -35,8 +34,6 @@ void CCueView::keyPressEvent(QKeyEvent* event)
     const int rowBefore = selectionMark();
     if (!columnKey && !enterKey && !commandKey)
         QTableView::keyPressEvent(event);
-
-    m_dragStarted = false;
 
     switch (key) {
     case Qt::Key_PageUp:

@@ -33,7 +33,4 @@ public:
     };
     static Probe probe(const QMimeData* data);
     static Probe probe(); // the system clipboard
-
-    // The records when this instance put them on the clipboard.
-    static std::optional<QByteArray> readClip();
 };
