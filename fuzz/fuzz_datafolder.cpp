@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ::write(fd, name.data(), name.size());
         ::close(fd);
         // A drop stores only names without white space at either end.
-        if (CheckFileNameEdges(name) == kSlotDone &&
+        if (CheckFileNameEdges(name) == kNameAccepted &&
             table.SetSlotFile(frame, 1, name) == kSlotDone && !CheckSlotFileName(name).blank)
             stored.push_back(name);
     }

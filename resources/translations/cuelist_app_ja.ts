@@ -104,6 +104,26 @@
     <context>
         <name>Commands</name>
         <message>
+            <source>Undo(&amp;U)</source>
+            <translation>元に戻す(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Undo the last edit
+ Undo</source>
+            <translation>直前の編集を元に戻します
+元に戻す</translation>
+        </message>
+        <message>
+            <source>Redo(&amp;R)</source>
+            <translation>やり直し(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Redo the edit undone last
+ Redo</source>
+            <translation>元に戻した編集をやり直します
+やり直し</translation>
+        </message>
+        <message>
             <source>New PlayList(&amp;N)</source>
             <translation>新規プレイリスト(&amp;N)</translation>
         </message>

@@ -4,13 +4,13 @@
 <context>
     <name>CCueView</name>
     <message>
-        <location filename="../../src/view/cueview_menu.cpp" line="+33"/>
+        <location filename="../../src/view/cueview_menu.cpp" line="+31"/>
         <source>Select File(&amp;F)</source>
         <comment>empty slot</comment>
         <translation>ﾌｧｲﾙ名設定(&amp;F)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Select File(&amp;F)</source>
         <comment>occupied slot</comment>
         <translation>ﾌｧｲﾙの再選択(&amp;F)</translation>
@@ -42,41 +42,51 @@
         <translation>再生(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/view/cueview_clipboard.cpp" line="+45"/>
+        <location filename="../../src/view/cueview_clipboard.cpp" line="+34"/>
         <source>The data could not be placed on the clipboard.</source>
         <translation>クリップボードにデータを置けませんでした。</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+16"/>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>The data on the clipboard could not be read.</source>
         <translation>クリップボードのデータを読み取れませんでした。</translation>
     </message>
     <message>
-        <location filename="../../src/view/cueview_settings.cpp" line="+36"/>
+        <location filename="../../src/view/cueview_settings.cpp" line="+41"/>
+        <location filename="../../src/view/cueview_drop.cpp" line="+130"/>
         <source>Unknown File Type. Reset File Name</source>
         <translation>ファイルの種類が不明です。ファイル名を設定し直してください</translation>
     </message>
     <message>
+        <location line="+47"/>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <location filename="../../src/view/cueview_drop.cpp" line="-20"/>
         <source>Do you want to save changes</source>
         <translation>変更してもよろしいですか</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Do not setup file in a channel</source>
         <translation>チャンネル欄にはファイルを設定できません</translation>
     </message>
     <message>
-        <source>Select file existring in the DATA folder</source>
-        <translation>DATA フォルダにあるファイルを選択してください</translation>
-    </message>
-    <message>
-        <source>Cannot refer to the files in this &quot;data&quot; folder from the playlist.</source>
-        <translation>この &quot;data&quot; フォルダのファイルはプレイリストから参照できません。</translation>
+        <location line="+5"/>
+        <source>Drop</source>
+        <translation>ドロップ</translation>
     </message>
 </context>
 <context>
     <name>CueGridModel</name>
     <message>
-        <location filename="../../src/view/cuegridmodel.cpp" line="+42"/>
+        <location filename="../../src/view/cuegridmodel.cpp" line="+43"/>
         <source>Channel</source>
         <translation>チャンネル</translation>
     </message>

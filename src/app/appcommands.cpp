@@ -35,6 +35,10 @@ constexpr Definition kDefinitions[] = {
      "Alt+C", "csv"},
     {ID_APP_EXIT, QT_TRANSLATE_NOOP("Commands", "Exit(&X)"),
      QT_TRANSLATE_NOOP("Commands", "Exit application and save playlist \n Exit"), nullptr, nullptr},
+    {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("Commands", "Undo(&U)"),
+     QT_TRANSLATE_NOOP("Commands", "Undo the last edit\n Undo"), nullptr, "undo"},
+    {ID_EDIT_REDO, QT_TRANSLATE_NOOP("Commands", "Redo(&R)"),
+     QT_TRANSLATE_NOOP("Commands", "Redo the edit undone last\n Redo"), nullptr, "redo"},
     {ID_SELECT_FILE, QT_TRANSLATE_NOOP("Commands", "Select File(&F)"),
      QT_TRANSLATE_NOOP("Commands", "Select the file to be defined as phrase frame\n Select File"),
      nullptr, "selectfile"},
@@ -116,6 +120,8 @@ QList<Accelerator> Accelerators()
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), ID_PREV_PANE},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), ID_EDIT_UNDO},
         {QKeySequence(Qt::ALT | Qt::Key_Backspace), ID_EDIT_UNDO},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), ID_EDIT_REDO},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ID_EDIT_REDO},
     };
 }
 

@@ -62,7 +62,7 @@ QString WidestDescription()
     widest.kind = cuelist::SlotDescription::Kind::Mp3;
     widest.repeat = 254;
     widest.volume = -255;
-    widest.interval = 3600;
+    widest.interval = cuelist::kMaxInterval;
     return cuelist::text::DescriptionText(widest);
 }
 
@@ -75,6 +75,9 @@ void CMainFrame::createToolBars()
         m_fileBar->addAction(m_commands->action(id));
 
     m_editBar = MakeToolBar(this, QStringLiteral("EditToolBar"), tr("Edit Toolbar"));
+    m_editBar->addAction(m_commands->action(ID_EDIT_UNDO));
+    m_editBar->addAction(m_commands->action(ID_EDIT_REDO));
+    m_editBar->addSeparator();
     m_editBar->addAction(m_commands->action(ID_SELECT_FILE));
     m_editBar->addSeparator();
     for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_OPEN_CONTENTS})

@@ -25,17 +25,19 @@ EditFailure ApplyEdit(const Invocation& edit, SlotTable& table)
         const int first = edit.frame != 0 ? edit.frame : 1;
         const int last = edit.frame != 0 ? edit.frame : kFrameCount;
         for (int frame = first; frame <= last; ++frame)
-            table.SetSlotFile(frame, edit.channel, " ");
+            table.ClearSlot(frame, edit.channel);
         return {};
     }
     if (CheckSlotFileName(edit.name).blank)
         return {kExitUsage,
                 CliText::tr("The file name is blank; use \"cuelist clear\" to empty a slot.")};
-    if (const SlotResult edges = CheckFileNameEdges(edit.name); edges != kSlotDone)
+    if (const NameResult edges = CheckFileNameEdges(edit.name); edges != kNameAccepted)
         return {kExitRefused, text::NameResultMessage(edges)};
-    if (const SlotResult result = table.SetSlotFile(edit.frame, edit.channel, edit.name);
+    NameResult refusal = kNameAccepted;
+    if (const SlotResult result = table.SetSlotFile(edit.frame, edit.channel, edit.name, &refusal);
         result != kSlotDone)
-        return {kExitRefused, text::NameResultMessage(result)};
+        return {kExitRefused, result == kSlotNameRefused ? text::NameResultMessage(refusal)
+                                                         : text::RangeResultMessage(result)};
     if (edit.attenuation)
         table.SetSlotVolumeOrSpeed(edit.frame, edit.channel, std::uint8_t(*edit.attenuation));
     if (edit.repeat)

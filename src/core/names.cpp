@@ -158,10 +158,10 @@ struct NameChar
 
 } // namespace
 
-SlotResult CheckFileNameEdges(std::string_view utf8Name)
+NameResult CheckFileNameEdges(std::string_view utf8Name)
 {
     if (utf8Name.empty())
-        return kSlotDone;
+        return kNameAccepted;
     std::size_t i = 0;
     const char32_t firstChar = DecodeUtf8(utf8Name, i);
     char32_t lastChar = firstChar;
@@ -171,7 +171,7 @@ SlotResult CheckFileNameEdges(std::string_view utf8Name)
         return cp == kIdeographicSpace ||
                (cp < 0x80 && IsTrimmedSpace(static_cast<unsigned char>(cp)));
     };
-    return blank(firstChar) || blank(lastChar) ? kNameEdgeBlank : kSlotDone;
+    return blank(firstChar) || blank(lastChar) ? kNameEdgeBlank : kNameAccepted;
 }
 
 NameCheck CheckSlotFileName(std::string_view utf8Name)

@@ -10,7 +10,7 @@ namespace cuelist {
 // Outcome of checking a file name for storage in a slot.
 struct NameCheck
 {
-    SlotResult result = kSlotDone;
+    NameResult result = kNameAccepted;
     bool blank = false; // the name clears the slot
     std::string base;   // upper-cased CP932 base name, 1..8 bytes, when result is done
 };
@@ -23,8 +23,8 @@ NameCheck CheckSlotFileName(std::string_view utf8Name);
 
 // kNameEdgeBlank when the name of a file on disk starts or ends with white space (a blank,
 // a tab, U+3000): the slot would store it trimmed and so name another file or none.
-// kSlotDone otherwise.
-SlotResult CheckFileNameEdges(std::string_view utf8Name);
+// kNameAccepted otherwise.
+NameResult CheckFileNameEdges(std::string_view utf8Name);
 
 // CP932 <-> UTF-8. Undecodable bytes show as U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);

@@ -4,6 +4,7 @@
 #include "ownfiledialog.h"
 #include "prompt.h"
 #include "text/messages.h"
+#include "waitcursor.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,15 +12,6 @@
 #include <QGuiApplication>
 
 namespace {
-
-// Restores the cursor however the save ends.
-class WaitCursor final
-{
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    Q_DISABLE_COPY_MOVE(WaitCursor)
-};
 
 // The playlist's own folder: the parent of its data folder.
 QString PlaylistFolderOf(const QString& dataFolderPath)
@@ -88,6 +80,7 @@ bool CCueDoc::OnSaveDocument(const QString& path)
     m_dataFolderPath = QString::fromStdString(cuelist::DataFolderPathFor(absolute.toStdString()));
     m_dataFolderKnown = true;
     m_titleRefreshDue = true;
+    m_undoStack.setClean();
     setModifiedFlag(false);
     return true;
 }

@@ -57,7 +57,7 @@ void CCueDoc::OnSelectFile()
         return;
     }
     if (state != cuelist::kSlotDone) {
-        prompt().refuse(parent, cuelist::text::NameResultMessage(state));
+        prompt().refuse(parent, cuelist::text::RangeResultMessage(state));
         return;
     }
     if (type != cuelist::kTypeEmpty &&
@@ -82,10 +82,11 @@ void CCueDoc::OnSelectFile()
     const QString file = chosen.isSymLink() && !chosen.canonicalFilePath().isEmpty()
                              ? chosen.canonicalFilePath()
                              : path;
-    if (!StoreChosenFile(parent, file, frame, channel))
-        return;
-    updateAllViews();
-    OnOpenContents();
+    // The file and the settings confirmed for it are one step; Cancel keeps the file.
+    beginEditGroup(tr("Select File"));
+    if (StoreChosenFile(parent, file, frame, channel))
+        OnOpenContents();
+    endEditGroup();
 }
 
 bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, int channel)
@@ -104,7 +105,7 @@ bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, i
     // Only the editable part of the table is ever written.
     if (const cuelist::SlotResult range = cuelist::SlotTable::CheckSlotRange(frame, channel);
         range != cuelist::kSlotDone) {
-        prompt().refuse(parent, cuelist::text::NameResultMessage(range));
+        prompt().refuse(parent, cuelist::text::RangeResultMessage(range));
         return false;
     }
     // A blank name would clear the slot instead of storing a file.
@@ -114,19 +115,18 @@ bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, i
         return false;
     }
     // The slot would trim such a name and so name another file, or none.
-    if (const cuelist::SlotResult edges = cuelist::CheckFileNameEdges(name.toStdString());
-        edges != cuelist::kSlotDone) {
+    if (const cuelist::NameResult edges = cuelist::CheckFileNameEdges(name.toStdString());
+        edges != cuelist::kNameAccepted) {
         prompt().refuse(parent, cuelist::text::NameResultMessage(edges));
         return false;
     }
-    if (const cuelist::SlotResult stored = m_table.SetSlotFile(frame, channel, name.toStdString());
-        stored != cuelist::kSlotDone) {
-        if (const QString message = cuelist::text::NameResultMessage(stored); !message.isEmpty())
-            prompt().refuse(parent, message);
+    if (const cuelist::NameResult refusal = cuelist::CheckSlotFileName(name.toStdString()).result;
+        refusal != cuelist::kNameAccepted) {
+        prompt().refuse(parent, cuelist::text::NameResultMessage(refusal));
         return false;
     }
     setDataFolderFromFile(path);
-    emit frameTitleUpdateRequested();
+    SetSlotFile(frame, channel, name);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "cuegridmodel.h"
 
 #include "cuedoc.h"
+#include "slotrange.h"
 
 CueGridModel::CueGridModel(CCueDoc* doc, QObject* parent) : QAbstractTableModel(parent), m_doc(doc)
 {
@@ -59,4 +60,12 @@ Qt::ItemFlags CueGridModel::flags(const QModelIndex& index) const
 void CueGridModel::refresh()
 {
     emit dataChanged(index(0, 1), index(kRowCount - 1, kColumnCount - 1), {Qt::DisplayRole});
+}
+
+void CueGridModel::slotsChanged(const SlotRange& range)
+{
+    if (range.isEmpty())
+        return;
+    emit dataChanged(index(range.firstChannel - 1, range.firstFrame),
+                     index(range.lastChannel - 1, range.lastFrame), {Qt::DisplayRole});
 }

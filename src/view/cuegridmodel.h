@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class CCueDoc;
+struct SlotRange;
 
 // The grid's table model: 127 channel rows by the Channel column and 16 phrase columns,
 // every text read from the document when asked. Holds no slot data of its own.
@@ -26,6 +27,8 @@ public:
 
     // Tells the views that every cell text may have changed.
     void refresh();
+    // Tells the views that the texts of the slots in range may have changed.
+    void slotsChanged(const SlotRange& range);
 
 private:
     QPointer<CCueDoc> m_doc; // not owned

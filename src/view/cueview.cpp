@@ -7,6 +7,8 @@
 #include "descriptionpane.h"
 #include "gridmetrics.h"
 #include "playlistclipboard.h"
+#include "slotdragcontroller.h"
+#include "slotrange.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +18,8 @@
 #include <QScrollBar>
 
 CCueView::CCueView(CCueDoc* doc, QWidget* parent)
-    : QTableView(parent), m_doc(doc), m_model(new CueGridModel(doc, this))
+    : QTableView(parent), m_doc(doc), m_model(new CueGridModel(doc, this)),
+      m_drag(new SlotDragController(this))
 {
     setModel(m_model);
     setItemDelegate(new CueGridDelegate(this, this));
@@ -51,9 +54,15 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     PlaylistClipboard::follow();
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
+    // The current row is the active channel: the commands' states follow it.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CCueView::scheduleCommandStates);
 
-    if (m_doc && !m_doc->views().contains(this))
-        m_doc->addView(this);
+    if (m_doc) {
+        if (!m_doc->views().contains(this))
+            m_doc->addView(this);
+        connect(m_doc, &CCueDoc::slotsChanged, this, &CCueView::onSlotsChanged);
+    }
 }
 
 CCueView::~CCueView()
@@ -116,14 +125,39 @@ bool CCueView::isCursorRow(int row) const
            selectionModel()->isRowSelected(row, QModelIndex());
 }
 
-void CCueView::noteCursorRowPainted(int row)
+bool CCueView::isDraggingSlot() const
 {
-    const int channel = row + 1;
-    if (channel == m_activeChannel)
-        return;
-    m_activeChannel = channel;
-    // Painting is no place to touch actions; their states follow right after it.
+    return m_drag->isDragging();
+}
+
+int CCueView::activeChannel() const
+{
+    return selectionMark() + 1;
+}
+
+void CCueView::onSlotsChanged(const SlotRange& range)
+{
+    m_model->slotsChanged(range);
+    int frame = 0;
+    int channel = 0;
+    m_doc->GetCurrentSlot(frame, channel);
+    if (m_cursorColumn >= 1 && range.contains(frame, channel)) {
+        m_statusText = describe(frame, channel);
+        DescriptionPane::setText(m_statusText);
+    }
     scheduleCommandStates();
+}
+
+void CCueView::moveCursorTo(int column, int row)
+{
+    if (row < 0 || row >= m_model->rowCount() || column < 0 || column > kLastColumn)
+        return;
+    m_cursorColumn = column;
+    selectionModel()->setCurrentIndex(m_model->index(row, column),
+                                      QItemSelectionModel::ClearAndSelect |
+                                          QItemSelectionModel::Rows);
+    viewport()->update();
+    ShowSlotDescription(column, row);
 }
 
 void CCueView::scrollTo(const QModelIndex& index, ScrollHint hint)
@@ -166,13 +200,6 @@ void CCueView::focusOutEvent(QFocusEvent* event)
     viewport()->update();
 }
 
-void CCueView::resizeEvent(QResizeEvent* event)
-{
-    QTableView::resizeEvent(event);
-    m_clientWidth = viewport()->width();
-    m_clientHeight = viewport()->height();
-}
-
 void CCueView::EnsureColumnVisible(int column)
 {
     if (column < 0 || column >= m_model->columnCount())
@@ -183,14 +210,14 @@ void CCueView::EnsureColumnVisible(int column)
         return;
     QScrollBar* bar = horizontalScrollBar();
     bar->setValue(bar->value() + left);
-    viewport()->repaint();
+    viewport()->update();
 }
 
 void CCueView::RedrawRow(int row)
 {
     if (row < 0)
         return;
-    viewport()->repaint(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+    viewport()->update(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
 }
 
 void CCueView::onHorizontalAction(int action)

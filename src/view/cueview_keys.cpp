@@ -23,7 +23,6 @@ void CCueView::keyPressEvent(QKeyEvent* event)
 
     const int key = event->key();
     if (key == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        m_dragStarted = false;
         OpenHelp(this);
         event->accept();
         return;
@@ -36,14 +35,9 @@ void CCueView::keyPressEvent(QKeyEvent* event)
     if (!columnKey && !enterKey && !commandKey)
         QTableView::keyPressEvent(event);
 
-    m_dragStarted = false;
-
     switch (key) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        // These take the channel of the row painted last as the cursor row, so that row is
-        // painted first: the described slot is then the one under the cursor.
-        RedrawRow(selectionMark());
         ShowSlotDescription(m_cursorColumn, key == Qt::Key_PageUp ? kCodePageUp : kCodePageDown);
         break;
     case Qt::Key_Up:
@@ -85,12 +79,12 @@ void CCueView::moveCursorColumn(int step)
     const int column = m_cursorColumn + step;
     if (column < 0) {
         m_cursorColumn = 0;
-        ShowSlotDescription(0, m_activeChannel);
+        ShowSlotDescription(0, activeChannel());
         return;
     }
     if (column > kLastColumn) {
         m_cursorColumn = kLastColumn;
-        ShowSlotDescription(kLastColumn, m_activeChannel);
+        ShowSlotDescription(kLastColumn, activeChannel());
         return;
     }
     m_cursorColumn = column;
@@ -104,5 +98,5 @@ void CCueView::moveCursorColumn(int step)
     RedrawRow(firstSelected);
     if (selectionMark() != firstSelected)
         RedrawRow(selectionMark());
-    ShowSlotDescription(m_cursorColumn, m_activeChannel);
+    ShowSlotDescription(m_cursorColumn, activeChannel());
 }

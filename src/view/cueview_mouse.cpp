@@ -1,4 +1,5 @@
 #include "cueview.h"
+#include "slotdragcontroller.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -6,14 +7,15 @@
 void CCueView::mousePressEvent(QMouseEvent* event)
 {
     // Another button during a slot drag ends the drag; nothing moves.
-    if (m_dragStarted && event->button() != Qt::LeftButton) {
-        endSlotDrag();
+    if (m_drag->isDragging() && event->button() != Qt::LeftButton) {
+        m_drag->cancel();
         event->accept();
         return;
     }
     if (event->button() == Qt::LeftButton) {
         handlePress(event, false);
-        noteDragPress(event->position().toPoint());
+        const QPoint point = event->position().toPoint();
+        m_drag->press(point, QPoint(m_cursorColumn, rowAt(point.y())));
     } else if (event->button() == Qt::RightButton) {
         handlePress(event, true);
     } else {
@@ -36,19 +38,17 @@ void CCueView::handlePress(QMouseEvent* event, bool right)
     }
 
     m_cursorColumn = logicalColumn < 0 ? -1 : horizontalHeader()->visualIndex(logicalColumn);
-    m_clickedRow = row;
     QTableView::mousePressEvent(event);
     RedrawRow(row);
     ShowSlotDescription(m_cursorColumn, row);
-    m_pressedCell = QPoint(m_cursorColumn, row);
     if (right)
         ShowContextMenu(m_cursorColumn, row);
-    viewport()->repaint();
+    viewport()->update();
 }
 
 void CCueView::mouseMoveEvent(QMouseEvent* event)
 {
-    dragMouseMove(event);
+    m_drag->move(event);
     // A row is picked by the press alone: moving with a button held selects nothing more.
     if (event->buttons() != Qt::NoButton) {
         event->accept();

@@ -14,20 +14,15 @@ void CCueView::ShowSlotDescription(int column, int rowOrCode)
         return;
     }
 
-    int channel = 0;
-    if (m_dragHover)
-        channel = rowOrCode + 1;
-    else if (rowOrCode == kCodePageUp || rowOrCode == kCodePageDown)
-        channel = m_activeChannel;
-    else
-        channel = selectionMark() + 1;
-
+    // Every route names the cursor's row: the slot described is the one commands act on.
+    (void)rowOrCode;
+    const int channel = activeChannel();
     m_cursorColumn = column;
     const int frame = std::clamp(column, 0, kLastColumn);
-    channel = std::clamp(channel, 1, 127);
+    const int shownChannel = std::clamp(channel, 1, cuelist::kEditableChannelCount);
     if (m_doc)
-        m_doc->SetCurrentSlot(frame, channel);
-    m_statusText = describe(frame, channel);
+        m_doc->SetCurrentSlot(frame, shownChannel);
+    m_statusText = describe(frame, shownChannel);
     DescriptionPane::setText(m_statusText);
     updateCommandStates();
 }

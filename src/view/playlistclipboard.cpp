@@ -94,11 +94,3 @@ PlaylistClipboard::Probe PlaylistClipboard::probe()
     const QClipboard* clipboard = QGuiApplication::clipboard();
     return probe(clipboard ? clipboard->mimeData() : nullptr);
 }
-
-std::optional<QByteArray> PlaylistClipboard::readClip()
-{
-    Probe p = probe();
-    if (!p.ours || !p.hasRecords)
-        return std::nullopt;
-    return p.records;
-}

@@ -69,10 +69,11 @@ private slots:
                  QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
                               "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
                               "CSV File Output(&V)\tAlt+C", "-", "Exit(&X)"}));
-        QCOMPARE(MenuItems(*frame, "Edit(&E)"),
-                 QStringList({"Select File(&F)", "-", "Cut(&T)    Ctrl+X", "Copy(&C)        Ctrl+C",
-                              "Paste(&P)    Ctrl+V", "Delete(&D)        DEL", "-",
-                              "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W"}));
+        QCOMPARE(
+            MenuItems(*frame, "Edit(&E)"),
+            QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-", "Cut(&T)    Ctrl+X",
+                         "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V", "Delete(&D)        DEL",
+                         "-", "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W"}));
         QCOMPARE(MenuItems(*frame, "View(&V)"),
                  QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)"}));
         QCOMPARE(MenuItems(*frame, "Help(&H)"),
@@ -140,12 +141,24 @@ private slots:
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame));
         CCueView* view = frame->activeChild()->view();
-        QCOMPARE(view->document()->table().SetSlotFile(1, 3, "a.mp3"), cuelist::kSlotDone);
-        view->OnUpdate();
+        QVERIFY(view->document()->SetSlotFile(1, 3, "a.mp3"));
         view->setFocus();
         const QRect channel3 = view->visualRect(view->model()->index(2, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, channel3.center());
         QTRY_COMPARE(view->activeChannel(), 3);
+
+        // The undo and redo keys reach the playlist's history; the Edit menu names the step.
+        QAction* undo = app.commands()->action(ID_EDIT_UNDO);
+        app.commands()->updateStates();
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("Undo Select File(&U)"));
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(view->document()->table().TypeAt(1, 3), cuelist::kTypeEmpty);
+        app.commands()->updateStates();
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("Undo(&U)"));
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(view->document()->table().TypeAt(1, 3), cuelist::kTypeMp3);
 
         QString shownChannel;
         QTimer guard;
@@ -170,8 +183,8 @@ private slots:
         QCOMPARE(ToolBarItems(frame->fileToolBar()),
                  QStringList({"New PlayList", "Open", "Save", "CSV Output"}));
         QCOMPARE(ToolBarItems(frame->editToolBar()),
-                 QStringList({"Select File", "-", "Cut", "Copy", "Paste", "Delete", "Open contents",
-                              "-", "Play"}));
+                 QStringList({"Undo", "Redo", "-", "Select File", "-", "Cut", "Copy", "Paste",
+                              "Delete", "Open contents", "-", "Play"}));
         for (QToolBar* bar : {frame->fileToolBar(), frame->editToolBar()})
             for (QAction* action : bar->actions())
                 QVERIFY(action->isSeparator() || !action->icon().isNull());
@@ -277,7 +290,8 @@ private slots:
             CMainFrame* frame = app.mainFrame();
             QCOMPARE(MenuTitles(*frame),
                      QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"}));
-            QCOMPARE(MenuItems(*frame, "編集(&E)").value(2),
+            QCOMPARE(MenuItems(*frame, "編集(&E)").value(0), QStringLiteral("元に戻す(&U)"));
+            QCOMPARE(MenuItems(*frame, "編集(&E)").value(5),
                      QStringLiteral("切り取り(&T)    Ctrl+X"));
             QCOMPARE(frame->editToolBar()->windowTitle(), QStringLiteral("編集ツールバー"));
             SetHelpBrowser({});
