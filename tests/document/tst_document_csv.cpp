@@ -103,7 +103,7 @@ private slots:
     void openPlaylistIsNeverACsvTarget()
     {
         CCueDoc open;
-        open.table().SetSlotFile(1, 1, "abc.mp3");
+        open.SetSlotFile(1, 1, "abc.mp3");
         ScriptedPrompt script;
         script.answer(QMessageBox::Yes); // ABC.MP3 is missing: save anyway
         QVERIFY(open.DoSave(m_dir.filePath("c.slp"), true));

@@ -221,8 +221,8 @@ private slots:
         CCueDoc second;
         QVERIFY(second.OnOpenDocument(path));
         second.setPathName(path);
-        second.table().SetSlotFile(1, 1, "SECOND.MP3");
-        first.table().SetSlotFile(1, 1, "FIRST.MP3");
+        second.SetSlotFile(1, 1, "SECOND.MP3");
+        first.SetSlotFile(1, 1, "FIRST.MP3");
         ScriptedPrompt script;
         script.answer(QMessageBox::Yes); // FIRST.MP3 is missing: save anyway
         QVERIFY(first.DoFileSave());     // its own last write: no question

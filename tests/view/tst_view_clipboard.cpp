@@ -153,8 +153,7 @@ private slots:
             QVERIFY(w.commands.execute(ID_EDIT_PASTE));
             QCOMPARE(at(w, 3, 3), r[0] == cuelist::kTypeMp3 ? voice() : cuelist::EmptyRecord());
         }
-        at(w, 3, 3) = cuelist::EmptyRecord();
-        w.doc.setModifiedFlag(false);
+        PutRecord(w.doc, 3, 3, cuelist::EmptyRecord());
 
         // A clip from another playlist window of this instance pastes.
         GridWindow other;
