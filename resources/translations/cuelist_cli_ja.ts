@@ -69,11 +69,14 @@ Commands:
         (255: unlimited), --interval 0 to 3600 (seconds).
   clear PLAYLIST CHANNEL [FRAME]
         Empty one slot, or every slot of the channel.
+  times PLAYLIST [--channel N]
+        List the length of each assigned MP3 file and the play time of each
+        channel (∞: repeats without end, ?: length not known).
   --help     Show this help.
   --version  Show the version.
 
-CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show and check never change the
-playlist.
+CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never
+change the playlist.
 Exit status: 0 success, 1 name refused or problems found by check,
 2 usage error or a file that cannot be read or written.</source>
         <translation>使い方: cuelist COMMAND PLAYLIST [ARGUMENTS]
@@ -93,11 +96,14 @@ Exit status: 0 success, 1 name refused or problems found by check,
         (255: 無制限)、--interval 0～3600 (秒)。
   clear PLAYLIST CHANNEL [FRAME]
         設定枠を1つ、またはチャンネルのすべての設定枠を空にします。
+  times PLAYLIST [--channel N]
+        設定済みの各MP3ファイルの長さと、各チャンネルの再生時間を表示します
+        (∞: 無制限に繰り返し、?: 長さ不明)。
   --help     このヘルプを表示します。
   --version  バージョンを表示します。
 
-CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check はプレイリストを
-変更しません。
+CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times は
+プレイリストを変更しません。
 終了ステータス: 0 成功、1 ファイル名の拒否または check で問題あり、
 2 使い方の誤り、またはファイルの読み書きができない。</translation>
     </message>
@@ -112,6 +118,10 @@ CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check はプレイ�
     <message>
         <source>%1 is not a playlist file name (.slp).</source>
         <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
+    </message>
+    <message>
+        <source>Play time</source>
+        <translation>再生時間</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@ const std::map<std::string_view, CommandShape>& Shapes()
         {"check", {Command::Check, 1, 1, {}}},
         {"set", {Command::Set, 4, 4, {"--volume", "--repeat", "--interval"}}},
         {"clear", {Command::Clear, 2, 3, {}}},
+        {"times", {Command::Times, 1, 1, {"--channel"}}},
     };
     return shapes;
 }

@@ -7,7 +7,7 @@
 
 namespace cuelist::cli {
 
-enum class Command { Help, Version, Csv, Show, Check, Set, Clear };
+enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Times };
 
 // One run of the tool as the command line asks for it, with every number already in range.
 struct Invocation
@@ -15,7 +15,7 @@ struct Invocation
     Command command = Command::Help;
     std::string playlist;
     std::string output;             // csv: -o OUTPUT, empty for standard output
-    int channel = 0;                // show: 0 for every channel
+    int channel = 0;                // show, times: 0 for every channel
     int frame = 0;                  // clear: 0 for every frame of the channel
     std::string name;               // set: the file name as given (UTF-8)
     std::optional<int> attenuation; // set: --volume, stored negated (0..70)

@@ -25,11 +25,14 @@ QString HelpText()
         "        (255: unlimited), --interval 0 to 3600 (seconds).\n"
         "  clear PLAYLIST CHANNEL [FRAME]\n"
         "        Empty one slot, or every slot of the channel.\n"
+        "  times PLAYLIST [--channel N]\n"
+        "        List the length of each assigned MP3 file and the play time of each\n"
+        "        channel (\u221e: repeats without end, ?: length not known).\n"
         "  --help     Show this help.\n"
         "  --version  Show the version.\n"
         "\n"
-        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show and check never change the\n"
-        "playlist.\n"
+        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never\n"
+        "change the playlist.\n"
         "Exit status: 0 success, 1 name refused or problems found by check,\n"
         "2 usage error or a file that cannot be read or written.");
 }
@@ -68,6 +71,9 @@ int Run(const std::vector<std::string>& args, Console& console)
         break;
     case Command::Clear:
         status = RunClear(inv, console);
+        break;
+    case Command::Times:
+        status = RunTimes(inv, console);
         break;
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/describe.h"
 #include "core/playlistfile.h"
+#include "core/playtime.h"
 #include "core/slotrecord.h"
 
 #include <cstdint>
@@ -34,6 +35,12 @@ QString TotalDataSizeSuffix(std::uint64_t kilobytes);
 
 // One line about a record the load repair removed (channel, frame, what it was).
 QString RemovedRecordText(const RemovedRecord& removed);
+
+// A play length: "m:ss", or "h:mm:ss" from an hour on, rounded to the second.
+QString DurationText(std::int64_t milliseconds);
+// A channel's play time: "∞" when it repeats without end, "≥ m:ss" when some of its
+// files have no known length, "?" when none has.
+QString PlayTimeText(const ChannelPlayTime& time);
 
 // A slot's cell text (CP932 bytes) for display.
 QString CellText(const std::string& cp932);
