@@ -64,7 +64,9 @@ bool CCueApp::InitInstance(const QStringList& arguments)
             break;
         }
     }
-    if (file.isEmpty() ? OnFileNew() == nullptr : OpenDocumentFile(file) == nullptr)
+    // A file that cannot be opened was told about; the editor then starts with an empty
+    // playlist, as it does without one.
+    if ((file.isEmpty() || OpenDocumentFile(file) == nullptr) && OnFileNew() == nullptr)
         return false;
 
     m_mainFrame->show();

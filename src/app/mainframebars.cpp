@@ -26,15 +26,22 @@ QToolBar* MakeToolBar(QMainWindow* frame, const QString& name, const QString& ca
     return bar;
 }
 
-// The widest description the pane shows, in the user's language.
-QString WidestDescription()
+// The width of the widest description the pane shows in the user's language: which of
+// "Unlimited" and "254" is wider depends on the language.
+int WidestDescription(const QFontMetrics& metrics)
 {
-    cuelist::SlotDescription widest;
-    widest.kind = cuelist::SlotDescription::Kind::Mp3;
-    widest.repeat = 254;
-    widest.volume = -255;
-    widest.interval = 3600;
-    return cuelist::text::DescriptionText(widest);
+    int widest = 0;
+    for (const bool unlimited : {false, true}) {
+        cuelist::SlotDescription description;
+        description.kind = cuelist::SlotDescription::Kind::Mp3;
+        description.repeat = 254;
+        description.unlimited = unlimited;
+        description.volume = -255;
+        description.interval = 3600;
+        widest = std::max(
+            widest, metrics.horizontalAdvance(cuelist::text::DescriptionText(description)));
+    }
+    return widest;
 }
 
 } // namespace
@@ -71,7 +78,7 @@ void CMainFrame::createStatusBar()
     const QFontMetrics metrics(bar->font());
     const int width =
         std::max(metrics.horizontalAdvance(QString(80, QLatin1Char(' '))),
-                 metrics.horizontalAdvance(WidestDescription()) + metrics.averageCharWidth() * 2);
+                 WidestDescription(metrics) + metrics.averageCharWidth() * 2);
     m_description->setFixedWidth(width);
     m_description->setFrameShape(QFrame::Panel);
     m_description->setFrameShadow(QFrame::Sunken);

@@ -21,6 +21,9 @@ void InstallTranslations(QCoreApplication& app);
 // The same for a given locale (tests use it to switch to Japanese).
 void InstallTranslations(QCoreApplication& app, const QLocale& locale);
 
+// "ja" while the Japanese catalogues are installed, else "en".
+QString LanguageTag();
+
 // The message for a SetSlotFile result other than done (1..7 and 10).
 QString NameResultMessage(SlotResult result);
 

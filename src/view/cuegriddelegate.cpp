@@ -9,6 +9,7 @@
 namespace {
 constexpr int kFitMargin = 4;
 constexpr int kTextInset = 2;
+static_assert(CueGridDelegate::kTextMargins == kFitMargin + 2 * kTextInset);
 constexpr int kFrameWidth = 2;
 } // namespace
 

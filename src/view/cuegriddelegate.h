@@ -18,6 +18,8 @@ public:
                const QModelIndex& index) const override;
 
     static QColor cursorCellColor() { return QColor(192, 0, 0); }
+    // Pixels of a cell's width that its text never takes.
+    static constexpr int kTextMargins = 8;
 
 private:
     void drawCellCursor(QPainter* painter, const QStyleOptionViewItem& option) const;

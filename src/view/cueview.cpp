@@ -47,6 +47,10 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
 
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &CCueView::onHorizontalAction);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_settingWidths)
+            emit columnWidthsChanged();
+    });
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
 
@@ -76,11 +80,42 @@ void CCueView::OnInitialUpdate()
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(rowHeight);
 
-    QHeaderView* header = horizontalHeader();
+    QList<int> widths;
     for (int column = 0; column < m_model->columnCount(); ++column)
-        header->resizeSection(column, header->sectionSizeHint(column));
+        widths << minimumColumnWidth(column);
+    setColumnWidths(widths);
 
     OnUpdate();
+}
+
+int CCueView::minimumColumnWidth(int column) const
+{
+    const int title = horizontalHeader()->sectionSizeHint(column);
+    if (column == 0)
+        return title;
+    // The widest name a slot can hold, with the delegate's margins and a little air.
+    const int name = QFontMetrics(font()).horizontalAdvance(QStringLiteral("MMMMMMMM.MP3")) +
+                     CueGridDelegate::kTextMargins + 8;
+    return std::max(title, name);
+}
+
+QList<int> CCueView::columnWidths() const
+{
+    QList<int> widths;
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        widths << columnWidth(column);
+    return widths;
+}
+
+void CCueView::setColumnWidths(const QList<int>& widths)
+{
+    if (widths.size() != m_model->columnCount())
+        return;
+    m_settingWidths = true;
+    for (int column = 0; column < widths.size(); ++column)
+        horizontalHeader()->resizeSection(column,
+                                          std::max(widths[column], minimumColumnWidth(column)));
+    m_settingWidths = false;
 }
 
 void CCueView::OnUpdate()

@@ -38,6 +38,12 @@ public:
 
     // Sets the grid font, row height and column widths, then fills the texts.
     void OnInitialUpdate();
+    // Column widths, the Channel column first. A phrase column is at least as wide as its
+    // title and a full 12-character name in the grid font. Setting a list of another length
+    // changes nothing; a width below the column's minimum is raised to it.
+    QList<int> columnWidths() const;
+    void setColumnWidths(const QList<int>& widths);
+    int minimumColumnWidth(int column) const;
     // Shows the description of the document's current slot when activated.
     void OnActivateView(bool activate);
 
@@ -106,6 +112,13 @@ public:
 
     // Row movement only: the table never scrolls sideways to follow the current index.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    // Type-ahead: digits typed in quick succession name a channel ("7", "07" or "0007"), and
+    // the cursor moves to its row; other characters are ignored.
+    void keyboardSearch(const QString& search) override;
+
+signals:
+    // The user resized a column.
+    void columnWidthsChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -156,6 +169,9 @@ private:
     int m_clickedRow = 0;
     int m_cursorColumn = 0;
     bool m_dragHover = false;
+    QString m_typedDigits;
+    qint64 m_lastTypedMs = 0;
+    bool m_settingWidths = false; // column widths set by the program, not the user
     int m_clientWidth = 0;
     int m_clientHeight = 0;
     QPoint m_pressedCell{0, 0}; // x: column, y: row of the last left or right press
