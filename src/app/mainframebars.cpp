@@ -2,6 +2,7 @@
 #include "commandtable.h"
 #include "descriptionpane.h"
 #include "mainframe.h"
+#include "playtimepane.h"
 #include "settingvalue.h"
 #include "text/messages.h"
 
@@ -38,8 +39,8 @@ int WidestDescription(const QFontMetrics& metrics)
         description.unlimited = unlimited;
         description.volume = -255;
         description.interval = 3600;
-        widest = std::max(
-            widest, metrics.horizontalAdvance(cuelist::text::DescriptionText(description)));
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(cuelist::text::DescriptionText(description)));
     }
     return widest;
 }
@@ -76,14 +77,22 @@ void CMainFrame::createStatusBar()
     m_description = new QLabel(bar);
     m_description->setObjectName(QStringLiteral("DescriptionPane"));
     const QFontMetrics metrics(bar->font());
-    const int width =
-        std::max(metrics.horizontalAdvance(QString(80, QLatin1Char(' '))),
-                 WidestDescription(metrics) + metrics.averageCharWidth() * 2);
+    const int width = std::max(metrics.horizontalAdvance(QString(80, QLatin1Char(' '))),
+                               WidestDescription(metrics) + metrics.averageCharWidth() * 2);
     m_description->setFixedWidth(width);
     m_description->setFrameShape(QFrame::Panel);
     m_description->setFrameShadow(QFrame::Sunken);
     bar->addPermanentWidget(m_description);
     DescriptionPane::attach(m_description);
+
+    m_playTime = new QLabel(bar);
+    m_playTime->setObjectName(QStringLiteral("PlayTimePane"));
+    m_playTime->setMinimumWidth(metrics.averageCharWidth() * 26);
+    m_playTime->setFrameShape(QFrame::Panel);
+    m_playTime->setFrameShadow(QFrame::Sunken);
+    m_playTime->setToolTip(tr("Play time of the channel under the cursor"));
+    bar->addPermanentWidget(m_playTime);
+    PlayTimePane::attach(m_playTime);
 
     // Qt does not report the lock keys' state: the indicators stay blank.
     m_caps = new QLabel(bar);

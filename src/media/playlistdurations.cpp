@@ -18,9 +18,9 @@ PlaylistDurations ReadPlaylistDurations(const SlotTable& table, const std::strin
     std::vector<std::string> names;
     std::vector<std::string> paths;
     for (const auto& [name, length] : durations) {
-        if (const DataFolderListing::Entry* file = folder.Find(Cp932ToUtf8(name))) {
+        if (std::string path = folder.PathOf(Cp932ToUtf8(name)); !path.empty()) {
             names.push_back(name);
-            paths.push_back(folder.Folder() + file->name);
+            paths.push_back(std::move(path));
         }
     }
     const auto lengths = ReadDurations(paths, cache, threads);

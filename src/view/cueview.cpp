@@ -4,8 +4,11 @@
 #include "cuedoc.h"
 #include "cuegriddelegate.h"
 #include "cuegridmodel.h"
+#include "datafolderwatch.h"
 #include "descriptionpane.h"
+#include "durationstore.h"
 #include "gridmetrics.h"
+#include "playtimepane.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +18,8 @@
 #include <QScrollBar>
 
 CCueView::CCueView(CCueDoc* doc, QWidget* parent)
-    : QTableView(parent), m_doc(doc), m_model(new CueGridModel(doc, this))
+    : QTableView(parent), m_doc(doc), m_folderWatch(new DataFolderWatch(this)),
+      m_model(new CueGridModel(doc, m_folderWatch, this))
 {
     setModel(m_model);
     setItemDelegate(new CueGridDelegate(this, this));
@@ -54,8 +58,20 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
 
+    // A file added to or removed from the data folder shows in the flags within a second.
+    connect(m_folderWatch, &DataFolderWatch::changed, this, [this] {
+        m_model->refresh();
+        viewport()->update();
+        requestDurations();
+        updatePlayTime();
+    });
+    if (DurationStore* store = DurationStore::instance())
+        connect(store, &DurationStore::durationsChanged, this, &CCueView::updatePlayTime);
+
     if (m_doc && !m_doc->views().contains(this))
         m_doc->addView(this);
+    if (m_doc)
+        connect(m_doc, &DocumentBase::pathNameChanged, this, [this] { followFolder(); });
 }
 
 CCueView::~CCueView()
@@ -63,6 +79,8 @@ CCueView::~CCueView()
     if (m_doc)
         m_doc->removeView(this);
     DescriptionPane::setText(QStringLiteral(" "));
+    if (m_active)
+        PlayTimePane::setText(QString());
 }
 
 CCueDoc* CCueView::document() const
@@ -85,7 +103,18 @@ void CCueView::OnInitialUpdate()
         widths << minimumColumnWidth(column);
     setColumnWidths(widths);
 
+    // Listed now, so that the first paint shows the missing files already.
     OnUpdate();
+}
+
+void CCueView::followFolder()
+{
+    if (m_doc)
+        m_folderWatch->setFolder(m_doc->dataFolderPath());
+    m_model->refresh();
+    viewport()->update();
+    requestDurations();
+    updatePlayTime();
 }
 
 int CCueView::minimumColumnWidth(int column) const
@@ -93,9 +122,10 @@ int CCueView::minimumColumnWidth(int column) const
     const int title = horizontalHeader()->sectionSizeHint(column);
     if (column == 0)
         return title;
-    // The widest name a slot can hold, with the delegate's margins and a little air.
+    // The widest name a slot can hold, with the delegate's margins and room for the mark
+    // of a missing file.
     const int name = QFontMetrics(font()).horizontalAdvance(QStringLiteral("MMMMMMMM.MP3")) +
-                     CueGridDelegate::kTextMargins + 8;
+                     CueGridDelegate::kTextMargins + CueGridDelegate::kMarkSpace;
     return std::max(title, name);
 }
 
@@ -120,15 +150,16 @@ void CCueView::setColumnWidths(const QList<int>& widths)
 
 void CCueView::OnUpdate()
 {
-    m_model->refresh();
-    viewport()->update();
+    followFolder();
     updateCommandStates();
 }
 
 void CCueView::OnActivateView(bool activate)
 {
-    if (!activate || !m_doc)
+    m_active = activate && m_doc;
+    if (!m_active)
         return;
+    updatePlayTime();
     int frame = 0;
     int channel = 0;
     m_doc->GetCurrentSlot(frame, channel);

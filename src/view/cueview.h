@@ -10,6 +10,7 @@
 #include <QTableView>
 
 class CCueDoc;
+class DataFolderWatch;
 class QLabel;
 class QTimer;
 class CueGridModel;
@@ -64,6 +65,10 @@ public:
     void ShowContextMenu(int column, int row);
 
     int cursorColumn() const { return m_cursorColumn; }
+    // What the playlist's data folder holds, kept current while it changes on disk.
+    DataFolderWatch* folderWatch() const { return m_folderWatch; }
+    // The play time of the channel under the cursor, as the play-time pane shows it.
+    QString playTimeText() const;
     // The channel of the row last painted as the cursor row; 0 until one was painted.
     int activeChannel() const { return m_activeChannel; }
     QString statusText() const { return m_statusText; }
@@ -157,18 +162,25 @@ private:
     void dropDraggedSlot();
     void onDragScrollTimer();
     QString describe(int frame, int channel) const;
+    // After the slots or the data folder changed: the folder watched, the lengths of the
+    // files asked for, the flags and the play time shown anew.
+    void followFolder();
+    void requestDurations() const;
+    void updatePlayTime();
     bool clipFitsCursor() const;
     bool isCommandKey(const QKeyEvent* event) const;
     void updateCommandStates() const;
     void scheduleCommandStates();
 
-    QPointer<CCueDoc> m_doc;         // not owned
-    CueGridModel* m_model = nullptr; // owned by this view (QObject child)
+    QPointer<CCueDoc> m_doc;                  // not owned
+    DataFolderWatch* m_folderWatch = nullptr; // owned by this view (QObject child)
+    CueGridModel* m_model = nullptr;          // owned by this view (QObject child)
     QString m_statusText;
     int m_activeChannel = 0;
     int m_clickedRow = 0;
     int m_cursorColumn = 0;
     bool m_dragHover = false;
+    bool m_active = false; // the active playlist's view, which fills the panes
     QString m_typedDigits;
     qint64 m_lastTypedMs = 0;
     bool m_settingWidths = false; // column widths set by the program, not the user

@@ -1,10 +1,15 @@
 #include "core/describe.h"
 #include "cuedoc.h"
+#include "cuegridmodel.h"
 #include "cueview.h"
+#include "datafolderwatch.h"
 #include "descriptionpane.h"
+#include "durationstore.h"
+#include "playtimepane.h"
 #include "text/messages.h"
 
 #include <algorithm>
+#include <QSet>
 
 void CCueView::ShowSlotDescription(int column, int rowOrCode)
 {
@@ -29,7 +34,55 @@ void CCueView::ShowSlotDescription(int column, int rowOrCode)
         m_doc->SetCurrentSlot(frame, channel);
     m_statusText = describe(frame, channel);
     DescriptionPane::setText(m_statusText);
+    updatePlayTime();
     updateCommandStates();
+}
+
+void CCueView::requestDurations() const
+{
+    DurationStore* store = DurationStore::instance();
+    if (!store || !m_doc)
+        return;
+    QSet<QString> paths;
+    for (int channel = 1; channel <= cuelist::kEditableChannelCount; ++channel) {
+        if (!m_doc->table().ChannelHasSlots(channel))
+            continue;
+        for (int frame = 1; frame <= cuelist::kFrameCount; ++frame)
+            if (const QString path = m_model->filePath(frame, channel); !path.isEmpty())
+                paths.insert(path);
+    }
+    store->request(paths.values());
+}
+
+QString CCueView::playTimeText() const
+{
+    if (!m_doc)
+        return QString();
+    const int row = selectionMark();
+    int frame = 0;
+    int channel = 0;
+    m_doc->GetCurrentSlot(frame, channel);
+    if (row >= 0)
+        channel = row + 1;
+    const DurationStore* store = DurationStore::instance();
+    const auto lookup = [this, store](const std::string& name) -> std::optional<std::int64_t> {
+        const QString path = m_folderWatch->pathOf(cuelist::text::CellText(name));
+        if (!store || path.isEmpty())
+            return std::nullopt;
+        return store->duration(path);
+    };
+    const cuelist::ChannelPlayTime time =
+        cuelist::ChannelPlayTimeOf(m_doc->table(), channel, lookup);
+    return tr("Ch.%1 play time: %2")
+        .arg(channel, 4, 10, QLatin1Char('0'))
+        .arg(cuelist::text::PlayTimeText(time));
+}
+
+void CCueView::updatePlayTime()
+{
+    // Only the active playlist's view speaks for the pane.
+    if (m_active)
+        PlayTimePane::setText(playTimeText());
 }
 
 QString CCueView::describe(int frame, int channel) const
