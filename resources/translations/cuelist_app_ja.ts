@@ -81,6 +81,10 @@
             <source>Edit(&amp;E)</source>
             <translation>編集(&amp;E)</translation>
         </message>
+        <message>
+            <source>Play time of the channel under the cursor</source>
+            <translation>カーソル位置のチャンネルの再生時間</translation>
+        </message>
     </context>
     <context>
         <name>Commands</name>

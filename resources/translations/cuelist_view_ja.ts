@@ -72,6 +72,10 @@
         <source>Cannot refer to the files in this &quot;data&quot; folder from the playlist.</source>
         <translation>この &quot;data&quot; フォルダのファイルはプレイリストから参照できません。</translation>
     </message>
+    <message>
+        <source>Ch.%1 play time: %2</source>
+        <translation>Ch.%1 再生時間: %2</translation>
+    </message>
 </context>
 <context>
     <name>CueGridModel</name>
@@ -84,6 +88,14 @@
         <location line="+2"/>
         <source>     Phrase%1     </source>
         <translation>    設定枠%1    </translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>長さ: %1</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>見つかりません</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@
 #include "text/messages.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -54,6 +55,31 @@ private slots:
     }
 
     void init() { ClearProfile(); }
+
+    void columnWidthsAreKeptPerLanguage()
+    {
+        ScriptedPrompt script;
+        const auto gridOf = [](CCueApp& app) { return app.mainFrame()->activeChild()->view(); };
+        int wide = 0;
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            wide = gridOf(app)->columnWidth(3) + 50;
+            gridOf(app)->horizontalHeader()->resizeSection(3, wide); // as a drag does
+        }
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            QCOMPARE(gridOf(app)->columnWidth(3), wide);
+        }
+        cuelist::text::InstallTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan));
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            QCOMPARE(gridOf(app)->columnWidth(3), gridOf(app)->minimumColumnWidth(3));
+        }
+        cuelist::text::InstallTranslations(*qApp, QLocale(QLocale::English));
+    }
 
     void bothMenuBars()
     {
