@@ -42,41 +42,32 @@ void DurationStore::setInstance(DurationStore* store)
 std::optional<qint64> DurationStore::duration(const QString& path) const
 {
     const auto it = m_known.find(path.toStdString());
-    return it == m_known.end() ? std::nullopt : it->second.milliseconds;
+    return it == m_known.end() ? std::nullopt : it->second;
 }
 
-void DurationStore::request(const QStringList& paths)
+void DurationStore::request(const QStringList& paths, bool recheck)
 {
-    std::vector<Item> pending;
+    // No file is touched here: opening a playlist never waits for the disk. The worker
+    // checks the stamps.
+    std::vector<std::string> pending;
     for (const QString& path : paths) {
-        Item item{path.toStdString(), {}};
-        const auto stamp = cuelist::StampOf(item.path);
-        if (!stamp) {
-            m_known.erase(item.path);
+        std::string item = path.toStdString();
+        if (m_known.count(item) != 0) {
+            if (recheck)
+                pending.push_back(std::move(item));
             continue;
         }
-        item.stamp = *stamp;
-        if (const auto it = m_known.find(item.path);
-            it != m_known.end() && it->second.stamp == item.stamp)
-            continue;
-        if (const auto entry = m_cache.Find(item.path, item.stamp)) {
-            m_known[item.path] = {item.stamp, entry->milliseconds};
-            continue;
-        }
-        m_known.erase(item.path);
+        if (const auto entry = m_cache.FindAnyStamp(item))
+            m_known[item] = entry->milliseconds;
         pending.push_back(std::move(item));
     }
     if (pending.empty())
         return;
     {
         std::lock_guard lock(m_mutex);
-        for (Item& item : pending) {
-            const auto [it, added] = m_queued.try_emplace(item.path, item.stamp);
-            if (!added && it->second == item.stamp)
-                continue;
-            it->second = item.stamp;
-            m_queue.push_back(std::move(item));
-        }
+        for (std::string& path : pending)
+            if (m_queued.insert(path).second)
+                m_queue.push_back(std::move(path));
     }
     m_wake.notify_one();
 }
@@ -90,7 +81,7 @@ bool DurationStore::busy() const
 void DurationStore::work()
 {
     for (;;) {
-        std::vector<Item> batch;
+        std::vector<std::string> batch;
         {
             std::unique_lock lock(m_mutex);
             m_measuring = false;
@@ -98,23 +89,18 @@ void DurationStore::work()
             if (m_stopping)
                 return;
             while (!m_queue.empty() && batch.size() < kBatch) {
+                m_queued.erase(m_queue.front());
                 batch.push_back(std::move(m_queue.front()));
                 m_queue.pop_front();
             }
             m_measuring = true;
         }
-        std::vector<std::string> paths;
-        for (const Item& item : batch)
-            paths.push_back(item.path);
+        // Files whose kept length still holds are only confirmed; the rest are measured.
         // Two readers: the machine the editor targets has two cores.
-        const auto lengths = cuelist::ReadDurations(paths, m_cache, 2);
+        const auto lengths = cuelist::ReadDurations(batch, m_cache, 2);
         bool last = false;
         {
             std::lock_guard lock(m_mutex);
-            for (const Item& item : batch)
-                if (const auto it = m_queued.find(item.path);
-                    it != m_queued.end() && it->second == item.stamp)
-                    m_queued.erase(it);
             last = m_queue.empty();
         }
         if (last)
@@ -126,10 +112,17 @@ void DurationStore::work()
     }
 }
 
-void DurationStore::deliver(const std::vector<Item>& items,
+void DurationStore::deliver(const std::vector<std::string>& paths,
                             const std::vector<std::optional<std::int64_t>>& lengths)
 {
-    for (std::size_t i = 0; i < items.size(); ++i)
-        m_known[items[i].path] = {items[i].stamp, lengths[i]};
-    emit durationsChanged();
+    bool changed = false;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        auto [it, added] = m_known.try_emplace(paths[i], lengths[i]);
+        if (added || it->second != lengths[i]) {
+            it->second = lengths[i];
+            changed = true;
+        }
+    }
+    if (changed)
+        emit durationsChanged();
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <QObject>
 #include <QString>
+#include <set>
 #include <thread>
 
 // The play lengths of the MP3 files the open playlists name, for the grid's tool tips and
@@ -29,9 +30,11 @@ public:
 
     // The length of a file given by its path as on disk, when known.
     std::optional<qint64> duration(const QString& path) const;
-    // Asks for the lengths of these files (paths as on disk): the cached ones are known when
-    // this returns, the others follow with durationsChanged(). A changed file is measured again.
-    void request(const QStringList& paths);
+    // Asks for the lengths of these files (paths as on disk). Lengths kept from earlier runs
+    // are known when this returns; the worker then checks each file's stamp, measures the
+    // new and changed ones, and durationsChanged() follows. Files already known are checked
+    // again only with `recheck` (after the data folder changed on disk).
+    void request(const QStringList& paths, bool recheck = false);
     // True while files wait to be measured.
     bool busy() const;
 
@@ -40,27 +43,17 @@ signals:
     void durationsChanged();
 
 private:
-    struct Item
-    {
-        std::string path;
-        cuelist::FileStamp stamp;
-    };
     void work();
-    void deliver(const std::vector<Item>& items,
+    void deliver(const std::vector<std::string>& paths,
                  const std::vector<std::optional<std::int64_t>>& lengths);
 
-    cuelist::DurationCache m_cache; // shared with the worker; locks itself
-    struct Known
-    {
-        cuelist::FileStamp stamp;
-        std::optional<qint64> milliseconds;
-    };
-    std::map<std::string, Known> m_known; // GUI thread only
+    cuelist::DurationCache m_cache;                       // shared with the worker; locks itself
+    std::map<std::string, std::optional<qint64>> m_known; // GUI thread only
 
     mutable std::mutex m_mutex; // guards the queue and the flags below
     std::condition_variable m_wake;
-    std::deque<Item> m_queue;
-    std::map<std::string, cuelist::FileStamp> m_queued;
+    std::deque<std::string> m_queue; // paths
+    std::set<std::string> m_queued;
     bool m_stopping = false;
     bool m_measuring = false;
     std::thread m_worker;

@@ -119,6 +119,13 @@ std::optional<DurationCache::Entry> DurationCache::Find(const std::string& path,
     return it->second;
 }
 
+std::optional<DurationCache::Entry> DurationCache::FindAnyStamp(const std::string& path) const
+{
+    std::lock_guard lock(m_mutex);
+    const auto it = m_entries.find(path);
+    return it == m_entries.end() ? std::nullopt : std::optional(it->second);
+}
+
 void DurationCache::Store(const std::string& path, const Entry& entry)
 {
     std::lock_guard lock(m_mutex);

@@ -45,6 +45,8 @@ public:
     };
     // The entry when its stamp matches; none when the file must be measured.
     std::optional<Entry> Find(const std::string& path, const FileStamp& stamp) const;
+    // The entry whatever the file's stamp now; for showing a length before it is checked.
+    std::optional<Entry> FindAnyStamp(const std::string& path) const;
     void Store(const std::string& path, const Entry& entry);
 
 private:

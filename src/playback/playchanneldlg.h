@@ -1,19 +1,18 @@
 #pragma once
 
+#include "core/playtime.h"
 #include "iphraseplayer.h"
 #include "iplaychannellistener.h"
 #include "playchanneljob.h"
 #include "playchannelstate.h"
 #include "steadyplaybackclock.h"
 
-#include "core/playtime.h"
-
 #include <deque>
 #include <mutex>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QString>
+#include <QTimer>
 #include <thread>
 
 class QLineEdit;

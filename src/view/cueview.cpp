@@ -62,7 +62,7 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     connect(m_folderWatch, &DataFolderWatch::changed, this, [this] {
         m_model->refresh();
         viewport()->update();
-        requestDurations();
+        requestDurations(true);
         updatePlayTime();
     });
     if (DurationStore* store = DurationStore::instance())

@@ -165,7 +165,7 @@ private:
     // After the slots or the data folder changed: the folder watched, the lengths of the
     // files asked for, the flags and the play time shown anew.
     void followFolder();
-    void requestDurations() const;
+    void requestDurations(bool recheck = false) const;
     void updatePlayTime();
     bool clipFitsCursor() const;
     bool isCommandKey(const QKeyEvent* event) const;

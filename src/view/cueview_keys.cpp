@@ -128,7 +128,8 @@ void CCueView::keyboardSearch(const QString& search)
     const int channel = m_typedDigits.toInt();
     if (channel < 1 || channel > m_model->rowCount())
         return;
-    const QModelIndex target = m_model->index(channel - 1, currentIndex().isValid() ? currentIndex().column() : 0);
+    const QModelIndex target =
+        m_model->index(channel - 1, currentIndex().isValid() ? currentIndex().column() : 0);
     selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
                                                   QItemSelectionModel::Rows);
     scrollTo(target);

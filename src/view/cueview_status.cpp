@@ -38,7 +38,7 @@ void CCueView::ShowSlotDescription(int column, int rowOrCode)
     updateCommandStates();
 }
 
-void CCueView::requestDurations() const
+void CCueView::requestDurations(bool recheck) const
 {
     DurationStore* store = DurationStore::instance();
     if (!store || !m_doc)
@@ -51,7 +51,7 @@ void CCueView::requestDurations() const
             if (const QString path = m_model->filePath(frame, channel); !path.isEmpty())
                 paths.insert(path);
     }
-    store->request(paths.values());
+    store->request(paths.values(), recheck);
 }
 
 QString CCueView::playTimeText() const

@@ -49,8 +49,8 @@ private slots:
     void phraseColumnsFitAFullName()
     {
         QFETCH(bool, japanese);
-        cuelist::text::InstallTranslations(
-            *qApp, japanese ? QLocale(QLocale::Japanese) : QLocale(QLocale::English));
+        cuelist::text::InstallTranslations(*qApp, japanese ? QLocale(QLocale::Japanese)
+                                                           : QLocale(QLocale::English));
         {
             GridWindow w;
             w.putMp3(1, 1, "MMMMMMMM.MP3");
