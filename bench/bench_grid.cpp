@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     CCueDoc doc;
     for (int channel = 1; channel <= 127; channel += 2)
         for (int frame = 1; frame <= 16; frame += 3)
-            doc.table().SetSlotFile(frame, channel, "VOICE01.MP3");
+            doc.SetSlotFile(frame, channel, "VOICE01.MP3");
 
     QMainWindow window;
     auto* view = new CCueView(&doc, &window);

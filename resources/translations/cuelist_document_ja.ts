@@ -104,11 +104,4 @@ Are you sure you want to do the save operation?</source>
             <translation>ヘルプ ファイルを開けません</translation>
         </message>
     </context>
-    <context>
-        <name>Prompt</name>
-        <message>
-            <source>playlist</source>
-            <translation>playlist</translation>
-        </message>
-    </context>
 </TS>

@@ -38,7 +38,7 @@ int WidestDescription(const QFontMetrics& metrics)
         description.repeat = 254;
         description.unlimited = unlimited;
         description.volume = -255;
-        description.interval = 3600;
+        description.interval = cuelist::kMaxInterval;
         widest = std::max(widest,
                           metrics.horizontalAdvance(cuelist::text::DescriptionText(description)));
     }

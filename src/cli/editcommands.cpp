@@ -37,9 +37,11 @@ int RunSet(const Invocation& inv, Console& console)
         return kExitUsage;
 
     SlotTable& table = loaded.table;
-    if (const SlotResult result = table.SetSlotFile(inv.frame, inv.channel, inv.name);
+    NameResult refusal = kNameAccepted;
+    if (const SlotResult result = table.SetSlotFile(inv.frame, inv.channel, inv.name, &refusal);
         result != kSlotDone) {
-        console.Report(text::NameResultMessage(result));
+        console.Report(result == kSlotNameRefused ? text::NameResultMessage(refusal)
+                                                  : text::RangeResultMessage(result));
         return kExitRefused;
     }
     if (inv.attenuation)

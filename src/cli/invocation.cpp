@@ -156,16 +156,16 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
                 return Failure(RangeError(Text(key), 1, kEditableChannelCount, value));
             inv.channel = number;
         } else if (key == "--volume") {
-            if (!ParseNumber(value, -70, 0, number))
-                return Failure(RangeError(Text(key), -70, 0, value));
+            if (!ParseNumber(value, kMinVolumeDb, 0, number))
+                return Failure(RangeError(Text(key), kMinVolumeDb, 0, value));
             inv.attenuation = -number;
         } else if (key == "--repeat") {
-            if (!ParseNumber(value, 0, 255, number))
-                return Failure(RangeError(Text(key), 0, 255, value));
+            if (!ParseNumber(value, 0, kMaxRepeat, number))
+                return Failure(RangeError(Text(key), 0, kMaxRepeat, value));
             inv.repeat = number;
         } else if (key == "--interval") {
-            if (!ParseNumber(value, 0, 3600, number))
-                return Failure(RangeError(Text(key), 0, 3600, value));
+            if (!ParseNumber(value, 0, kMaxInterval, number))
+                return Failure(RangeError(Text(key), 0, kMaxInterval, value));
             inv.interval = number;
         }
     }

@@ -35,7 +35,7 @@ SlotDescription DescribeSlot(const SlotTable& table, int frame, int channel)
     }
     d.kind = SlotDescription::Kind::Mp3;
     d.volume = -int(volume);
-    d.unlimited = repeat == 255;
+    d.unlimited = repeat == kEndlessRepeat;
     d.repeat = d.unlimited ? 0 : repeat;
     d.interval = interval;
     return d;

@@ -10,7 +10,7 @@ namespace cuelist {
 // Outcome of checking a file name for storage in a slot.
 struct NameCheck
 {
-    SlotResult result = kSlotDone;
+    NameResult result = kNameAccepted;
     bool blank = false; // the name clears the slot
     std::string base;   // upper-cased CP932 base name, 1..8 bytes, when result is done
 };

@@ -3,7 +3,6 @@
 namespace cuelist {
 
 namespace {
-constexpr int kEndlessRepeat = 255;
 
 int IntervalSeconds(const SlotRecord& record)
 {

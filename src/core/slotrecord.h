@@ -17,7 +17,14 @@ inline constexpr std::size_t kImageSize = kSlotCount * kRecordSize; // 261,888 b
 // big-endian interval at bytes 13-14, reserved byte 15.
 using SlotRecord = std::array<std::uint8_t, kRecordSize>;
 
-enum SlotType : std::uint8_t { kTypeEmpty = 0, kTypeMp3 = 1, kTypeText = 2 };
+enum SlotType : std::uint8_t { kTypeEmpty = 0, kTypeMp3 = 1, kTypeText = 2, kTypeUnknown = 3 };
+
+// The ranges of an MP3 slot's parameters.
+inline constexpr int kMaxAttenuation = 70; // volume 0 .. -70 dB, stored as 0..70
+inline constexpr int kMinVolumeDb = -kMaxAttenuation;
+inline constexpr int kMaxRepeat = 255; // 255 repeats without end
+inline constexpr int kEndlessRepeat = kMaxRepeat;
+inline constexpr int kMaxInterval = 3600; // seconds of silence after a phrase
 
 namespace record {
 inline constexpr std::size_t kType = 0;
@@ -32,8 +39,7 @@ inline constexpr std::size_t kIntervalLow = 14;
 inline constexpr std::size_t kReserved = 15;
 } // namespace record
 
-// Result of every slot accessor. Codes 4 to 8 mean different things for
-// different accessors; the aliases below name the name store's meanings.
+// Result of every slot accessor.
 enum SlotResult : std::uint32_t {
     kSlotDone = 0,
     kSlotFrameOutOfRange = 1,
@@ -45,13 +51,17 @@ enum SlotResult : std::uint32_t {
     kSlotSecondTextValueOutOfRange = 7,
     kSlotBothTextValuesOutOfRange = 8,
     kSlotUnknownType = 9,
+    kSlotNameRefused = 10, // SetSlotFile: the name breaks a rule of the name store
+};
 
-    // SetSlotFile
-    kNameDoubleByte = 4,
-    kNameNotMp3 = 5,
-    kNameBadLength = 6,
-    kNameHasSpace = 7,
-    kNameInvalidCharacter = 10, // a character a FAT card cannot hold
+// Why the name store refuses a file name.
+enum NameResult : std::uint32_t {
+    kNameAccepted = 0,
+    kNameDoubleByte = 1,
+    kNameNotMp3 = 2,
+    kNameBadLength = 3,
+    kNameHasSpace = 4,
+    kNameInvalidCharacter = 5, // a character a FAT card cannot hold
 };
 
 SlotRecord EmptyRecord();

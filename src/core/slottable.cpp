@@ -12,8 +12,6 @@ static_assert(sizeof(std::array<SlotRecord, kSlotCount>) == kImageSize,
 
 namespace {
 
-constexpr std::uint8_t kTypeUnknownFloor = 3;
-
 SlotResult RangeResult(bool frameOk, bool channelOk)
 {
     if (frameOk && channelOk)
@@ -90,7 +88,7 @@ SlotResult ReadSlot(const SlotTable& table, int frame, int channel, std::uint8_t
     if (const SlotResult range = SlotTable::CheckSlotRange(frame, channel); range != kSlotDone)
         return range;
     const SlotRecord& r = table.RecordAt(frame, channel);
-    if (r[record::kType] >= kTypeUnknownFloor)
+    if (r[record::kType] >= kTypeUnknown)
         return kSlotUnknownType;
     type = r[record::kType];
     read(r);
@@ -132,7 +130,7 @@ SlotResult SlotTable::SetSlotVolumeOrSpeed(int frame, int channel, std::uint8_t 
     case kTypeEmpty:
         return kSlotEmpty;
     case kTypeMp3:
-        if (value > 70)
+        if (value > kMaxAttenuation)
             return kSlotMp3ValueOutOfRange;
         r[record::kVolume] = value;
         return kSlotDone;
@@ -189,9 +187,9 @@ SlotResult SlotTable::SetSlotInterval(int frame, int channel, std::uint16_t seco
     const std::uint8_t type = r[record::kType];
     if (type == kTypeEmpty)
         return kSlotEmpty;
-    if (type >= kTypeUnknownFloor)
+    if (type >= kTypeUnknown)
         return kSlotUnknownType;
-    if (seconds > 3600)
+    if (seconds > kMaxInterval)
         return kSlotMp3ValueOutOfRange;
     r[record::kIntervalHigh] = static_cast<std::uint8_t>(seconds >> 8);
     r[record::kIntervalLow] = static_cast<std::uint8_t>(seconds & 0xFF);
@@ -268,13 +266,16 @@ void SlotTable::ClearAllSlots()
     m_records.fill(EmptyRecord());
 }
 
-SlotResult SlotTable::SetSlotFile(int frame, int channel, std::string_view name)
+SlotResult SlotTable::SetSlotFile(int frame, int channel, std::string_view name,
+                                  NameResult* refusal)
 {
     if (const SlotResult range = CheckTableRange(frame, channel); range != kSlotDone)
         return range;
     const NameCheck check = CheckSlotFileName(name);
-    if (check.result != kSlotDone)
-        return check.result;
+    if (refusal)
+        *refusal = check.result;
+    if (check.result != kNameAccepted)
+        return kSlotNameRefused;
     SlotRecord& r = RecordAt(frame, channel);
     r = EmptyRecord();
     if (check.blank)
@@ -284,6 +285,22 @@ SlotResult SlotTable::SetSlotFile(int frame, int channel, std::string_view name)
     r[record::kLow] = 15;
     r[record::kHigh] = 15;
     return kSlotDone;
+}
+
+SlotResult SlotTable::ClearSlot(int frame, int channel)
+{
+    if (const SlotResult range = CheckSlotRange(frame, channel); range != kSlotDone)
+        return range;
+    RecordAt(frame, channel) = EmptyRecord();
+    return kSlotDone;
+}
+
+SlotType SlotTable::TypeAt(int frame, int channel) const
+{
+    if (CheckSlotRange(frame, channel) != kSlotDone)
+        return kTypeEmpty;
+    const std::uint8_t type = RecordAt(frame, channel)[record::kType];
+    return type >= kTypeUnknown ? kTypeUnknown : SlotType(type);
 }
 
 SlotResult SlotTable::GetSlotText(int frame, int channel, std::string& text) const
@@ -296,7 +313,7 @@ SlotResult SlotTable::GetSlotText(int frame, int channel, std::string& text) con
         text.assign(1, ' ');
         return kSlotDone;
     }
-    if (type >= kTypeUnknownFloor) {
+    if (type >= kTypeUnknown) {
         text.clear();
         return kSlotUnknownType;
     }

@@ -44,8 +44,16 @@ public:
 
     // Stores a file name (UTF-8, as the file system gives it, with extension and
     // without folder) as an MP3 slot with default parameters, or clears the slot
-    // when the name is blank. Channels 1..1023. See names.h for the rules.
-    SlotResult SetSlotFile(int frame, int channel, std::string_view name);
+    // when the name is blank. Channels 1..1023. See names.h for the rules; a refused
+    // name gives kSlotNameRefused and its reason in refusal.
+    SlotResult SetSlotFile(int frame, int channel, std::string_view name,
+                           NameResult* refusal = nullptr);
+
+    // Empties one slot; channels 1..127.
+    SlotResult ClearSlot(int frame, int channel);
+    // The slot's type; kTypeEmpty outside channels 1..127, kTypeUnknown for a type byte
+    // this editor does not use.
+    SlotType TypeAt(int frame, int channel) const;
 
     // The cell text in CP932 bytes: " " for an empty slot, NAME.MP3 / NAME.TXT.
     // Leaves text unchanged on a range failure; empties it for an unknown type.

@@ -1,9 +1,7 @@
 #include "mp3phrasedlg.h"
 
-#include "cuedoc.h"
 #include "dataexchange.h"
 #include "numberfield.h"
-#include "phrasecommit.h"
 
 #include <cstdint>
 #include <QGridLayout>
@@ -16,14 +14,14 @@
 #include <utility>
 
 namespace {
-constexpr int kMinVolume = -70;
+constexpr int kMinVolume = cuelist::kMinVolumeDb;
 constexpr int kMaxVolume = 0;
-constexpr int kMaxRepeat = 255;
-constexpr int kMaxInterval = 3600;
+constexpr int kMaxRepeat = cuelist::kMaxRepeat;
+constexpr int kMaxInterval = cuelist::kMaxInterval;
 } // namespace
 
-CMp3PhraseDlg::CMp3PhraseDlg(CCueDoc* doc, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_doc(doc)
+CMp3PhraseDlg::CMp3PhraseDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(tr("MP3 file setup"));
     buildControls();
@@ -31,27 +29,21 @@ CMp3PhraseDlg::CMp3PhraseDlg(CCueDoc* doc, QWidget* parent)
 
 CMp3PhraseDlg::~CMp3PhraseDlg() = default;
 
-void CMp3PhraseDlg::loadSlot(const CCueDoc& doc, int frame, int channel)
+void CMp3PhraseDlg::setValue(const PhraseValue& value)
 {
-    const cuelist::SlotTable& table = doc.table();
-    std::uint8_t type = 0;
-    std::uint8_t attenuation = 0;
-    std::uint8_t repeat = 0;
-    std::uint16_t interval = 0;
-    table.GetSlotVolumeOrSpeed(frame, channel, attenuation, type);
-    table.GetSlotRepeat(frame, channel, repeat, type);
-    table.GetSlotInterval(frame, channel, interval, type);
-    m_volume = -int(attenuation);
-    m_repeatTimes = repeat;
-    m_intervalSeconds = interval;
-    setSlot(frame, channel, doc.cellText(frame, channel));
+    m_value = value;
+    m_volume = value.settings.volume;
+    m_repeatTimes = value.settings.repeat;
+    m_intervalSeconds = value.settings.interval;
 }
 
-void CMp3PhraseDlg::setSlot(int frame, int channel, const QString& fileName)
+PhraseValue CMp3PhraseDlg::value() const
 {
-    m_frame = frame;
-    m_channel = channel;
-    m_fileName = fileName;
+    PhraseValue value = m_value;
+    value.settings.volume = m_volume;
+    value.settings.repeat = m_repeatTimes;
+    value.settings.interval = m_intervalSeconds;
+    return value;
 }
 
 void CMp3PhraseDlg::buildControls()
@@ -133,10 +125,10 @@ void CMp3PhraseDlg::initialise()
     m_volumeSlider->setValue(m_volume);
     m_intervalField->setStepRange(0, kMaxInterval);
 
-    const QByteArray name = m_fileName.toUtf8();
+    const QByteArray name = m_value.fileName.toUtf8();
     setWindowTitle(QString::asprintf(qPrintable(tr("MP3 file setup-[Channel%04d Phrase%02d %s]")),
-                                     m_channel, m_frame, name.constData()));
-    m_applyButton->setEnabled(!m_applyDisabled && m_doc);
+                                     m_value.channel, m_value.frame, name.constData()));
+    m_applyButton->setEnabled(!m_applyDisabled && m_applyHandler);
     m_applyDisabled = false;
 }
 
@@ -185,6 +177,6 @@ void CMp3PhraseDlg::accept()
 
 void CMp3PhraseDlg::apply()
 {
-    if (exchange(true) && m_doc)
-        CommitMp3Phrase(*m_doc, *this, m_frame, m_channel);
+    if (exchange(true) && m_applyHandler)
+        m_applyHandler(value());
 }

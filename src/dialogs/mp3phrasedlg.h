@@ -1,9 +1,10 @@
 #pragma once
 
+#include "phrasevalue.h"
+
 #include <QDialog>
 #include <QString>
 
-class CCueDoc;
 class NumberField;
 class QPushButton;
 class QSlider;
@@ -11,40 +12,28 @@ class QSlider;
 // "MP3 file setup": repeat times, volume and interval of one MP3 slot.
 //
 // How an opener uses it:
-//   CMp3PhraseDlg dlg(&doc, view);       // doc: where Apply commits; without one Apply is off
-//   dlg.loadSlot(doc, frame, channel);   // values, caption frame/channel, file name
+//   CMp3PhraseDlg dlg(view);
+//   dlg.setValue(value);                 // slot, file name for the caption, settings
+//   dlg.setApplyHandler(commit);         // without one Apply is off
 //   dlg.setApplyDisabled(true);          // only when opened right after a drop
 //   if (dlg.exec() == QDialog::Accepted)
-//       CommitMp3Phrase(doc, dlg, frame, channel);   // phrasecommit.h
-// Cancel writes nothing more; what Apply committed stays. The controls are filled from
-// the values when the dialog is first shown; once exec() returns Accepted the getters
-// hold the values the user confirmed.
+//       commit(dlg.value());
+// Cancel gives nothing more; what Apply gave stays. The controls are filled from the value
+// when the dialog is first shown; once exec() returns Accepted, value() holds the values
+// the user confirmed. Volume is 0 (full) down to -70 dB; the tone levels are never shown.
 class CMp3PhraseDlg final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CMp3PhraseDlg(CCueDoc* doc, QWidget* parent = nullptr);
+    explicit CMp3PhraseDlg(QWidget* parent = nullptr);
     ~CMp3PhraseDlg() override;
     Q_DISABLE_COPY_MOVE(CMp3PhraseDlg)
 
-    // Volume = minus the attenuation byte, repeat times, interval; file name = the cell
-    // text. The tone levels are not shown and never written.
-    void loadSlot(const CCueDoc& doc, int frame, int channel);
-
-    void setSlot(int frame, int channel, const QString& fileName);
-    void setFileName(const QString& fileName) { m_fileName = fileName; }
-    void setRepeatTimes(int times) { m_repeatTimes = times; }
-    void setVolume(int decibels) { m_volume = decibels; } // 0 full volume .. -70
-    void setIntervalSeconds(int seconds) { m_intervalSeconds = seconds; }
+    void setValue(const PhraseValue& value);
+    PhraseValue value() const;
+    void setApplyHandler(PhraseApply apply) { m_applyHandler = std::move(apply); }
     // Consumed when the dialog is first shown: Apply then starts disabled.
     void setApplyDisabled(bool disabled) { m_applyDisabled = disabled; }
-
-    int frame() const { return m_frame; }
-    int channel() const { return m_channel; }
-    QString fileName() const { return m_fileName; }
-    int repeatTimes() const { return m_repeatTimes; }
-    int volume() const { return m_volume; }
-    int intervalSeconds() const { return m_intervalSeconds; }
 
 public slots:
     void accept() override;
@@ -59,7 +48,8 @@ private:
     void fieldLeft(NumberField* field);
     void apply();
 
-    CCueDoc* m_doc;
+    PhraseValue m_value; // the slot, its file name and the settings not shown here
+    PhraseApply m_applyHandler;
     NumberField* m_repeatField = nullptr;
     QSlider* m_volumeSlider = nullptr;
     NumberField* m_volumeField = nullptr;
@@ -68,10 +58,7 @@ private:
 
     int m_intervalSeconds = 0;
     int m_repeatTimes = 0;
-    int m_volume = -70;
-    int m_channel = 0;
-    int m_frame = 0;
-    QString m_fileName;
+    int m_volume = cuelist::kMinVolumeDb;
     bool m_applyDisabled = false;
     bool m_initialised = false;
     bool m_exchanging = false;

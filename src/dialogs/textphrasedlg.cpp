@@ -1,11 +1,7 @@
 #include "textphrasedlg.h"
 
-#include "core/datafolder.h"
-#include "cuedoc.h"
 #include "dataexchange.h"
-#include "firstline.h"
 #include "numberfield.h"
-#include "phrasecommit.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -26,7 +22,7 @@
 
 namespace {
 
-constexpr int kMaxInterval = 3600;
+constexpr int kMaxInterval = cuelist::kMaxInterval;
 constexpr int kMaxMinutes = 99;
 constexpr int kMaxSpeed = 5;
 constexpr int kColourCodes[] = {0, 2, 4, 6}; // Black, Red, Green, Amber
@@ -43,8 +39,8 @@ int MagnificationIndex(int code)
 
 } // namespace
 
-CTextPhraseDlg::CTextPhraseDlg(CCueDoc* doc, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_doc(doc)
+CTextPhraseDlg::CTextPhraseDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(tr("Text file setup"));
     buildControls();
@@ -52,43 +48,33 @@ CTextPhraseDlg::CTextPhraseDlg(CCueDoc* doc, QWidget* parent)
 
 CTextPhraseDlg::~CTextPhraseDlg() = default;
 
-void CTextPhraseDlg::loadSlot(const CCueDoc& doc, int frame, int channel)
+void CTextPhraseDlg::setValue(const PhraseValue& value)
 {
-    const cuelist::SlotTable& table = doc.table();
-    std::uint8_t type = 0;
-    std::uint8_t speed = 0;
-    std::uint8_t minutes = 0;
-    std::uint8_t font = 0;
-    std::uint8_t background = 0;
-    std::uint8_t size = 0;
-    std::uint8_t mode = 0;
-    std::uint16_t interval = 0;
-    table.GetSlotVolumeOrSpeed(frame, channel, speed, type);
-    table.GetSlotRepeat(frame, channel, minutes, type);
-    table.GetSlotLowOrColors(frame, channel, font, background, type);
-    table.GetSlotHighOrStyle(frame, channel, size, mode, type);
-    table.GetSlotInterval(frame, channel, interval, type);
-    m_scrollSpeed = speed;
-    m_minutesOrTimes = minutes;
-    m_fontColour = font;
-    m_backgroundColour = background;
-    m_magnification = size;
-    m_displayMode = mode;
-    m_interval = interval;
-
-    const QString name = doc.cellText(frame, channel);
-    setSlot(frame, channel, name);
-    m_textContents.clear();
-    const cuelist::DataFolderListing folder(doc.dataFolderPath().toStdString());
-    if (const auto* entry = folder.Find(name.toStdString()))
-        m_textContents = ReadFirstTextLine(QString::fromStdString(folder.Folder() + entry->name));
+    m_value = value;
+    m_textContents = value.textContents;
+    const cuelist::SlotSettings& s = value.settings;
+    m_scrollSpeed = s.volume;
+    m_minutesOrTimes = s.repeat;
+    m_fontColour = s.fontColour;
+    m_backgroundColour = s.backgroundColour;
+    m_magnification = s.magnification;
+    m_displayMode = s.displayMode;
+    m_interval = s.interval;
 }
 
-void CTextPhraseDlg::setSlot(int frame, int channel, const QString& fileName)
+PhraseValue CTextPhraseDlg::value() const
 {
-    m_frame = frame;
-    m_channel = channel;
-    m_fileName = fileName;
+    PhraseValue value = m_value;
+    value.textContents = m_textContents;
+    cuelist::SlotSettings& s = value.settings;
+    s.volume = m_scrollSpeed;
+    s.repeat = m_minutesOrTimes;
+    s.fontColour = m_fontColour;
+    s.backgroundColour = m_backgroundColour;
+    s.magnification = m_magnification;
+    s.displayMode = m_displayMode;
+    s.interval = m_interval;
+    return value;
 }
 
 QWidget* CTextPhraseDlg::buildColourGroup(const QString& title, QButtonGroup*& group,
@@ -241,10 +227,10 @@ void CTextPhraseDlg::initialise()
     m_magnificationList->addItems({tr("1X1"), tr("2X2"), tr("1/4angle"), tr("2X1"), tr("1X2")});
     m_magnificationList->setCurrentIndex(MagnificationIndex(m_magnification));
 
-    const QByteArray name = m_fileName.toUtf8();
+    const QByteArray name = m_value.fileName.toUtf8();
     setWindowTitle(QString::asprintf(qPrintable(tr("Text file setup-[Channel%04d Phrase%02d %s]")),
-                                     m_channel, m_frame, name.constData()));
-    m_applyButton->setEnabled(!m_applyDisabled && m_doc);
+                                     m_value.channel, m_value.frame, name.constData()));
+    m_applyButton->setEnabled(!m_applyDisabled && m_applyHandler);
     m_applyDisabled = false;
 }
 
@@ -378,6 +364,6 @@ void CTextPhraseDlg::accept()
 
 void CTextPhraseDlg::apply()
 {
-    if (exchange(true) && m_doc)
-        CommitTextPhrase(*m_doc, *this, m_frame, m_channel);
+    if (exchange(true) && m_applyHandler)
+        m_applyHandler(value());
 }

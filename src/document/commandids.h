@@ -19,11 +19,12 @@ enum CommandId : int {
     ID_EDIT_COPY = 57634,
     ID_EDIT_CUT = 57635,
     ID_EDIT_PASTE = 57637,
-    ID_EDIT_UNDO = 57643, // bound to keys, handled nowhere
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
-    ID_NEXT_PANE = 57680,  // bound to keys, handled nowhere
-    ID_PREV_PANE = 57681,  // bound to keys, handled nowhere
+    ID_NEXT_PANE = 57680, // bound to keys, handled nowhere
+    ID_PREV_PANE = 57681, // bound to keys, handled nowhere
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
 };

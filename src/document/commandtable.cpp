@@ -80,6 +80,14 @@ void CommandTable::updateStates()
         const CommandState s = state(it.key());
         QAction* a = it.value();
         a->setEnabled(s.enabled);
+        if (s.text.has_value()) {
+            if (!m_ownTexts.contains(it.key()))
+                m_ownTexts.insert(it.key(), a->text());
+            a->setText(*s.text);
+        } else if (const auto own = m_ownTexts.constFind(it.key()); own != m_ownTexts.cend()) {
+            a->setText(*own);
+            m_ownTexts.erase(own);
+        }
         if (s.checked.has_value()) {
             a->setCheckable(true);
             a->setChecked(*s.checked);

@@ -2,10 +2,9 @@
 
 #include "commandtarget.h"
 
+#include <functional>
 #include <QHash>
 #include <QObject>
-
-#include <functional>
 
 class QAction;
 
@@ -41,5 +40,6 @@ public slots:
 
 private:
     QHash<int, QAction*> m_actions;
+    QHash<int, QString> m_ownTexts; // the menu texts that a rule's text replaced
     Route m_route;
 };

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <optional>
+#include <QString>
 
 // State an enabling rule gives for a command.
 struct CommandState
 {
     bool enabled = true;
     std::optional<bool> checked; // no value: not a checkable command
+    std::optional<QString> text; // no value: the command's own menu text
 };
 
 // One stop on the command route (active view, its document, child frame, main frame,

@@ -18,6 +18,9 @@ CCueDoc::CCueDoc(QObject* parent)
     : DocumentBase(parent), m_playlistPath(QDir::homePath() + QLatin1String("/playlist.slp")),
       m_dataFolderPath(QDir::homePath() + QLatin1String("/data/"))
 {
+    // Undoing back to the saved state makes the playlist unmodified again.
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setModifiedFlag(!clean); });
 }
 
 CCueDoc::~CCueDoc() = default;
@@ -70,6 +73,7 @@ quint64 CCueDoc::GetTotalDataSize() const
 bool CCueDoc::OnNewDocument()
 {
     m_table.ClearAllSlots();
+    m_undoStack.clear();
     return true;
 }
 
@@ -94,6 +98,7 @@ bool CCueDoc::OnOpenDocument(const QString& path)
     cuelist::RepairAfterLoad(m_table);
     m_dataFolderKnown = true;
     m_titleRefreshDue = true;
+    m_undoStack.clear();
     setModifiedFlag(false);
     return true;
 }
@@ -115,6 +120,8 @@ bool CCueDoc::handlesCommand(int id) const
     case ID_FILE_CLOSE:
     case ID_SELECT_FILE:
     case ID_OPEN_CONTENTS:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
         return true;
     default:
         return false;
@@ -142,6 +149,12 @@ void CCueDoc::runCommand(int id)
         break;
     case ID_OPEN_CONTENTS:
         OnOpenContents();
+        break;
+    case ID_EDIT_UNDO:
+        m_undoStack.undo();
+        break;
+    case ID_EDIT_REDO:
+        m_undoStack.redo();
         break;
     default:
         break;

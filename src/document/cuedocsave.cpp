@@ -80,6 +80,7 @@ bool CCueDoc::OnSaveDocument(const QString& path)
     m_dataFolderPath = QString::fromStdString(cuelist::DataFolderPathFor(absolute.toStdString()));
     m_dataFolderKnown = true;
     m_titleRefreshDue = true;
+    m_undoStack.setClean();
     setModifiedFlag(false);
     return true;
 }

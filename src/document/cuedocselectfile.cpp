@@ -1,4 +1,5 @@
 #include "core/datafolder.h"
+#include "core/names.h"
 #include "cuedoc.h"
 #include "documentview.h"
 #include "prompt.h"
@@ -56,7 +57,7 @@ void CCueDoc::OnSelectFile()
         return;
     }
     if (state != cuelist::kSlotDone) {
-        prompt().refuse(parent, cuelist::text::NameResultMessage(state));
+        prompt().refuse(parent, cuelist::text::RangeResultMessage(state));
         return;
     }
     if (type != cuelist::kTypeEmpty &&
@@ -76,10 +77,11 @@ void CCueDoc::OnSelectFile()
     if (path.isEmpty())
         return;
 
-    if (!StoreChosenFile(parent, path, frame, channel))
-        return;
-    updateAllViews();
-    OnOpenContents();
+    // The file and the settings confirmed for it are one step; Cancel keeps the file.
+    beginEditGroup(tr("Select File"));
+    if (StoreChosenFile(parent, path, frame, channel))
+        OnOpenContents();
+    endEditGroup();
 }
 
 bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, int channel)
@@ -98,7 +100,7 @@ bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, i
     // Only the editable part of the table is ever written.
     if (const cuelist::SlotResult range = cuelist::SlotTable::CheckSlotRange(frame, channel);
         range != cuelist::kSlotDone) {
-        prompt().refuse(parent, cuelist::text::NameResultMessage(range));
+        prompt().refuse(parent, cuelist::text::RangeResultMessage(range));
         return false;
     }
     // A blank name would clear the slot instead of storing a file.
@@ -107,14 +109,13 @@ bool CCueDoc::StoreChosenFile(QWidget* parent, const QString& path, int frame, i
         prompt().refuse(parent, cuelist::text::NameResultMessage(cuelist::kNameNotMp3));
         return false;
     }
-    if (const cuelist::SlotResult stored = m_table.SetSlotFile(frame, channel, name.toStdString());
-        stored != cuelist::kSlotDone) {
-        if (const QString message = cuelist::text::NameResultMessage(stored); !message.isEmpty())
-            prompt().refuse(parent, message);
+    if (const cuelist::NameResult refusal = cuelist::CheckSlotFileName(name.toStdString()).result;
+        refusal != cuelist::kNameAccepted) {
+        prompt().refuse(parent, cuelist::text::NameResultMessage(refusal));
         return false;
     }
     setDataFolderFromFile(path);
-    emit frameTitleUpdateRequested();
+    SetSlotFile(frame, channel, name);
     return true;
 }
 

@@ -1,9 +1,9 @@
 #include "playchanneldlg.h"
 
 #include "core/names.h"
-#include "document/prompt.h"
 #include "phraseplayer.h"
 #include "playchannelworker.h"
+#include "prompt/prompt.h"
 #include "text/messages.h"
 
 #include <QGridLayout>

@@ -1,8 +1,14 @@
 #pragma once
 
-class CCueDoc;
+#include "core/slotrecord.h"
+
+#include <array>
+#include <string>
+
 class QWidget;
 
-// The Play Channel command: previews one channel (1..127) of the document in a modal
-// dialog; does nothing for any other channel. Enabling the command is the caller's part.
-void RunPlayChannelDialog(QWidget* parent, const CCueDoc& doc, int channel);
+// The Play Channel command: previews one channel (1..127) in a modal dialog, given the
+// channel's records in frame order and the data folder in file-system bytes, ending in "/".
+// Does nothing for any other channel. Enabling the command is the caller's part.
+void RunPlayChannelDialog(QWidget* parent, const std::string& dataFolder, int channel,
+                          const std::array<cuelist::SlotRecord, cuelist::kFrameCount>& records);

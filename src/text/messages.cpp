@@ -44,13 +44,21 @@ QString FormatNumber(const QString& format, int value)
 
 } // namespace
 
-QString NameResultMessage(SlotResult result)
+QString RangeResultMessage(SlotResult result)
 {
     switch (result) {
     case kSlotFrameOutOfRange:
     case kSlotChannelOutOfRange:
     case kSlotBothOutOfRange:
         return Messages::tr("Selected setup frame or channel is unauthorized/invalid");
+    default:
+        return {};
+    }
+}
+
+QString NameResultMessage(NameResult result)
+{
+    switch (result) {
     case kNameDoubleByte:
         return Messages::tr("Settable file name in half-size/one-byte character only");
     case kNameNotMp3:

@@ -24,8 +24,10 @@ void InstallTranslations(QCoreApplication& app, const QLocale& locale);
 // "ja" while the Japanese catalogues are installed, else "en".
 QString LanguageTag();
 
-// The message for a SetSlotFile result other than done (1..7 and 10).
-QString NameResultMessage(SlotResult result);
+// The message for a slot outside the editable table; empty for any other result.
+QString RangeResultMessage(SlotResult result);
+// The message for a refused file name; empty for an accepted one.
+QString NameResultMessage(NameResult result);
 
 // The status-bar description, e.g. "Repeat Times=3 /Volume=-12 /Interval=30sec. ".
 QString DescriptionText(const SlotDescription& description);

@@ -34,8 +34,6 @@ void CueGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const int row = index.row();
     const int column = index.column();
     const bool cursorRow = m_view->isCursorRow(row);
-    if (cursorRow)
-        m_view->noteCursorRowPainted(row);
 
     const QPalette& palette = m_view->palette();
     const QColor background = palette.color(cursorRow ? QPalette::Highlight : QPalette::Base);

@@ -5,6 +5,7 @@
 #include "datafolderwatch.h"
 #include "durationstore.h"
 #include "text/messages.h"
+#include "slotrange.h"
 
 CueGridModel::CueGridModel(CCueDoc* doc, const DataFolderWatch* folder, QObject* parent)
     : QAbstractTableModel(parent), m_doc(doc), m_folder(folder)
@@ -105,5 +106,14 @@ Qt::ItemFlags CueGridModel::flags(const QModelIndex& index) const
 void CueGridModel::refresh()
 {
     emit dataChanged(index(0, 1), index(kRowCount - 1, kColumnCount - 1),
+                     {Qt::DisplayRole, kMissingRole, Qt::ToolTipRole});
+}
+
+void CueGridModel::slotsChanged(const SlotRange& range)
+{
+    if (range.isEmpty())
+        return;
+    emit dataChanged(index(range.firstChannel - 1, range.firstFrame),
+                     index(range.lastChannel - 1, range.lastFrame),
                      {Qt::DisplayRole, kMissingRole, Qt::ToolTipRole});
 }

@@ -5,6 +5,7 @@
 
 class CCueDoc;
 class DataFolderWatch;
+struct SlotRange;
 
 // The grid's table model: 127 channel rows by the Channel column and 16 phrase columns,
 // every text read from the document when asked. Holds no slot data of its own.
@@ -30,6 +31,8 @@ public:
 
     // Tells the views that every cell text may have changed.
     void refresh();
+    // Tells the views that the texts of the slots in range may have changed.
+    void slotsChanged(const SlotRange& range);
 
     // The path as on disk of the MP3 file a phrase cell names; empty when it names none or
     // the file is missing.

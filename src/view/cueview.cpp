@@ -9,6 +9,7 @@
 #include "durationstore.h"
 #include "gridmetrics.h"
 #include "playtimepane.h"
+#include "slotrange.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,21 +58,26 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     });
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
+    // The current row is the active channel: the commands' states follow it.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CCueView::scheduleCommandStates);
 
     // A file added to or removed from the data folder shows in the flags within a second.
     connect(m_folderWatch, &DataFolderWatch::changed, this, [this] {
         m_model->refresh();
         viewport()->update();
-        requestDurations(true);
+        requestDurations(1, cuelist::kEditableChannelCount, true);
         updatePlayTime();
     });
     if (DurationStore* store = DurationStore::instance())
         connect(store, &DurationStore::durationsChanged, this, &CCueView::updatePlayTime);
 
-    if (m_doc && !m_doc->views().contains(this))
-        m_doc->addView(this);
-    if (m_doc)
+    if (m_doc) {
+        if (!m_doc->views().contains(this))
+            m_doc->addView(this);
+        connect(m_doc, &CCueDoc::slotsChanged, this, &CCueView::onSlotsChanged);
         connect(m_doc, &DocumentBase::pathNameChanged, this, [this] { followFolder(); });
+    }
 }
 
 CCueView::~CCueView()
@@ -180,14 +186,38 @@ bool CCueView::isCursorRow(int row) const
            selectionModel()->isRowSelected(row, QModelIndex());
 }
 
-void CCueView::noteCursorRowPainted(int row)
+int CCueView::activeChannel() const
 {
-    const int channel = row + 1;
-    if (channel == m_activeChannel)
-        return;
-    m_activeChannel = channel;
-    // Painting is no place to touch actions; their states follow right after it.
+    return selectionMark() + 1;
+}
+
+void CCueView::onSlotsChanged(const SlotRange& range)
+{
+    // The flags of the changed cells are read anew with their texts; only their files'
+    // lengths are asked for, so that an edit stays as quick as the cells it touches.
+    m_model->slotsChanged(range);
+    requestDurations(range.firstChannel, range.lastChannel);
+    updatePlayTime();
+    int frame = 0;
+    int channel = 0;
+    m_doc->GetCurrentSlot(frame, channel);
+    if (m_cursorColumn >= 1 && range.contains(frame, channel)) {
+        m_statusText = describe(frame, channel);
+        DescriptionPane::setText(m_statusText);
+    }
     scheduleCommandStates();
+}
+
+void CCueView::moveCursorTo(int column, int row)
+{
+    if (row < 0 || row >= m_model->rowCount() || column < 0 || column > kLastColumn)
+        return;
+    m_cursorColumn = column;
+    selectionModel()->setCurrentIndex(m_model->index(row, column),
+                                      QItemSelectionModel::ClearAndSelect |
+                                          QItemSelectionModel::Rows);
+    viewport()->update();
+    ShowSlotDescription(column, row);
 }
 
 void CCueView::scrollTo(const QModelIndex& index, ScrollHint hint)
@@ -247,14 +277,14 @@ void CCueView::EnsureColumnVisible(int column)
         return;
     QScrollBar* bar = horizontalScrollBar();
     bar->setValue(bar->value() + left);
-    viewport()->repaint();
+    viewport()->update();
 }
 
 void CCueView::RedrawRow(int row)
 {
     if (row < 0)
         return;
-    viewport()->repaint(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+    viewport()->update(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
 }
 
 void CCueView::onHorizontalAction(int action)

@@ -11,14 +11,18 @@
 
 class CCueDoc;
 class DataFolderWatch;
+struct PhraseValue;
+struct SlotRange;
 class QLabel;
 class QTimer;
 class CueGridModel;
 
 // The grid view of one playlist: 127 channel rows by the Channel column and 16 phrase
 // columns, with a cell cursor whose row is the table's current, selected row and whose
-// column is held here. Describes the slot under the cursor in the description pane, offers
-// the context menu and the enabling rules of the edit commands. GUI thread only.
+// column is held here. The slot under the cursor is the one every command acts on; the view
+// describes it in the description pane, offers the context menu and the enabling rules of
+// the edit commands, and makes every change through the document's edit operations.
+// GUI thread only.
 class CCueView final : public QTableView, public DocumentView, public CommandTarget
 {
     Q_OBJECT
@@ -53,14 +57,16 @@ public:
     void OpenSlotSettings() override;
     QWidget* viewWidget() override { return this; }
 
-    // Chooses the channel (a row index, or one of the codes above), records the slot as the
-    // document's current slot and shows its description.
+    // Chooses the channel (a row index; the codes above take the current row), records the
+    // slot as the document's current slot and shows its description.
     void ShowSlotDescription(int column, int rowOrCode);
     // Scrolls sideways so that the column is fully visible, its left edge at the left edge
     // of the viewport when it was not.
     void EnsureColumnVisible(int column);
-    // Repaints one row at once; nothing for -1.
+    // Schedules a repaint of one row; nothing for -1.
     void RedrawRow(int row);
+    // Puts the cell cursor on (column, row) and describes the slot there.
+    void moveCursorTo(int column, int row);
     // The popup menu for a press on (column, row); row -1 lies below the last row.
     void ShowContextMenu(int column, int row);
 
@@ -69,15 +75,13 @@ public:
     DataFolderWatch* folderWatch() const { return m_folderWatch; }
     // The play time of the channel under the cursor, as the play-time pane shows it.
     QString playTimeText() const;
-    // The channel of the row last painted as the cursor row; 0 until one was painted.
-    int activeChannel() const { return m_activeChannel; }
+    // The channel of the current row; 0 while there is none.
+    int activeChannel() const;
     QString statusText() const { return m_statusText; }
     // The table's current row, -1 when none.
     int selectionMark() const;
     // The current row while it is selected and the grid has the focus.
     bool isCursorRow(int row) const;
-    // Called by the delegate for every cell of the cursor row that it paints.
-    void noteCursorRowPainted(int row);
 
     // The cell under a viewport point, kept at every pointer movement: column 0 is the
     // Channel column, 1..16 the frames, 17 right of the last column (-1 left of the first);
@@ -97,15 +101,14 @@ public:
     bool isDraggingSlot() const { return m_dragStarted; }
     // The image that follows the pointer: the dragged cell's text; null on the Channel column.
     QPixmap BuildDragImage(int row) const;
-    // Copies the pressed cell's record to the target cell; false when nothing was written.
+    // Moves the pressed cell's slot to the target cell (one edit); false when nothing moved.
     bool MoveDraggedSlot();
 
-    // Files dropped from the file manager. What a dropped path is.
-    enum class DroppedKind { File, Folder };
+    // Files dropped from the file manager.
     // The target of a symbolic link (followed to its end), or empty when the path is no link.
     static QString ResolveShortcut(const QString& path);
-    // True for an existing regular file or folder; kind says which.
-    static bool AcceptDroppedPath(const QString& path, DroppedKind& kind);
+    // True for an existing regular file or folder.
+    static bool AcceptDroppedPath(const QString& path);
     // Stores one dropped file in the cell (x: column, y: row) after its checks, then opens
     // its settings dialog. Refusals are told to the user.
     void AssignDroppedFile(const QString& path, const QPoint& cell);
@@ -148,13 +151,16 @@ private:
     void openMp3Settings(int frame, int channel, const QString& droppedPath);
     void openTextSettings(int frame, int channel, const QString& droppedPath);
     void OnDropFiles(const QStringList& paths, const QPoint& cell);
+    // The settings dialogs' value for a slot; droppedPath gives a text file's first line.
+    PhraseValue phraseValue(int frame, int channel, const QString& droppedPath) const;
+    void onSlotsChanged(const SlotRange& range);
     void moveCursorColumn(int step);
     void onHorizontalAction(int action);
     void handlePress(QMouseEvent* event, bool right);
     enum class CopyResult { Written, Skipped, Failed };
     CopyResult copyToClipboard();
-    // After slots were pasted, deleted or moved: grid, modified flag, frame title.
-    void finishSlotChange();
+    // Empties the cursor's slot, or its channel from the Channel column.
+    void deleteAtCursor(const QString& actionText);
     void noteDragPress(const QPoint& point);
     void dragMouseMove(QMouseEvent* event);
     void beginSlotDrag(const QPoint& point);
@@ -165,9 +171,10 @@ private:
     // After the slots or the data folder changed: the folder watched, the lengths of the
     // files asked for, the flags and the play time shown anew.
     void followFolder();
-    void requestDurations(bool recheck = false) const;
+    void requestDurations(int firstChannel = 1, int lastChannel = 127, bool recheck = false) const;
     void updatePlayTime();
     bool clipFitsCursor() const;
+    void playChannel();
     bool isCommandKey(const QKeyEvent* event) const;
     void updateCommandStates() const;
     void scheduleCommandStates();
@@ -176,10 +183,8 @@ private:
     DataFolderWatch* m_folderWatch = nullptr; // owned by this view (QObject child)
     CueGridModel* m_model = nullptr;          // owned by this view (QObject child)
     QString m_statusText;
-    int m_activeChannel = 0;
     int m_clickedRow = 0;
     int m_cursorColumn = 0;
-    bool m_dragHover = false;
     bool m_active = false; // the active playlist's view, which fills the panes
     QString m_typedDigits;
     qint64 m_lastTypedMs = 0;
@@ -191,7 +196,6 @@ private:
     bool m_statesPending = false;
     int m_hoverColumn = -1;
     int m_hoverRow = -1;
-    bool m_firstRelease = true;
     bool m_dragArmed = false; // a left press on a row that may begin a drag
     QPoint m_dragPressPoint;
     QPoint m_lastDragPoint;

@@ -1,23 +1,12 @@
 #include "core/clip.h"
 #include "cuedoc.h"
 #include "cueview.h"
-#include "descriptionpane.h"
 #include "playlistclipboard.h"
 #include "prompt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <span>
-
-namespace {
-
-std::span<const std::uint8_t> Bytes(const QByteArray& data)
-{
-    return {reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size())};
-}
-
-} // namespace
 
 CCueView::CopyResult CCueView::copyToClipboard()
 {
@@ -30,7 +19,7 @@ CCueView::CopyResult CCueView::copyToClipboard()
         m_doc->GetCurrentSlot(frame, channel);
         clip = cuelist::EncodePhraseClip(m_doc->table(), frame, channel);
     } else {
-        clip = cuelist::EncodeChannelClip(m_doc->table(), m_activeChannel);
+        clip = cuelist::EncodeChannelClip(m_doc->table(), activeChannel());
     }
     if (!clip)
         return CopyResult::Skipped;
@@ -58,32 +47,26 @@ void CCueView::OnEditCut()
 {
     // What could not be copied is not deleted.
     if (copyToClipboard() != CopyResult::Failed)
-        OnEditDelete();
+        deleteAtCursor(tr("Cut"));
 }
 
 void CCueView::OnEditDelete()
 {
+    deleteAtCursor(QString());
+}
+
+void CCueView::deleteAtCursor(const QString& actionText)
+{
     if (!m_doc)
         return;
-    cuelist::SlotTable& table = m_doc->table();
     if (m_cursorColumn != 0) {
         int frame = 0;
         int channel = 0;
         m_doc->GetCurrentSlot(frame, channel);
-        if (cuelist::SlotTable::CheckSlotRange(frame, channel) != cuelist::kSlotDone)
-            return;
-        table.SetSlotFile(frame, channel, " ");
-        viewport()->update();
-        m_statusText = describe(frame, channel);
-        DescriptionPane::setText(m_statusText);
+        m_doc->ClearSlot(frame, channel, actionText);
     } else {
-        if (cuelist::SlotTable::CheckSlotRange(1, m_activeChannel) != cuelist::kSlotDone)
-            return;
-        for (int frame = 1; frame <= cuelist::kFrameCount; ++frame)
-            table.SetSlotFile(frame, m_activeChannel, " ");
-        viewport()->update();
+        m_doc->ClearChannel(activeChannel(), actionText);
     }
-    finishSlotChange();
 }
 
 void CCueView::OnEditPaste()
@@ -92,7 +75,7 @@ void CCueView::OnEditPaste()
         return;
     const bool channelPaste = m_cursorColumn == 0;
     int frame = 1;
-    int channel = m_activeChannel;
+    int channel = activeChannel();
     if (!channelPaste)
         m_doc->GetCurrentSlot(frame, channel);
     if (cuelist::SlotTable::CheckSlotRange(frame, channel) != cuelist::kSlotDone)
@@ -112,29 +95,18 @@ void CCueView::OnEditPaste()
     // Kept before the question: the clipboard may change while it is open.
     const QByteArray records = *clip.records;
 
-    cuelist::SlotTable& table = m_doc->table();
+    const cuelist::SlotTable& table = m_doc->table();
     const bool occupied = channelPaste ? table.ChannelHasSlots(channel)
-                                       : table.RecordAt(frame, channel)[cuelist::record::kType] !=
-                                             cuelist::kTypeEmpty;
+                                       : table.TypeAt(frame, channel) != cuelist::kTypeEmpty;
     if (occupied &&
         prompt().ask(this, m_doc->replacePrompt(), QMessageBox::Ok | QMessageBox::Cancel,
                      QMessageBox::Warning) != QMessageBox::Ok)
         return;
-
-    if (channelPaste) {
-        cuelist::PasteChannelClip(table, channel, Bytes(records));
-    } else {
-        cuelist::PastePhraseClip(table, frame, channel, Bytes(records));
-        m_statusText = describe(frame, channel);
-        DescriptionPane::setText(m_statusText);
-    }
-    finishSlotChange();
-}
-
-void CCueView::finishSlotChange()
-{
-    OnUpdate();
-    m_doc->setModifiedFlag(true);
-    m_doc->SetTitleRefreshDue(true);
-    emit m_doc->frameTitleUpdateRequested();
+    // The question may have outlived the document.
+    if (!m_doc)
+        return;
+    if (channelPaste)
+        m_doc->PasteChannelClip(channel, records);
+    else
+        m_doc->PastePhraseClip(frame, channel, records);
 }

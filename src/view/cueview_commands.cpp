@@ -1,25 +1,14 @@
 #include "commandids.h"
 #include "core/clip.h"
-#include "core/describe.h"
-#include "core/names.h"
 #include "cuedoc.h"
 #include "cueview.h"
 #include "help.h"
 #include "playlistclipboard.h"
 #include "runplaychanneldialog.h"
-#include "text/messages.h"
+
+#include <QFile>
 
 namespace {
-
-// The length of a text as the device's code page stores it.
-qsizetype StoredLength(const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    std::string cp932;
-    if (cuelist::Utf8ToCp932(std::string_view(utf8.constData(), std::size_t(utf8.size())), cp932))
-        return qsizetype(cp932.size());
-    return utf8.size();
-}
 
 CommandState Enabled(bool enabled)
 {
@@ -61,12 +50,23 @@ void CCueView::runCommand(int id)
         OnEditDelete();
         break;
     case ID_PLAY_CHANNEL:
-        if (m_doc)
-            RunPlayChannelDialog(this, *m_doc, m_activeChannel);
+        playChannel();
         break;
     default:
         break;
     }
+}
+
+void CCueView::playChannel()
+{
+    const int channel = activeChannel();
+    if (!m_doc || cuelist::SlotTable::CheckSlotRange(1, channel) != cuelist::kSlotDone)
+        return;
+    std::array<cuelist::SlotRecord, cuelist::kFrameCount> records;
+    for (int frame = 1; frame <= cuelist::kFrameCount; ++frame)
+        records[frame - 1] = m_doc->table().RecordAt(frame, channel);
+    RunPlayChannelDialog(this, QFile::encodeName(m_doc->dataFolderPath()).toStdString(), channel,
+                         records);
 }
 
 bool CCueView::clipFitsCursor() const
@@ -91,23 +91,23 @@ std::optional<CommandState> CCueView::commandState(int id) const
         // A negative cursor column gives no rule: the command's default applies.
         if (m_cursorColumn < 0)
             return std::nullopt;
-        return Enabled(m_activeChannel >= 1);
+        return Enabled(activeChannel() >= 1);
     case ID_EDIT_COPY:
     case ID_EDIT_DELETE:
-        return Enabled(m_activeChannel >= 1);
+        return Enabled(activeChannel() >= 1);
     case ID_OPEN_CONTENTS: {
-        if (m_cursorColumn < 1)
+        if (m_cursorColumn < 1 || !m_doc)
             return Enabled(false);
-        cuelist::SlotDescription empty;
-        empty.kind = cuelist::SlotDescription::Kind::NoRegistration;
-        const QString noRegistration = cuelist::text::DescriptionText(empty);
-        return Enabled(StoredLength(m_statusText) > StoredLength(noRegistration));
+        int frame = 0;
+        int channel = 0;
+        m_doc->GetCurrentSlot(frame, channel);
+        return Enabled(m_doc->table().TypeAt(frame, channel) != cuelist::kTypeEmpty);
     }
     case ID_PLAY_CHANNEL:
         return Enabled(m_cursorColumn == 0 && m_doc &&
-                       m_doc->table().ChannelHasSlots(m_activeChannel));
+                       m_doc->table().ChannelHasSlots(activeChannel()));
     case ID_EDIT_PASTE:
-        return Enabled(m_activeChannel >= 1 && clipFitsCursor());
+        return Enabled(activeChannel() >= 1 && clipFitsCursor());
     default:
         return std::nullopt;
     }

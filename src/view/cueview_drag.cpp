@@ -161,13 +161,11 @@ void CCueView::dragMouseMove(QMouseEvent* event)
         beginSlotDrag(point);
     }
 
-    m_dragHover = m_dragStarted;
     if (!m_dragStarted)
         return;
     m_lastDragPoint = point;
     // The drag goes on only while the left button is held and the viewport keeps the mouse.
     if (QWidget::mouseGrabber() != viewport() || !(event->buttons() & Qt::LeftButton)) {
-        m_dragHover = false;
         endSlotDrag();
         viewport()->repaint();
         return;
@@ -209,17 +207,6 @@ void CCueView::mouseReleaseEvent(QMouseEvent* event)
     const QPoint point = event->position().toPoint();
     m_dragArmed = false;
 
-    // The first release a new view receives may belong to the click that opened it.
-    if (m_firstRelease) {
-        m_firstRelease = false;
-        if (m_dragStarted)
-            endSlotDrag();
-        m_dragHover = false;
-        ShowSlotDescription(m_cursorColumn, 1);
-        QTableView::mouseReleaseEvent(event);
-        return;
-    }
-
     if (!m_dragStarted || m_pressedCell.x() == 0) {
         QTableView::mouseReleaseEvent(event);
         return;
@@ -234,7 +221,6 @@ void CCueView::mouseReleaseEvent(QMouseEvent* event)
     endSlotDrag();
     if (inside)
         dropDraggedSlot();
-    m_dragHover = false;
     m_dragRow = -1;
     viewport()->update();
     event->accept();
@@ -248,46 +234,25 @@ void CCueView::dropDraggedSlot()
     const bool onSource = QPoint(m_targetColumn, m_targetRow) == m_pressedCell;
 
     bool move = onPhrase && !onSource && m_doc;
-    if (move) {
+    if (move && m_doc->table().TypeAt(m_targetColumn, m_targetRow + 1) != cuelist::kTypeEmpty) {
         const QString text = m_doc->cellText(m_targetColumn, m_targetRow + 1);
-        if (text != QLatin1String(" "))
-            move = prompt().ask(this, text + m_doc->replacePrompt(),
-                                QMessageBox::Ok | QMessageBox::Cancel,
-                                QMessageBox::Warning) == QMessageBox::Ok;
+        move =
+            prompt().ask(this, text + m_doc->replacePrompt(), QMessageBox::Ok | QMessageBox::Cancel,
+                         QMessageBox::Warning) == QMessageBox::Ok;
     }
-    if (move) {
+    if (move && m_doc) {
         const WaitCursor wait;
-        const QPoint source = m_pressedCell;
-        if (MoveDraggedSlot()) {
-            // The Delete command empties the source, which stays the current slot.
-            m_doc->SetCurrentSlot(source.x(), source.y() + 1);
-            OnEditDelete();
-        }
+        MoveDraggedSlot();
     }
-    if (!onCell)
-        return;
-
     // The cell cursor goes to the cell under the release.
-    m_cursorColumn = m_targetColumn;
-    if (m_targetRow != m_dragRow) {
-        const QModelIndex target = model()->index(m_targetRow, m_targetColumn);
-        selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
-                                                      QItemSelectionModel::Rows);
-    }
-    m_dragHover = true; // the description takes the channel from the row
-    ShowSlotDescription(m_targetColumn, m_targetRow);
+    if (onCell)
+        moveCursorTo(m_targetColumn, m_targetRow);
 }
 
 bool CCueView::MoveDraggedSlot()
 {
-    if (!m_doc || m_pressedCell.x() < 0)
+    if (!m_doc || m_pressedCell.x() < 1)
         return false;
-    cuelist::SlotTable& table = m_doc->table();
-    cuelist::SlotRecord record;
-    if (!table.GetSlotRecord(m_pressedCell.x(), m_pressedCell.y() + 1, record) ||
-        !table.PutSlotRecord(m_targetColumn, m_targetRow + 1, record))
-        return false;
-    m_cursorColumn = m_targetColumn;
-    OnUpdate();
-    return true;
+    return m_doc->MoveSlot(m_pressedCell.x(), m_pressedCell.y() + 1, m_targetColumn,
+                           m_targetRow + 1);
 }

@@ -69,8 +69,7 @@ void CCueView::OnDropFiles(const QStringList& paths, const QPoint& cell)
     for (QString path : paths) {
         if (const QString target = ResolveShortcut(path); !target.isEmpty())
             path = target;
-        DroppedKind kind = DroppedKind::File;
-        if (AcceptDroppedPath(path, kind))
+        if (AcceptDroppedPath(path))
             AssignDroppedFile(path, cell);
     }
 }
@@ -91,20 +90,10 @@ QString CCueView::ResolveShortcut(const QString& path)
     return QString();
 }
 
-bool CCueView::AcceptDroppedPath(const QString& path, DroppedKind& kind)
+bool CCueView::AcceptDroppedPath(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.exists())
-        return false;
-    if (info.isDir()) {
-        kind = DroppedKind::Folder;
-        return true;
-    }
-    if (info.isFile()) {
-        kind = DroppedKind::File;
-        return true;
-    }
-    return false;
+    return info.exists() && (info.isDir() || info.isFile());
 }
 
 void CCueView::AssignDroppedFile(const QString& path, const QPoint& cell)
@@ -116,7 +105,8 @@ void CCueView::AssignDroppedFile(const QString& path, const QPoint& cell)
     const int channel = cell.y() + 1;
 
     // Anything but an empty slot is confirmed first, the Channel column included.
-    if (doc->cellText(frame, channel) != QLatin1String(" ") &&
+    const bool inTable = cuelist::SlotTable::CheckSlotRange(frame, channel) == cuelist::kSlotDone;
+    if ((!inTable || doc->table().TypeAt(frame, channel) != cuelist::kTypeEmpty) &&
         prompt().ask(this, tr("Do you want to save changes"), QMessageBox::Ok | QMessageBox::Cancel,
                      QMessageBox::Warning) != QMessageBox::Ok)
         return;
@@ -125,17 +115,22 @@ void CCueView::AssignDroppedFile(const QString& path, const QPoint& cell)
         return;
     }
 
-    if (!doc->StoreChosenFile(this, path, frame, channel))
-        return;
-    doc->SetCurrentSlot(frame, channel);
-
-    const QString cellText = doc->cellText(frame, channel);
-    viewport()->repaint(visualRect(model()->index(channel - 1, frame)));
-    const QString kind = cellText.right(3).toUpper();
-    if (kind == QLatin1String("MP3"))
-        openMp3Settings(frame, channel, path);
-    else if (kind == QLatin1String("TXT"))
-        openTextSettings(frame, channel, path);
-    else
-        prompt().refuse(this, tr("Unknown File Type. Reset File Name"));
+    // The file and the settings confirmed for it are one step; Cancel keeps the file.
+    doc->beginEditGroup(tr("Drop"));
+    if (doc->StoreChosenFile(this, path, frame, channel)) {
+        moveCursorTo(frame, channel - 1);
+        switch (doc->table().TypeAt(frame, channel)) {
+        case cuelist::kTypeMp3:
+            openMp3Settings(frame, channel, path);
+            break;
+        case cuelist::kTypeText:
+            openTextSettings(frame, channel, path);
+            break;
+        default:
+            prompt().refuse(this, tr("Unknown File Type. Reset File Name"));
+            break;
+        }
+    }
+    if (doc)
+        doc->endEditGroup();
 }

@@ -43,9 +43,6 @@ void CCueView::keyPressEvent(QKeyEvent* event)
     switch (key) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        // These take the channel of the row painted last as the cursor row, so that row is
-        // painted first: the described slot is then the one under the cursor.
-        RedrawRow(selectionMark());
         ShowSlotDescription(m_cursorColumn, key == Qt::Key_PageUp ? kCodePageUp : kCodePageDown);
         break;
     case Qt::Key_Up:
@@ -87,12 +84,12 @@ void CCueView::moveCursorColumn(int step)
     const int column = m_cursorColumn + step;
     if (column < 0) {
         m_cursorColumn = 0;
-        ShowSlotDescription(0, m_activeChannel);
+        ShowSlotDescription(0, activeChannel());
         return;
     }
     if (column > kLastColumn) {
         m_cursorColumn = kLastColumn;
-        ShowSlotDescription(kLastColumn, m_activeChannel);
+        ShowSlotDescription(kLastColumn, activeChannel());
         return;
     }
     m_cursorColumn = column;
@@ -106,7 +103,7 @@ void CCueView::moveCursorColumn(int step)
     RedrawRow(firstSelected);
     if (selectionMark() != firstSelected)
         RedrawRow(selectionMark());
-    ShowSlotDescription(m_cursorColumn, m_activeChannel);
+    ShowSlotDescription(m_cursorColumn, activeChannel());
 }
 
 void CCueView::keyboardSearch(const QString& search)

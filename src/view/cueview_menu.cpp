@@ -23,15 +23,12 @@ QAction* AddCommand(QMenu& menu, const QString& text, int id, bool enabled)
 void CCueView::ShowContextMenu(int column, int row)
 {
     const int channel = row + 1;
-    QString cellText;
-    if (m_doc && cuelist::SlotTable::CheckSlotRange(column, channel) == cuelist::kSlotDone)
-        cellText = m_doc->cellText(column, channel);
+    const bool empty = !m_doc || m_doc->table().TypeAt(column, channel) == cuelist::kTypeEmpty;
 
     QMenu menu(this);
     if (column >= 1) {
-        const QString text = cellText == QLatin1String(" ")
-                                 ? tr("Select File(&F)", "empty slot")
-                                 : tr("Select File(&F)", "occupied slot");
+        const QString text =
+            empty ? tr("Select File(&F)", "empty slot") : tr("Select File(&F)", "occupied slot");
         AddCommand(menu, text, ID_SELECT_FILE, true);
         menu.addSeparator();
     }

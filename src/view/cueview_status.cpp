@@ -19,32 +19,28 @@ void CCueView::ShowSlotDescription(int column, int rowOrCode)
         return;
     }
 
-    int channel = 0;
-    if (m_dragHover)
-        channel = rowOrCode + 1;
-    else if (rowOrCode == kCodePageUp || rowOrCode == kCodePageDown)
-        channel = m_activeChannel;
-    else
-        channel = selectionMark() + 1;
-
+    // Every route names the cursor's row: the slot described is the one commands act on.
+    (void)rowOrCode;
+    const int channel = activeChannel();
     m_cursorColumn = column;
     const int frame = std::clamp(column, 0, kLastColumn);
-    channel = std::clamp(channel, 1, 127);
+    const int shownChannel = std::clamp(channel, 1, cuelist::kEditableChannelCount);
     if (m_doc)
-        m_doc->SetCurrentSlot(frame, channel);
-    m_statusText = describe(frame, channel);
+        m_doc->SetCurrentSlot(frame, shownChannel);
+    m_statusText = describe(frame, shownChannel);
     DescriptionPane::setText(m_statusText);
     updatePlayTime();
     updateCommandStates();
 }
 
-void CCueView::requestDurations(bool recheck) const
+void CCueView::requestDurations(int firstChannel, int lastChannel, bool recheck) const
 {
     DurationStore* store = DurationStore::instance();
     if (!store || !m_doc)
         return;
     QSet<QString> paths;
-    for (int channel = 1; channel <= cuelist::kEditableChannelCount; ++channel) {
+    for (int channel = std::max(firstChannel, 1);
+         channel <= std::min(lastChannel, cuelist::kEditableChannelCount); ++channel) {
         if (!m_doc->table().ChannelHasSlots(channel))
             continue;
         for (int frame = 1; frame <= cuelist::kFrameCount; ++frame)

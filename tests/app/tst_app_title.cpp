@@ -65,9 +65,8 @@ private slots:
         QVERIFY(QDir().mkpath(data));
         QVERIFY(WriteFile(data + "/a.mp3", 1025));
         CCueDoc* doc = child->document();
-        doc->table().SetSlotFile(1, 1, "A.MP3");
         doc->setDataFolderFromFile(data + "/a.mp3");
-        emit doc->frameTitleUpdateRequested();
+        QVERIFY(doc->SetSlotFile(1, 1, "A.MP3"));
         QCOMPARE(child->windowTitle(), "PlayList1" + kSize + "2KB");
         QCOMPARE(frame->windowTitle(), kApp + " - [PlayList1" + kSize + "2KB]");
     }

@@ -34,9 +34,10 @@ SlotDescription Mp3(int repeat, bool unlimited, int volume, int interval)
 TEST_F(TextLayer, EnglishTexts)
 {
     for (SlotResult range : {kSlotFrameOutOfRange, kSlotChannelOutOfRange, kSlotBothOutOfRange})
-        EXPECT_EQ(text::NameResultMessage(range),
+        EXPECT_EQ(text::RangeResultMessage(range),
                   "Selected setup frame or channel is unauthorized/invalid");
-    EXPECT_EQ(text::NameResultMessage(kSlotDone), "");
+    EXPECT_EQ(text::RangeResultMessage(kSlotDone), "");
+    EXPECT_EQ(text::NameResultMessage(kNameAccepted), "");
 
     SlotDescription d;
     d.kind = SlotDescription::Kind::NoRegistration;

@@ -11,7 +11,7 @@ namespace {
 struct NameCase
 {
     const char* name;
-    SlotResult result;
+    NameResult result;
     const char* base; // stored base name (CP932 bytes) when accepted
 };
 
@@ -26,9 +26,9 @@ TEST(Names, FaultsAndTheirOrder)
 {
     // clang-format off
     const NameCase cases[] = {
-        {"abc.mp3", kSlotDone, "ABC"}, {" \tabc.mp3 \r\n", kSlotDone, "ABC"},
-        {"ABCDEFGH.MP3", kSlotDone, "ABCDEFGH"}, {"a.b.Mp3", kSlotDone, "A.B"},
-        {"\xEF\xBD\xB1\xEF\xBD\xB2z.mp3", kSlotDone, "\xB1\xB2Z"}, // half-width katakana stay single
+        {"abc.mp3", kNameAccepted, "ABC"}, {" \tabc.mp3 \r\n", kNameAccepted, "ABC"},
+        {"ABCDEFGH.MP3", kNameAccepted, "ABCDEFGH"}, {"a.b.Mp3", kNameAccepted, "A.B"},
+        {"\xEF\xBD\xB1\xEF\xBD\xB2z.mp3", kNameAccepted, "\xB1\xB2Z"}, // half-width katakana stay single
         {"ABCDEFGHI.MP3", kNameBadLength, nullptr}, {".MP3", kNameBadLength, nullptr},
         {"ABC.WAV", kNameNotMp3, nullptr}, {"ABCDEFGHI.WAV", kNameNotMp3, nullptr}, // extension before length
         {"AB D.MP3", kNameHasSpace, nullptr},
@@ -64,7 +64,9 @@ TEST(Names, SetSlotFileStoresClearsOrRefuses)
     std::fill(dirty.begin() + record::kVolume, dirty.end(), 0x77);
     table.PutSlotRecord(1, 1, dirty);
 
-    EXPECT_EQ(table.SetSlotFile(1, 1, "AB D.MP3"), kNameHasSpace);
+    NameResult refusal = kNameAccepted;
+    EXPECT_EQ(table.SetSlotFile(1, 1, "AB D.MP3", &refusal), kSlotNameRefused);
+    EXPECT_EQ(refusal, kNameHasSpace);
     EXPECT_EQ(table.RecordAt(1, 1), dirty);
 
     EXPECT_EQ(table.SetSlotFile(1, 1, "  abc.mp3 "), kSlotDone);

@@ -85,10 +85,12 @@ TEST(Robustness, MalformedNamesAndBytes)
     const char* names[] = {"\xC0\xAF.mp3",         "\xED\xA0\x80.mp3", "a\xE3\x81.mp3", "\x80.mp3",
                            "\xF5\x80\x80\x80.mp3", "ab.mp3\xF0\x9F",   "\xFE\xFF"};
     for (const char* name : names) {
-        EXPECT_EQ(table.SetSlotFile(1, 1, name), kNameDoubleByte) << name;
+        NameResult refusal = kNameAccepted;
+        EXPECT_EQ(table.SetSlotFile(1, 1, name, &refusal), kSlotNameRefused) << name;
+        EXPECT_EQ(refusal, kNameDoubleByte) << name;
         EXPECT_EQ(table.RecordAt(1, 1), kept);
     }
-    EXPECT_EQ(table.SetSlotFile(1, 1, std::string_view("a\0b.mp3", 7)), kNameInvalidCharacter);
+    EXPECT_EQ(CheckSlotFileName(std::string_view("a\0b.mp3", 7)).result, kNameInvalidCharacter);
 
     // Any byte pair, and random text, converts to valid UTF-8.
     std::string all;

@@ -170,7 +170,17 @@ TEST(SlotTable, ChannelOccupancyAndClearing)
     EXPECT_FALSE(table.ChannelHasSlots(5));
     table.PutSlotRecord(16, 5, Record(kTypeText));
     EXPECT_TRUE(table.ChannelHasSlots(5));
+    table.PutSlotRecord(15, 5, Record(9));
+    EXPECT_EQ(table.TypeAt(16, 5), kTypeText);
+    EXPECT_EQ(table.TypeAt(15, 5), kTypeUnknown);
+    EXPECT_EQ(table.TypeAt(1, 5), kTypeEmpty);
+    EXPECT_EQ(table.ClearSlot(16, 5), kSlotDone);
+    EXPECT_EQ(table.ClearSlot(15, 5), kSlotDone);
+    EXPECT_FALSE(table.ChannelHasSlots(5));
     table.RecordAt(1, 1023) = Record(kTypeMp3);
+    EXPECT_EQ(table.TypeAt(1, 1023), kTypeEmpty); // outside the edited channels
+    EXPECT_EQ(table.ClearSlot(1, 1023), kSlotChannelOutOfRange);
+    EXPECT_EQ(table.RecordAt(1, 1023), Record(kTypeMp3));
     table.ClearAllSlots();
     const SlotRecord empty = {0, ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', 0, 0, 0, 0, 0, 0, 0};
     for (std::size_t at = 0; at < kImageSize; at += kRecordSize)

@@ -1,7 +1,4 @@
-#include "cuedoc.h"
-#include "descriptionpane.h"
 #include "mp3phrasedlg.h"
-#include "phrasecommit.h"
 #include "runmodal.h"
 #include "scriptedprompt.h"
 
@@ -12,8 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-using cuelist::SlotRecord;
 
 QAbstractSpinBox* Field(QWidget& dlg, const char* name)
 {
@@ -29,13 +24,6 @@ void TypeAndLeave(QAbstractSpinBox* field, const QString& text)
     QTest::keyClick(field, Qt::Key_Tab);
 }
 
-SlotRecord Record(CCueDoc& doc, int frame, int channel)
-{
-    SlotRecord record{};
-    doc.table().GetSlotRecord(frame, channel, record);
-    return record;
-}
-
 } // namespace
 
 class Mp3PhraseDlgTest : public QObject
@@ -44,10 +32,9 @@ class Mp3PhraseDlgTest : public QObject
 private slots:
     void init()
     {
-        m_doc = std::make_unique<CCueDoc>();
-        QCOMPARE(m_doc->table().SetSlotFile(12, 3, "voice01.mp3"), cuelist::kSlotDone);
+        m_value = PhraseValue{12, 3, QStringLiteral("VOICE01.MP3"), QString(), {}};
+        m_applied.clear();
     }
-    void cleanup() { m_doc.reset(); }
 
     void opensWithSlotValues_data()
     {
@@ -66,10 +53,11 @@ private slots:
         QFETCH(int, frame);
         QFETCH(int, channel);
         QFETCH(QString, caption);
-        m_doc->table().SetSlotFile(frame, channel, "VOICE01.MP3");
-        m_doc->table().SetSlotVolumeOrSpeed(frame, channel, std::uint8_t(attenuation));
-        CMp3PhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, frame, channel);
+        m_value.frame = frame;
+        m_value.channel = channel;
+        m_value.settings.volume = -attenuation;
+        CMp3PhraseDlg dlg;
+        open(dlg);
         dlg.show();
         QCOMPARE(dlg.windowTitle(), caption);
         auto* slider = dlg.findChild<QSlider*>("volumeSlider");
@@ -79,12 +67,12 @@ private slots:
         QVERIFY(dlg.findChild<QPushButton*>("applyButton")->isEnabled());
     }
 
-    // The edit follows the slider and the slider follows the edit; Apply commits.
+    // The edit follows the slider and the slider follows the edit; Apply gives the value.
     void sliderAndFieldStayInStep()
     {
         ScriptedPrompt prompt;
-        CMp3PhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, 12, 3);
+        CMp3PhraseDlg dlg;
+        open(dlg);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         auto* slider = dlg.findChild<QSlider*>("volumeSlider");
@@ -98,9 +86,10 @@ private slots:
         QTest::mouseClick(dlg.findChild<QPushButton*>("applyButton"), Qt::LeftButton);
         QVERIFY(dlg.isVisible());
         QVERIFY(prompt.asked.isEmpty());
-        QCOMPARE(Record(*m_doc, 12, 3)[cuelist::record::kVolume], 36);
-        QVERIFY(m_doc->isModified());
-        QVERIFY(DescriptionPane::text().contains(QStringLiteral("Volume=-36")));
+        QCOMPARE(m_applied.size(), 1);
+        QCOMPARE(m_applied.first().settings.volume, -36);
+        QCOMPARE(m_applied.first().frame, 12);
+        QCOMPARE(m_applied.first().channel, 3);
     }
 
     void rangeRefusalKeepsFocus_data()
@@ -130,8 +119,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         ScriptedPrompt prompt;
-        CMp3PhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, 12, 3);
+        CMp3PhraseDlg dlg;
+        open(dlg);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QAbstractSpinBox* edit = Field(dlg, qPrintable(field));
@@ -148,13 +137,12 @@ private slots:
         QCOMPARE(edit->text(), typed);
     }
 
-    // A refused value writes nothing on Apply and keeps the dialog open on OK.
+    // A refused value gives nothing on Apply and keeps the dialog open on OK.
     void refusedValueIsNeverCommitted()
     {
         ScriptedPrompt prompt;
-        const SlotRecord before = Record(*m_doc, 12, 3);
-        CMp3PhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, 12, 3);
+        CMp3PhraseDlg dlg;
+        open(dlg);
         const int result = RunModal(dlg, [](QDialog& modal) {
             QAbstractSpinBox* repeat = Field(modal, "repeatField");
             repeat->selectAll();
@@ -167,16 +155,15 @@ private slots:
         });
         QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(prompt.asked.size(), 2);
-        QCOMPARE(Record(*m_doc, 12, 3), before);
-        QVERIFY(!m_doc->isModified());
+        QVERIFY(m_applied.isEmpty());
     }
 
-    // Cancel after Apply keeps what Apply wrote, and only that.
+    // Cancel after Apply gives what Apply gave, and only that.
     void applyThenCancel()
     {
         ScriptedPrompt prompt;
-        CMp3PhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, 12, 3);
+        CMp3PhraseDlg dlg;
+        open(dlg);
         const int result = RunModal(dlg, [](QDialog& modal) {
             QAbstractSpinBox* repeat = Field(modal, "repeatField");
             QAbstractSpinBox* interval = Field(modal, "intervalField");
@@ -191,21 +178,17 @@ private slots:
         });
         QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(prompt.asked.isEmpty());
-        const SlotRecord record = Record(*m_doc, 12, 3);
-        QCOMPARE(record[cuelist::record::kRepeat], 5);
-        QCOMPARE(record[cuelist::record::kIntervalHigh], 0x0E);
-        QCOMPARE(record[cuelist::record::kIntervalLow], 0x10);
-        QCOMPARE(record[cuelist::record::kLow], 15); // tone levels untouched
-        QCOMPARE(record[cuelist::record::kHigh], 15);
-        QVERIFY(m_doc->isModified());
+        QCOMPARE(m_applied.size(), 1);
+        QCOMPARE(m_applied.first().settings.repeat, 5);
+        QCOMPARE(m_applied.first().settings.interval, 3600);
     }
 
-    // After a drop the values only reach the slot through OK and the opener's commit.
+    // After a drop the values only come back through OK.
     void applyDisabledAfterDrop()
     {
         ScriptedPrompt prompt;
-        CMp3PhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, 12, 3);
+        CMp3PhraseDlg dlg;
+        open(dlg);
         dlg.setApplyDisabled(true);
         const int result = RunModal(dlg, [](QDialog& modal) {
             QVERIFY(!modal.findChild<QPushButton*>("applyButton")->isEnabled());
@@ -215,16 +198,16 @@ private slots:
             QTest::keyClick(repeat, Qt::Key_Return);
         });
         QCOMPARE(result, int(QDialog::Accepted));
-        QVERIFY(!m_doc->isModified());
-        CommitMp3Phrase(*m_doc, dlg, 12, 3);
-        QCOMPARE(Record(*m_doc, 12, 3)[cuelist::record::kRepeat], 255);
-        QVERIFY(m_doc->isModified());
+        QVERIFY(m_applied.isEmpty());
+        QCOMPARE(dlg.value().settings.repeat, 255);
+        QCOMPARE(dlg.value().fileName, QStringLiteral("VOICE01.MP3"));
     }
 
     void arrowsStepWithinRange()
     {
-        CMp3PhraseDlg dlg(m_doc.get());
-        dlg.setRepeatTimes(254);
+        m_value.settings.repeat = 254;
+        CMp3PhraseDlg dlg;
+        dlg.setValue(m_value);
         dlg.show();
         QAbstractSpinBox* repeat = Field(dlg, "repeatField");
         QTest::keyClick(repeat, Qt::Key_Up);
@@ -237,7 +220,14 @@ private slots:
     }
 
 private:
-    std::unique_ptr<CCueDoc> m_doc;
+    void open(CMp3PhraseDlg& dlg)
+    {
+        dlg.setValue(m_value);
+        dlg.setApplyHandler([this](const PhraseValue& value) { m_applied << value; });
+    }
+
+    PhraseValue m_value;
+    QList<PhraseValue> m_applied;
 };
 
 QTEST_MAIN(Mp3PhraseDlgTest)

@@ -1,5 +1,5 @@
-#include "cuedoc.h"
-#include "phrasecommit.h"
+#include "core/slotsettings.h"
+#include "firstline.h"
 #include "runmodal.h"
 #include "scriptedprompt.h"
 #include "textphrasedlg.h"
@@ -62,8 +62,11 @@ class TextPhraseDlgTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { m_doc = std::make_unique<CCueDoc>(); }
-    void cleanup() { m_doc.reset(); }
+    void init()
+    {
+        m_table = cuelist::SlotTable();
+        m_applied = 0;
+    }
 
     void opensFromSlot()
     {
@@ -73,11 +76,10 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Today \x93\xfa\x96\x7b\r\nsecond line\r\n"); // CP932
         file.close();
-        m_doc->setDataFolderFromFile(dir.filePath("Data/news.txt"));
-        m_doc->table().PutSlotRecord(kFrame, kChannel, TextRecord(0, 30, 6, 4, 3, 9, 5));
+        m_table.PutSlotRecord(kFrame, kChannel, TextRecord(0, 30, 6, 4, 3, 9, 5));
 
-        CTextPhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, kFrame, kChannel);
+        CTextPhraseDlg dlg;
+        open(dlg, ReadFirstTextLine(dir.filePath("Data/news.txt")));
         dlg.show();
         QCOMPARE(dlg.windowTitle(),
                  QStringLiteral("Text file setup-[Channel0007 Phrase04 NEWS.TXT]"));
@@ -100,14 +102,14 @@ private slots:
 
     void scrollingTextCannotFlash()
     {
-        m_doc->table().PutSlotRecord(kFrame, kChannel, TextRecord(2, 0, 0, 2, 0, 9, 0));
-        CTextPhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, kFrame, kChannel);
+        m_table.PutSlotRecord(kFrame, kChannel, TextRecord(2, 0, 0, 2, 0, 9, 0));
+        CTextPhraseDlg dlg;
+        open(dlg);
         dlg.show();
         QCOMPARE(Marks(dlg), QStringLiteral("B"));
         QVERIFY(dlg.findChild<QLineEdit*>("contentsField")->text().isEmpty()); // no NEWS.TXT
         QVERIFY(!dlg.findChild<QCheckBox*>("flashCheck")->isEnabled());
-        QCOMPARE(dlg.displayMode(), 1);
+        QCOMPARE(dlg.value().settings.displayMode, 1);
         QCOMPARE(dlg.findChild<QLabel*>("minutesLabel")->text(), QStringLiteral("Scroll Times"));
 
         // Back to standing text through the slider: Flash can be chosen again.
@@ -116,7 +118,7 @@ private slots:
         QCOMPARE(dlg.findChild<QAbstractSpinBox*>("speedField")->text(), QStringLiteral("0"));
         QVERIFY(dlg.findChild<QCheckBox*>("flashCheck")->isEnabled());
         Click(dlg, "flashCheck");
-        QCOMPARE(dlg.displayMode(), 9);
+        QCOMPARE(dlg.value().settings.displayMode, 9);
 
         // Moving to speed 3 drops Flash; with neither Bold nor Shade, Normal comes back.
         Click(dlg, "boldCheck"); // Bold off, Flash alone
@@ -124,15 +126,15 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(slider, Qt::Key_Right);
         QCOMPARE(Marks(dlg), QStringLiteral("N"));
-        QCOMPARE(dlg.displayMode(), 0);
+        QCOMPARE(dlg.value().settings.displayMode, 0);
         QCOMPARE(dlg.findChild<QLabel*>("minutesLabel")->text(), QStringLiteral("Scroll Times"));
     }
 
     void checkMarkRules()
     {
-        m_doc->table().PutSlotRecord(kFrame, kChannel, TextRecord(0, 0, 0, 2, 0, 9, 0));
-        CTextPhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, kFrame, kChannel);
+        m_table.PutSlotRecord(kFrame, kChannel, TextRecord(0, 0, 0, 2, 0, 9, 0));
+        CTextPhraseDlg dlg;
+        open(dlg);
         dlg.show();
         const struct
         {
@@ -148,7 +150,7 @@ private slots:
         for (const auto& step : steps) {
             Click(dlg, step.click);
             QCOMPARE(Marks(dlg), QString::fromLatin1(step.marks));
-            QCOMPARE(dlg.displayMode(), step.mode);
+            QCOMPARE(dlg.value().settings.displayMode, step.mode);
         }
     }
 
@@ -157,26 +159,26 @@ private slots:
     void letterSizeCodes()
     {
         ScriptedPrompt prompt;
-        m_doc->table().PutSlotRecord(kFrame, kChannel, TextRecord(0, 0, 0, 2, 2, 0, 0));
-        CTextPhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, kFrame, kChannel);
+        m_table.PutSlotRecord(kFrame, kChannel, TextRecord(0, 0, 0, 2, 2, 0, 0));
+        CTextPhraseDlg dlg;
+        open(dlg);
         dlg.show();
         auto* list = dlg.findChild<QComboBox*>("magnificationList");
         QCOMPARE(list->currentText(), QStringLiteral("1X1"));
         Click(dlg, "redFont");
         Click(dlg, "applyButton");
         SlotRecord r{};
-        m_doc->table().GetSlotRecord(kFrame, kChannel, r);
+        m_table.GetSlotRecord(kFrame, kChannel, r);
         QCOMPARE(r[rec::kHigh], 0x02);
         QCOMPARE(r[rec::kLow], 0x22);
 
         QTest::keyClick(list, Qt::Key_Down); // 2X2
         QTest::keyClick(list, Qt::Key_Down); // 1/4angle
-        QCOMPARE(dlg.magnification(), 3);
+        QCOMPARE(dlg.value().settings.magnification, 3);
         QTest::keyClick(list, Qt::Key_End); // 1X2
-        QCOMPARE(dlg.magnification(), 5);
+        QCOMPARE(dlg.value().settings.magnification, 5);
         Click(dlg, "applyButton");
-        m_doc->table().GetSlotRecord(kFrame, kChannel, r);
+        m_table.GetSlotRecord(kFrame, kChannel, r);
         QCOMPARE(r[rec::kHigh], 0x05);
         QVERIFY(prompt.asked.isEmpty());
     }
@@ -184,9 +186,9 @@ private slots:
     void intervalRefusalKeepsFocus()
     {
         ScriptedPrompt prompt;
-        m_doc->table().PutSlotRecord(kFrame, kChannel, TextRecord(0, 0, 0, 2, 0, 0, 0));
-        CTextPhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, kFrame, kChannel);
+        m_table.PutSlotRecord(kFrame, kChannel, TextRecord(0, 0, 0, 2, 0, 0, 0));
+        CTextPhraseDlg dlg;
+        open(dlg);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         auto* interval = dlg.findChild<QAbstractSpinBox*>("intervalField");
@@ -208,9 +210,9 @@ private slots:
     void applyThenCancel()
     {
         ScriptedPrompt prompt;
-        m_doc->table().PutSlotRecord(kFrame, kChannel, TextRecord(1, 10, 0, 2, 0, 0, 60));
-        CTextPhraseDlg dlg(m_doc.get());
-        dlg.loadSlot(*m_doc, kFrame, kChannel);
+        m_table.PutSlotRecord(kFrame, kChannel, TextRecord(1, 10, 0, 2, 0, 0, 60));
+        CTextPhraseDlg dlg;
+        open(dlg);
         const int result = RunModal(dlg, [](QDialog& modal) {
             auto* minutes = modal.findChild<QAbstractSpinBox*>("minutesField");
             minutes->selectAll();
@@ -227,14 +229,26 @@ private slots:
         QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(prompt.asked.isEmpty());
         SlotRecord r{};
-        m_doc->table().GetSlotRecord(kFrame, kChannel, r);
+        m_table.GetSlotRecord(kFrame, kChannel, r);
         const SlotRecord expected = TextRecord(1, 99, 4, 6, 0, 2, 60);
         QCOMPARE(r, expected);
-        QVERIFY(m_doc->isModified());
+        QCOMPARE(m_applied, 1);
     }
 
 private:
-    std::unique_ptr<CCueDoc> m_doc;
+    // The dialog on the slot of m_table; Apply writes back into it as the editor does.
+    void open(CTextPhraseDlg& dlg, const QString& textContents = QString())
+    {
+        dlg.setValue(PhraseValue{kFrame, kChannel, QStringLiteral("NEWS.TXT"), textContents,
+                                 cuelist::ReadSlotSettings(m_table, kFrame, kChannel)});
+        dlg.setApplyHandler([this](const PhraseValue& value) {
+            ++m_applied;
+            cuelist::WriteSlotSettings(m_table, value.frame, value.channel, value.settings);
+        });
+    }
+
+    cuelist::SlotTable m_table;
+    int m_applied = 0;
 };
 
 QTEST_MAIN(TextPhraseDlgTest)

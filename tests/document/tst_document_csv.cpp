@@ -31,8 +31,9 @@ private slots:
     void writesHeaderAndEveryChannel()
     {
         CCueDoc doc;
-        doc.table().SetSlotFile(1, 1, "abc.mp3");
-        doc.table().SetSlotFile(16, 127, "LAST.MP3");
+        doc.SetSlotFile(1, 1, "abc.mp3");
+        doc.SetSlotFile(16, 127, "LAST.MP3");
+        doc.undoStack()->clear(); // as opened
         QVERIFY(doc.handlesCommand(ID_CSV_OUTPUT));
 
         ScriptedPrompt script;
@@ -70,7 +71,7 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath("never.csv")));
 
         // No: the unsaved contents are written.
-        doc.table().SetSlotFile(2, 3, "NEW.MP3");
+        doc.SetSlotFile(2, 3, "NEW.MP3");
         script.answer(QMessageBox::No);
         doc.OnFileCsvOutput();
         QVERIFY(read("never.csv").contains("0003, ,NEW.MP3"));

@@ -74,7 +74,7 @@ private slots:
     void savedFileIsTheExactImageAndFixesTheDataFolder()
     {
         CCueDoc doc;
-        QCOMPARE(doc.table().SetSlotFile(3, 2, "abc.mp3"), cuelist::kSlotDone);
+        QVERIFY(doc.SetSlotFile(3, 2, "abc.mp3"));
         doc.setModifiedFlag(true);
         QVERIFY(QDir(m_dir).mkdir("DATA"));
         WriteBytes(m_dir + "/DATA/ABC.MP3", QByteArray(10, 'x'));
@@ -135,9 +135,9 @@ private slots:
     void missingFilesWarningListsEachNameOnce()
     {
         CCueDoc doc;
-        doc.table().SetSlotFile(1, 1, "B.MP3");
-        doc.table().SetSlotFile(2, 1, "A.MP3");
-        doc.table().SetSlotFile(1, 7, "A.MP3");
+        doc.SetSlotFile(1, 1, "B.MP3");
+        doc.SetSlotFile(2, 1, "A.MP3");
+        doc.SetSlotFile(1, 7, "A.MP3");
         doc.setModifiedFlag(true);
 
         ScriptedPrompt script;

@@ -1,5 +1,5 @@
 // The Play Channel dialog with fake players: fields, buttons, messages and ending it.
-#include "document/cuedoc.h"
+#include "core/slottable.h"
 #include "fakephraseplayer.h"
 #include "mp3record.h"
 #include "playchanneldlg.h"
@@ -127,16 +127,16 @@ private slots:
         QCOMPARE(Field(&rig.dialog, "state"), QStringLiteral("Playing"));
     }
 
-    // The command copies the channel's records and the data folder into the dialog.
+    // The command hands the channel's records and the data folder to the dialog.
     void commandPreviewsEditableChannelsOnly()
     {
-        TempDataFolder home;
-        const QByteArray oldHome = qgetenv("HOME");
-        qputenv("HOME", QByteArray::fromStdString(home.File("..")));
+        TempDataFolder folder;
         ScriptedPrompt prompt;
-        CCueDoc doc;
-        QCOMPARE(doc.table().SetSlotFile(2, 9, "abc.mp3"), kSlotDone);
-        QCOMPARE(doc.table().SetSlotFile(1, 128, "xyz.mp3"), kSlotDone);
+        std::array<SlotRecord, kFrameCount> records;
+        records.fill(EmptyRecord());
+        SlotTable table;
+        QCOMPARE(table.SetSlotFile(2, 9, "abc.mp3"), kSlotDone);
+        records[1] = table.RecordAt(2, 9);
 
         int opened = 0;
         QString channel, fileName;
@@ -154,12 +154,12 @@ private slots:
             static_cast<QDialog*>(modal)->reject();
         });
         guard.start(10);
+        const std::string data = folder.Path();
         for (const int outside : {0, -1, 128, 1023})
-            RunPlayChannelDialog(nullptr, doc, outside);
+            RunPlayChannelDialog(nullptr, data, outside, records);
         QCOMPARE(opened, 0);
 
-        RunPlayChannelDialog(nullptr, doc, 9);
-        qputenv("HOME", oldHome);
+        RunPlayChannelDialog(nullptr, data, 9, records);
         QCOMPARE(opened, 1);
         QCOMPARE(channel, QStringLiteral("0009"));
         QCOMPARE(fileName, QStringLiteral("ABC.MP3"));

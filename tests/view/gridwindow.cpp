@@ -60,10 +60,7 @@ void GridWindow::press(int key, Qt::KeyboardModifiers modifiers)
 void GridWindow::putMp3(int frame, int channel, const char* name, int repeat, int attenuation,
                         int interval)
 {
-    auto& table = doc.table();
-    table.SetSlotFile(frame, channel, name);
-    table.SetSlotRepeat(frame, channel, std::uint8_t(repeat));
-    table.SetSlotVolumeOrSpeed(frame, channel, std::uint8_t(attenuation));
-    table.SetSlotInterval(frame, channel, std::uint16_t(interval));
-    view->OnUpdate();
+    doc.SetSlotFile(frame, channel, QString::fromUtf8(name),
+                    cuelist::SlotSettings{-attenuation, repeat, interval});
+    doc.undoStack()->clear();
 }

@@ -1,6 +1,7 @@
 #include "descriptionpane.h"
 #include "gridwindow.h"
 #include "playlistclipboard.h"
+#include "putrecord.h"
 #include "scriptedprompt.h"
 
 #include <QAction>
@@ -21,7 +22,7 @@ private:
     {
         return {1, 'V', 'O', 'I', 'C', 'E', '0', std::uint8_t(digit), ' ', 12, 3, 5, 7, 1, 2, 0x5A};
     }
-    static cuelist::SlotRecord& at(GridWindow& w, int frame, int channel)
+    static const cuelist::SlotRecord& at(GridWindow& w, int frame, int channel)
     {
         return w.doc.table().RecordAt(frame, channel);
     }
@@ -38,9 +39,8 @@ private slots:
     {
         GridWindow w;
         ScriptedPrompt prompt;
+        PutRecord(w.doc, 3, 2, voice());
         QSignalSpy titleRequests(&w.doc, &CCueDoc::frameTitleUpdateRequested);
-        at(w, 3, 2) = voice();
-        w.view->OnUpdate();
 
         w.click(3, 1);
         QVERIFY(!pasteEnabled(w));
@@ -85,9 +85,9 @@ private slots:
     {
         GridWindow w;
         ScriptedPrompt prompt;
-        at(w, 1, 3) = voice();
-        at(w, 16, 3) = voice('6');
-        at(w, 9, 9) = voice('9');
+        PutRecord(w.doc, 1, 3, voice());
+        PutRecord(w.doc, 16, 3, voice('6'));
+        PutRecord(w.doc, 9, 9, voice('9'));
         w.view->OnUpdate();
 
         w.click(0, 2);
@@ -138,7 +138,7 @@ private slots:
 
         // A clip from another playlist window of this instance pastes.
         GridWindow other;
-        at(other, 1, 1) = voice();
+        PutRecord(other.doc, 1, 1, voice());
         other.click(1, 0);
         QVERIFY(other.commands.execute(ID_EDIT_COPY));
         QApplication::setActiveWindow(&w.window);

@@ -1,5 +1,6 @@
 #include "descriptionpane.h"
 #include "gridwindow.h"
+#include "putrecord.h"
 #include "scriptedprompt.h"
 
 #include <QApplication>
@@ -171,8 +172,7 @@ private slots:
         // A record of an unknown type: one message for Enter, two for a double click.
         cuelist::SlotRecord odd = cuelist::EmptyRecord();
         odd[cuelist::record::kType] = 7;
-        w.doc.table().PutSlotRecord(3, 2, odd);
-        w.view->OnUpdate();
+        PutRecord(w.doc, 3, 2, odd);
         w.press(Qt::Key_Enter);
         QCOMPARE(prompt.texts(), QStringList{QStringLiteral("Unknown File Type. Reset File Name")});
         QTest::mouseDClick(w.view->viewport(), Qt::LeftButton, {}, w.cellCenter(3, 1));

@@ -1,5 +1,6 @@
 #include "descriptionpane.h"
 #include "gridwindow.h"
+#include "putrecord.h"
 #include "scriptedprompt.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ private:
     {
         return {1, 'V', 'O', 'I', 'C', 'E', '0', std::uint8_t(digit), ' ', 12, 3, 5, 7, 1, 2, 0x5A};
     }
-    static cuelist::SlotRecord& at(GridWindow& w, int frame, int channel)
+    static const cuelist::SlotRecord& at(GridWindow& w, int frame, int channel)
     {
         return w.doc.table().RecordAt(frame, channel);
     }
@@ -68,12 +69,11 @@ private slots:
     {
         GridWindow w(kWide);
         ScriptedPrompt prompt;
-        at(w, 3, 2) = voice();
-        at(w, 7, 5) = voice('2');
-        w.view->OnUpdate();
-        w.click(1, 0); // the first release of a new view moves nothing
+        PutRecord(w.doc, 3, 2, voice());
+        PutRecord(w.doc, 7, 5, voice('2'));
 
-        // An occupied target asks first, beginning with its own text; Cancel moves nothing.
+        // The first drag in a new view counts. An occupied target asks first, beginning with its
+        // own text; Cancel moves nothing.
         prompt.answer(QMessageBox::Cancel);
         drag(w, w.cellCenter(3, 1), w.cellCenter(7, 4));
         QCOMPARE(prompt.texts(),
@@ -110,14 +110,12 @@ private slots:
     {
         GridWindow w(kWide);
         ScriptedPrompt prompt;
-        at(w, 3, 2) = voice();
-        at(w, 1, 4) = voice('4');
+        PutRecord(w.doc, 3, 2, voice());
+        PutRecord(w.doc, 1, 4, voice('4'));
         w.view->OnUpdate();
         const QPoint source = w.cellCenter(3, 1);
         const QPoint to = w.cellCenter(7, 4);
 
-        drag(w, source, to); // the first release of a new view
-        verifyDragEnded(w);
         drag(w, source, source + QPoint(1, 1)); // back on the source cell
         drag(w, source, w.cellCenter(0, 1));    // the Channel column
         drag(w, source, QPoint(w.view->viewport()->width() + 20, source.y())); // outside
@@ -151,7 +149,7 @@ private slots:
     {
         GridWindow w(kWide);
         ScriptedPrompt prompt;
-        at(w, 3, 53) = voice();
+        PutRecord(w.doc, 3, 53, voice());
         w.click(1, 0);
         QScrollBar* bar = w.view->verticalScrollBar();
         w.cellCenter(3, 60);

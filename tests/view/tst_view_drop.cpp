@@ -61,7 +61,8 @@ private slots:
     }
 
     // The first file fixes the data folder and opens the dialog with Apply off; Cancel keeps
-    // the file, unmodified. Several files go to one cell in turn, confirmed from the second on.
+    // the file as an edit of its own. Several files go to one cell in turn, confirmed from the
+    // second on. The cursor goes to the cell, and each drop is one step of the history.
     void dropsOnANewPlaylist()
     {
         ScriptedPrompt prompt;
@@ -71,9 +72,9 @@ private slots:
             {[&](QDialog& dlg) {
                  auto* mp3 = qobject_cast<CMp3PhraseDlg*>(&dlg);
                  QVERIFY(mp3 && !dlg.findChild<QPushButton*>("applyButton")->isEnabled());
-                 QCOMPARE(
-                     QList<int>({mp3->frame(), mp3->channel(), mp3->volume(), mp3->repeatTimes()}),
-                     QList<int>({5, 3, 0, 0}));
+                 QCOMPARE(QList<int>({mp3->value().frame, mp3->value().channel,
+                                      mp3->value().settings.volume, mp3->value().settings.repeat}),
+                          QList<int>({5, 3, 0, 0}));
                  QCOMPARE(w.view->model()->index(2, 5).data().toString(),
                           QStringLiteral("VOICE01.MP3"));
                  QCOMPARE(titles.size(), 1);
@@ -86,20 +87,28 @@ private slots:
              }});
         drop(w, 5, 2, {"x/DATA/VOICE01.MP3"});
         QCOMPARE(scripts.played, 1);
-        QVERIFY(!w.doc.isModified());
+        QVERIFY(w.doc.isModified());
         QCOMPARE(w.doc.dataFolderPath(), path("x/DATA/"));
         int frame = 0;
         int channel = 0;
         w.doc.GetCurrentSlot(frame, channel);
         QCOMPARE(QPoint(frame, channel), QPoint(5, 3));
+        QCOMPARE(QPoint(w.view->cursorColumn(), w.view->selectionMark()), QPoint(5, 2));
 
         // A symbolic link stands for its target; Cancel on the question keeps the slot.
         drop(w, 6, 2, {"shortcut.mp3", "x/DATA/VOICE03.MP3"});
         QCOMPARE(scripts.played, 2);
         QCOMPARE(w.doc.cellText(6, 3), QStringLiteral("VOICE02.MP3"));
         QCOMPARE(w.doc.table().RecordAt(6, 3)[cuelist::record::kRepeat], 4);
-        QVERIFY(w.doc.isModified());
         QCOMPARE(prompt.texts(), QStringList{kAsk});
+
+        QCOMPARE(w.doc.undoStack()->count(), 2);
+        QCOMPARE(w.doc.undoStack()->undoText(), QStringLiteral("Drop"));
+        w.doc.undoStack()->undo();
+        w.doc.undoStack()->undo();
+        QVERIFY(!w.doc.isModified());
+        QCOMPARE(w.view->model()->index(2, 5).data().toString(), QStringLiteral(" "));
+        QCOMPARE(w.view->statusText(), QStringLiteral("No Registration"));
     }
 
     // Each refusal tells why and writes nothing.

@@ -2,6 +2,7 @@
 #include "gridwindow.h"
 #include "modalscripts.h"
 #include "mp3phrasedlg.h"
+#include "putrecord.h"
 #include "scriptedprompt.h"
 
 #include <QAbstractSpinBox>
@@ -33,7 +34,7 @@ private slots:
                  QVERIFY(mp3 && dlg.findChild<QPushButton*>("applyButton")->isEnabled());
                  for (const char* name : {"repeatField", "volumeField", "intervalField"})
                      shown += dlg.findChild<QAbstractSpinBox*>(name)->text() + ' ';
-                 shown += mp3->fileName();
+                 shown += mp3->value().fileName;
                  dlg.reject();
              },
              [](QDialog& dlg) {
@@ -63,7 +64,7 @@ private slots:
         ModalScripts scripts;
         cuelist::SlotRecord record = cuelist::EmptyRecord();
         record[cuelist::record::kType] = 7;
-        QVERIFY(w.doc.table().PutSlotRecord(4, 1, record));
+        QVERIFY(PutRecord(w.doc, 4, 1, record));
         w.click(4, 0);
         w.press(Qt::Key_Return);
         QCOMPARE(prompt.texts(), QStringList{QStringLiteral("Unknown File Type. Reset File Name")});

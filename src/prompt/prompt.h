@@ -1,10 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <QFlags>
 #include <QMessageBox>
 #include <QString>
-
-#include <functional>
 
 class QWidget;
 
