@@ -286,5 +286,15 @@ Version Information</source>
             <source>Edit Bar(&amp;U)</source>
             <translation>編集バー(&amp;U)</translation>
         </message>
+        <message>
+            <source>Find Missing Files(&amp;M)...</source>
+            <translation>見つからないファイルの検索(&amp;M)...</translation>
+        </message>
+        <message>
+            <source>List the files missing from the data folder and relink them
+ Find Missing Files</source>
+            <translation>dataフォルダにないファイルを一覧表示して再リンクします
+ 見つからないファイルの検索</translation>
+        </message>
     </context>
 </TS>

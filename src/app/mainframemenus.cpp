@@ -44,7 +44,7 @@ void CMainFrame::createMenus()
                   ID_CSV_OUTPUT, 0, ID_APP_EXIT}),
         MakeMenu(this, c, tr("Edit(&E)"),
                  {ID_SELECT_FILE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE, 0,
-                  ID_OPEN_CONTENTS, ID_PLAY_CHANNEL}),
+                  ID_OPEN_CONTENTS, ID_PLAY_CHANNEL, 0, ID_FIND_MISSING}),
         MakeMenu(this, c, tr("View(&V)"),
                  {ID_VIEW_STATUS_BAR, ID_VIEW_TOOLBAR, ID_VIEW_EDIT_TOOLBAR}),
         MakeMenu(this, c, tr("Help(&H)"), {ID_HELP, ID_APP_ABOUT}),

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "commandtarget.h"
+#include "core/playtime.h"
 #include "documentview.h"
+#include "findmissingdlg.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -75,6 +77,19 @@ public:
     DataFolderWatch* folderWatch() const { return m_folderWatch; }
     // The play time of the channel under the cursor, as the play-time pane shows it.
     QString playTimeText() const;
+    // A channel's play time from the lengths known so far.
+    cuelist::ChannelPlayTime channelPlayTime(int channel) const;
+
+    // Edit > Find Missing Files: the files the data folder lacks, each with its slots, and
+    // Relink, which names a file of the data folder in every slot that named the missing one,
+    // as one step of the history. Refusals are told to the user.
+    QList<CFindMissingDlg::Missing> MissingFiles() const;
+    void OnFindMissingFiles();
+    bool RelinkMissingFile(const QString& missingName);
+    // Several dropped files: consecutive frames of the channel from `frame` on, occupied ones
+    // skipped, one settings dialog for all, one step of the history. Files past frame 16 are
+    // told to the user.
+    void AssignDroppedFiles(const QStringList& paths, int frame, int channel);
     // The channel of the current row; 0 while there is none.
     int activeChannel() const;
     QString statusText() const { return m_statusText; }

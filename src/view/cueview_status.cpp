@@ -50,16 +50,10 @@ void CCueView::requestDurations(int firstChannel, int lastChannel, bool recheck)
     store->request(paths.values(), recheck);
 }
 
-QString CCueView::playTimeText() const
+cuelist::ChannelPlayTime CCueView::channelPlayTime(int channel) const
 {
     if (!m_doc)
-        return QString();
-    const int row = selectionMark();
-    int frame = 0;
-    int channel = 0;
-    m_doc->GetCurrentSlot(frame, channel);
-    if (row >= 0)
-        channel = row + 1;
+        return {};
     const DurationStore* store = DurationStore::instance();
     const auto lookup = [this, store](const std::string& name) -> std::optional<std::int64_t> {
         const QString path = m_folderWatch->pathOf(cuelist::text::CellText(name));
@@ -67,11 +61,17 @@ QString CCueView::playTimeText() const
             return std::nullopt;
         return store->duration(path);
     };
-    const cuelist::ChannelPlayTime time =
-        cuelist::ChannelPlayTimeOf(m_doc->table(), channel, lookup);
+    return cuelist::ChannelPlayTimeOf(m_doc->table(), channel, lookup);
+}
+
+QString CCueView::playTimeText() const
+{
+    if (!m_doc)
+        return QString();
+    const int channel = std::clamp(activeChannel(), 1, cuelist::kEditableChannelCount);
     return tr("Ch.%1 play time: %2")
         .arg(channel, 4, 10, QLatin1Char('0'))
-        .arg(cuelist::text::PlayTimeText(time));
+        .arg(cuelist::text::PlayTimeText(channelPlayTime(channel)));
 }
 
 void CCueView::updatePlayTime()

@@ -4,15 +4,19 @@
 #include "datafolderwatch.h"
 #include "gridmetrics.h"
 #include "gridwindow.h"
+#include "modalscripts.h"
+#include "scriptedprompt.h"
 #include "text/messages.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLocale>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 // What the grid shows about a show at a glance: names in full, missing files flagged as the
 // data folder changes, tool tips, and the channel type-ahead.
@@ -154,15 +158,78 @@ private slots:
         // Saved elsewhere, the playlist's data folder is the one beside it.
         QDir(m_dir.path()).mkpath("copy/data");
         touch("copy/data/VOICE02.MP3");
-        w.doc.table().SetSlotFile(1, 1, "voice02.mp3");
-        w.view->OnUpdate();
-        QVERIFY(!missing(w, 1, 1));
+        QVERIFY(w.doc.SetSlotFile(1, 1, "voice02.mp3"));
+        QVERIFY(!missing(w, 1, 1)); // the flags follow every edit
+        w.doc.undoStack()->undo();
+        QVERIFY(missing(w, 1, 1));
+        w.doc.undoStack()->redo();
         const QString copy = m_dir.filePath("copy/copy.slp");
         QVERIFY(w.doc.OnSaveDocument(copy));
         w.doc.setPathName(copy);
         QVERIFY(!missing(w, 1, 1));
         QVERIFY(missing(w, 2, 1));
         QCOMPARE(w.view->folderWatch()->folder(), m_dir.filePath("copy/data/"));
+    }
+
+    void findAndRelinkMissingFiles()
+    {
+        QDir(m_dir.path()).mkpath("relink/DATA");
+        QDir(m_dir.path()).mkpath("elsewhere");
+        touch("relink/DATA/NEW.MP3");
+        touch("relink/DATA/LONGNAME1.MP3");
+        touch("elsewhere/OTHER.MP3");
+        cuelist::SlotTable table;
+        table.SetSlotFile(1, 1, "GONE.MP3");
+        table.SetSlotRepeat(1, 1, 3);
+        table.SetSlotFile(5, 7, "GONE.MP3");
+        table.SetSlotFile(2, 1, "LOST.MP3");
+        const QString playlist = m_dir.filePath("relink/show.slp");
+        {
+            const auto image = cuelist::BuildImage(table);
+            QFile file(playlist);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(reinterpret_cast<const char*>(image.data()), qint64(image.size()));
+        }
+        ScriptedPrompt prompt;
+        GridWindow w;
+        QVERIFY(w.doc.OnOpenDocument(playlist));
+        w.doc.setPathName(playlist);
+        const auto listed = w.view->MissingFiles();
+        QCOMPARE(listed.size(), 2);
+        QCOMPARE(listed[0].name, QStringLiteral("GONE.MP3"));
+        QCOMPARE(listed[0].places, (QList<QPoint>{{1, 1}, {5, 7}}));
+        QCOMPARE(CFindMissingDlg::SlotsText(listed[0].places), QStringLiteral("0001-01, 0007-05"));
+
+        // A file from outside the data folder, or with a name a slot cannot hold, is refused.
+        prompt.choose(m_dir.filePath("elsewhere/OTHER.MP3"));
+        prompt.choose(m_dir.filePath("relink/DATA/LONGNAME1.MP3"));
+        QVERIFY(!w.view->RelinkMissingFile("GONE.MP3"));
+        QVERIFY(!w.view->RelinkMissingFile("GONE.MP3"));
+        QCOMPARE(prompt.texts().size(), 2);
+        QCOMPARE(prompt.texts().last(), QStringLiteral("Settable file name within 8 characters"));
+        QCOMPARE(w.doc.undoStack()->count(), 0);
+
+        // Relink from the dialog: every slot takes the new name and keeps its settings.
+        prompt.choose(m_dir.filePath("relink/DATA/NEW.MP3"));
+        int shown = -1;
+        ModalScripts scripts({[&](QDialog& dlg) {
+            auto* find = qobject_cast<CFindMissingDlg*>(&dlg);
+            QVERIFY(find);
+            find->selectName("GONE.MP3");
+            dlg.findChild<QPushButton*>("RelinkButton")->click();
+            shown = find->count();
+        }});
+        w.commands.execute(ID_FIND_MISSING);
+        QCOMPARE(shown, 1); // LOST.MP3 is left
+        QCOMPARE(w.doc.cellText(1, 1), QStringLiteral("NEW.MP3"));
+        QCOMPARE(w.doc.cellText(5, 7), QStringLiteral("NEW.MP3"));
+        QCOMPARE(w.doc.table().RecordAt(1, 1)[cuelist::record::kRepeat], 3);
+        QVERIFY(!missing(w, 1, 1) && !missing(w, 5, 7));
+        QCOMPARE(w.doc.undoStack()->count(), 1);
+        w.doc.undoStack()->undo();
+        QCOMPARE(w.doc.cellText(5, 7), QStringLiteral("GONE.MP3"));
+        QVERIFY(missing(w, 1, 1) && missing(w, 5, 7));
+        QVERIFY(!w.doc.isModified());
     }
 };
 
