@@ -96,7 +96,8 @@ private slots:
         QCOMPARE(MenuItems(*frame, "Edit(&E)"),
                  QStringList({"Select File(&F)", "-", "Cut(&T)    Ctrl+X", "Copy(&C)        Ctrl+C",
                               "Paste(&P)    Ctrl+V", "Delete(&D)        DEL", "-",
-                              "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W"}));
+                              "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W", "-",
+                              "Find Missing Files(&M)..."}));
         QCOMPARE(MenuItems(*frame, "View(&V)"),
                  QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)"}));
         QCOMPARE(MenuItems(*frame, "Help(&H)"),
