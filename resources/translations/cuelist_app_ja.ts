@@ -100,6 +100,10 @@
             <source>Edit(&amp;E)</source>
             <translation>編集(&amp;E)</translation>
         </message>
+        <message>
+            <source>Play time of the channel under the cursor</source>
+            <translation>カーソル位置のチャンネルの再生時間</translation>
+        </message>
     </context>
     <context>
         <name>Commands</name>
@@ -320,6 +324,16 @@ Version Information</source>
         <message>
             <source>Edit Bar(&amp;U)</source>
             <translation>編集バー(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Find Missing Files(&amp;M)...</source>
+            <translation>見つからないファイルの検索(&amp;M)...</translation>
+        </message>
+        <message>
+            <source>List the files missing from the data folder and relink them
+ Find Missing Files</source>
+            <translation>dataフォルダにないファイルを一覧表示して再リンクします
+ 見つからないファイルの検索</translation>
         </message>
     </context>
 </TS>

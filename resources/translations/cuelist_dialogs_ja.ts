@@ -154,4 +154,31 @@
         <translation>適用</translation>
     </message>
 </context>
+<context>
+    <name>CFindMissingDlg</name>
+    <message>
+        <source>Find Missing Files</source>
+        <translation>見つからないファイルの検索</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Slots (channel-frame)</source>
+        <translation>設定枠 (チャンネル-枠)</translation>
+    </message>
+    <message>
+        <source>Relink...</source>
+        <translation>再リンク...</translation>
+    </message>
+    <message>
+        <source>Every file the playlist names is in the data folder.</source>
+        <translation>プレイリストのファイルはすべてdataフォルダにあります。</translation>
+    </message>
+    <message>
+        <source>Files not in the data folder: %1</source>
+        <translation>dataフォルダにないファイル: %1</translation>
+    </message>
+</context>
 </TS>

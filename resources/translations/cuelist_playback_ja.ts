@@ -71,5 +71,9 @@
         <source>It failed in playing output file %s.MP3. </source>
         <translation>出力ファイル %s.MP3 の再生に失敗しました。</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
 </context>
 </TS>

@@ -82,6 +82,36 @@
         <source>Drop</source>
         <translation>ドロップ</translation>
     </message>
+    <message>
+        <source>Ch.%1 play time: %2</source>
+        <translation>Ch.%1 再生時間: %2</translation>
+    </message>
+    <message>
+        <source>Drop Files</source>
+        <translation>ファイルのドロップ</translation>
+    </message>
+    <message>
+        <source>Frame 16 was reached: these files were not set.
+%1</source>
+        <translation>設定枠16を超えたため、次のファイルは設定されませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>MP3 File(*.mp3)</source>
+        <translation>MP3ファイル(*.mp3)</translation>
+    </message>
+    <message>
+        <source>All Files(*)</source>
+        <translation>すべてのファイル(*)</translation>
+    </message>
+    <message>
+        <source>Relink %1</source>
+        <translation>%1 の再リンク</translation>
+    </message>
+    <message>
+        <source>Choose a file in the data folder of this playlist.</source>
+        <translation>このプレイリストのdataフォルダにあるファイルを選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>CueGridModel</name>
@@ -94,6 +124,14 @@
         <location line="+2"/>
         <source>     Phrase%1     </source>
         <translation>    設定枠%1    </translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>長さ: %1</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>見つかりません</translation>
     </message>
 </context>
 </TS>

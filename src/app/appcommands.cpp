@@ -56,6 +56,11 @@ constexpr Definition kDefinitions[] = {
      "contents"},
     {ID_PLAY_CHANNEL, QT_TRANSLATE_NOOP("Commands", "Play Channel(&W)  Ctrl+W"),
      QT_TRANSLATE_NOOP("Commands", "Play the setup data \n Play"), nullptr, "play"},
+    {ID_FIND_MISSING, QT_TRANSLATE_NOOP("Commands", "Find Missing Files(&M)..."),
+     QT_TRANSLATE_NOOP(
+         "Commands",
+         "List the files missing from the data folder and relink them\n Find Missing Files"),
+     nullptr, nullptr},
     {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("Commands", "Status Bar(&B)"),
      QT_TRANSLATE_NOOP("Commands", "Display/hide the status bar\n Status Bar's Display Switch"),
      nullptr, nullptr},

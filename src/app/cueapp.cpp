@@ -7,6 +7,7 @@
 #include "commandtable.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "durationstore.h"
 #include "mainframe.h"
 #include "recentfilelist.h"
 
@@ -20,9 +21,12 @@ CCueApp* g_app = nullptr;
 } // namespace
 
 CCueApp::CCueApp(QObject* parent)
-    : QObject(parent), m_commands(new CommandTable(this)), m_recent(new RecentFileList(this))
+    : QObject(parent), m_commands(new CommandTable(this)), m_recent(new RecentFileList(this)),
+      m_durations(
+          new DurationStore(QString::fromStdString(cuelist::DurationCache::DefaultFile()), this))
 {
     g_app = this;
+    DurationStore::setInstance(m_durations);
     AppCommands::Configure(*m_commands);
     m_commands->setRoute([this] { return route(); });
     connect(m_recent, &RecentFileList::changed, this, &CCueApp::updateRecentFileActions);
@@ -60,7 +64,9 @@ bool CCueApp::InitInstance(const QStringList& files)
     bool opened = false;
     for (const QString& file : files)
         opened = OpenDocumentFile(file) != nullptr || opened;
-    if (files.isEmpty() ? OnFileNew() == nullptr : !opened)
+    // A file that cannot be opened was told about; the editor then starts with an empty
+    // playlist, as it does without one.
+    if (!opened && OnFileNew() == nullptr)
         return false;
 
     m_mainFrame->show();

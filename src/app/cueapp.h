@@ -9,6 +9,7 @@
 class CCueDoc;
 class CMainFrame;
 class CommandTable;
+class DurationStore;
 class RecentFileList;
 
 // The editor application: the command table and its route, the recent-file list, the main
@@ -60,6 +61,7 @@ private:
 
     CommandTable* m_commands;
     RecentFileList* m_recent;
+    DurationStore* m_durations;       // the play lengths for every playlist; a child
     QPointer<CMainFrame> m_mainFrame; // owned here; deleted with the application object
     int m_untitledCount = 0;
 };

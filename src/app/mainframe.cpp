@@ -6,6 +6,7 @@
 #include "commandtable.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "gridcolumns.h"
 #include "help.h"
 #include "playlistname.h"
 #include "settingvalue.h"
@@ -70,8 +71,10 @@ void CMainFrame::addChild(CChildFrame* child)
 
     m_mdi->addSubWindow(child);
     // The grid is set up before it is first shown, so that it is laid out once.
-    if (CCueView* view = child->view())
+    if (CCueView* view = child->view()) {
         view->OnInitialUpdate();
+        RestoreColumnWidths(view);
+    }
     child->showMaximized();
     m_mdi->setActiveSubWindow(child);
     // An inactive main window does not report the activation: take it as done.

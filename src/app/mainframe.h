@@ -33,6 +33,7 @@ public:
     QToolBar* editToolBar() const { return m_editBar; }
     QLabel* messagePane() const { return m_ready; }
     QLabel* descriptionPane() const { return m_description; }
+    QLabel* playTimePane() const { return m_playTime; }
     QLabel* capsLockPane() const { return m_caps; }
     QLabel* numLockPane() const { return m_num; }
     // The File menu without a playlist, where the recent files are listed.
@@ -80,6 +81,7 @@ private:
     QToolBar* m_editBar = nullptr;
     QLabel* m_ready = nullptr;
     QLabel* m_description = nullptr;
+    QLabel* m_playTime = nullptr;
     QLabel* m_caps = nullptr;
     QLabel* m_num = nullptr;
     QList<QMenu*> m_noPlaylistMenus;

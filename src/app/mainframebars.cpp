@@ -2,6 +2,7 @@
 #include "commandtable.h"
 #include "descriptionpane.h"
 #include "mainframe.h"
+#include "playtimepane.h"
 #include "settingvalue.h"
 #include "text/messages.h"
 
@@ -55,15 +56,22 @@ QToolBar* MakeToolBar(QMainWindow* frame, const QString& name, const QString& ca
     return bar;
 }
 
-// The widest description the pane shows, in the user's language.
-QString WidestDescription()
+// The width of the widest description the pane shows in the user's language: which of
+// "Unlimited" and "254" is wider depends on the language.
+int WidestDescription(const QFontMetrics& metrics)
 {
-    cuelist::SlotDescription widest;
-    widest.kind = cuelist::SlotDescription::Kind::Mp3;
-    widest.repeat = 254;
-    widest.volume = -255;
-    widest.interval = cuelist::kMaxInterval;
-    return cuelist::text::DescriptionText(widest);
+    int widest = 0;
+    for (const bool unlimited : {false, true}) {
+        cuelist::SlotDescription description;
+        description.kind = cuelist::SlotDescription::Kind::Mp3;
+        description.repeat = 254;
+        description.unlimited = unlimited;
+        description.volume = -255;
+        description.interval = cuelist::kMaxInterval;
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(cuelist::text::DescriptionText(description)));
+    }
+    return widest;
 }
 
 } // namespace
@@ -101,14 +109,22 @@ void CMainFrame::createStatusBar()
     m_description = new QLabel(bar);
     m_description->setObjectName(QStringLiteral("DescriptionPane"));
     const QFontMetrics metrics(bar->font());
-    const int width =
-        std::max(metrics.horizontalAdvance(QString(80, QLatin1Char(' '))),
-                 metrics.horizontalAdvance(WidestDescription()) + metrics.averageCharWidth() * 2);
+    const int width = std::max(metrics.horizontalAdvance(QString(80, QLatin1Char(' '))),
+                               WidestDescription(metrics) + metrics.averageCharWidth() * 2);
     m_description->setFixedWidth(width);
     m_description->setFrameShape(QFrame::Panel);
     m_description->setFrameShadow(QFrame::Sunken);
     bar->addPermanentWidget(m_description);
     DescriptionPane::attach(m_description);
+
+    m_playTime = new QLabel(bar);
+    m_playTime->setObjectName(QStringLiteral("PlayTimePane"));
+    m_playTime->setMinimumWidth(metrics.averageCharWidth() * 26);
+    m_playTime->setFrameShape(QFrame::Panel);
+    m_playTime->setFrameShadow(QFrame::Sunken);
+    m_playTime->setToolTip(tr("Play time of the channel under the cursor"));
+    bar->addPermanentWidget(m_playTime);
+    PlayTimePane::attach(m_playTime);
 
     // Qt does not report the lock keys' state: the indicators stay blank.
     m_caps = new QLabel(bar);

@@ -29,6 +29,7 @@ const std::map<std::string_view, CommandShape>& Shapes()
         {"set", {Command::Set, 4, 4, {"--volume", "--repeat", "--interval"}, {"--repair"}}},
         {"clear", {Command::Clear, 2, 3, {}, {"--repair"}}},
         {"apply", {Command::Apply, 1, 2, {}, {"--repair"}}},
+        {"times", {Command::Times, 1, 1, {"--channel"}, {}}},
     };
     return shapes;
 }

@@ -7,7 +7,7 @@
 
 namespace cuelist::cli {
 
-enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply };
+enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times };
 
 // One run of the tool as the command line asks for it, with every number already in range.
 struct Invocation
@@ -16,7 +16,7 @@ struct Invocation
     std::string playlist;
     std::string output;             // csv: -o OUTPUT, empty or "-" for standard output
     std::string input;              // apply: the file of edits, empty or "-" for standard input
-    int channel = 0;                // show: 0 for every channel
+    int channel = 0;                // show, times: 0 for every channel
     int frame = 0;                  // clear: 0 for every frame of the channel
     std::string name;               // set: the file name as given (UTF-8)
     std::optional<int> attenuation; // set: --volume, stored negated (0..70)

@@ -31,14 +31,17 @@ QString HelpText()
         "  apply PLAYLIST [FILE|-]\n"
         "        Read \"set\" and \"clear\" lines (their arguments after PLAYLIST) from\n"
         "        FILE or standard input, check them all, then write the playlist once.\n"
+        "  times PLAYLIST [--channel N]\n"
+        "        List the length of each assigned MP3 file and the play time of each\n"
+        "        channel (\u221e: repeats without end, ?: length not known).\n"
         "  --repair  (set, clear, apply) Allow saving without the records that the\n"
         "        editor cannot use (text phrases, channels above 127); without it\n"
         "        such a playlist is refused.\n"
         "  --help     Show this help.\n"
         "  --version  Show the version.\n"
         "\n"
-        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show and check never change the\n"
-        "playlist.\n"
+        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never\n"
+        "change the playlist.\n"
         "Exit status: 0 success, 1 name or edit refused or problems found by check,\n"
         "2 usage error or a file that cannot be read or written.");
 }
@@ -80,6 +83,9 @@ int Run(const std::vector<std::string>& args, Console& console)
         break;
     case Command::Apply:
         status = RunApply(inv, console);
+        break;
+    case Command::Times:
+        status = RunTimes(inv, console);
         break;
     }
 

@@ -221,6 +221,24 @@ DataFolderListing::Entry* DataFolderListing::Lookup(std::string_view fileName) c
     return it == m_entries.end() ? nullptr : &it->second;
 }
 
+std::vector<std::string> DataFolderListing::Names() const
+{
+    std::vector<std::string> names;
+    for (const auto& [key, entry] : m_entries)
+        names.push_back(entry.name);
+    for (const auto& [name, entry] : m_variants)
+        if (m_entries.at(UpperAscii(name)).name != name)
+            names.push_back(name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string DataFolderListing::PathOf(std::string_view fileName) const
+{
+    const Entry* entry = Lookup(fileName);
+    return entry ? m_folder + entry->name : std::string();
+}
+
 const DataFolderListing::Entry* DataFolderListing::Find(std::string_view fileName) const
 {
     Entry* entry = Lookup(fileName);

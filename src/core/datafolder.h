@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <map>
-#include <unordered_map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace cuelist {
@@ -46,6 +46,10 @@ public:
     const Entry* Find(std::string_view fileName) const;
     // The same look-up without reading the size.
     bool Contains(std::string_view fileName) const { return Lookup(fileName) != nullptr; }
+    // The file's path as on disk, without reading its size; empty when absent.
+    std::string PathOf(std::string_view fileName) const;
+    // Every regular file's name as on disk, in ascending byte order.
+    std::vector<std::string> Names() const;
 
 private:
     Entry* Lookup(std::string_view fileName) const;

@@ -4,6 +4,7 @@
 #include "phraseplayer.h"
 #include "playchannelworker.h"
 #include "prompt/prompt.h"
+#include "text/messages.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -55,6 +56,9 @@ CPlayChannelDlg::CPlayChannelDlg(QWidget* parent, PhrasePlayerFactory factory)
     m_repeatEdit = AddField(grid, 4, tr("Repeat times"), "repeat");
     m_volumeEdit = AddField(grid, 5, tr("Volume"), "volume");
     m_intervalEdit = AddField(grid, 6, tr("Interval seconds"), "interval");
+    m_timeEdit = AddField(grid, 7, tr("Time"), "time");
+    m_tick.setInterval(250);
+    connect(&m_tick, &QTimer::timeout, this, [this] { m_timeEdit->setText(timeText()); });
 
     auto* buttons = new QVBoxLayout;
     m_playButton = AddButton(buttons, tr("Play"), "play");
@@ -91,6 +95,19 @@ void CPlayChannelDlg::SetChannel(const std::string& dataFolder, int channel,
         }
     }
     Refresh();
+}
+
+void CPlayChannelDlg::SetPlayTime(const cuelist::ChannelPlayTime& total)
+{
+    m_totalText = text::PlayTimeText(total);
+    Refresh();
+}
+
+QString CPlayChannelDlg::timeText() const
+{
+    const qint64 played = m_elapsed.isValid() ? m_elapsed.elapsed() : m_playedMs;
+    const QString elapsed = text::DurationText(played);
+    return m_totalText.isEmpty() ? elapsed : elapsed + QStringLiteral(" / ") + m_totalText;
 }
 
 void CPlayChannelDlg::done(int result)
@@ -196,6 +213,8 @@ void CPlayChannelDlg::DeliverNotes()
 void CPlayChannelDlg::ShowStarted()
 {
     m_stateText = tr("Playing");
+    m_elapsed.start();
+    m_tick.start();
     m_playButton->setEnabled(false);
     m_stopButton->setEnabled(true);
     Refresh();
@@ -204,6 +223,10 @@ void CPlayChannelDlg::ShowStarted()
 void CPlayChannelDlg::ShowStopped()
 {
     m_stateText = tr("Stopping");
+    if (m_elapsed.isValid())
+        m_playedMs = m_elapsed.elapsed();
+    m_elapsed.invalidate();
+    m_tick.stop();
     LoadPhraseFields(m_firstMp3Frame);
     m_playButton->setEnabled(true);
     m_stopButton->setEnabled(false);
@@ -236,6 +259,7 @@ void CPlayChannelDlg::Refresh()
     m_repeatEdit->setText(m_repeatText);
     m_volumeEdit->setText(QString::number(m_volume));
     m_intervalEdit->setText(QString::number(m_interval));
+    m_timeEdit->setText(timeText());
 }
 
 QString CPlayChannelDlg::FailureText(Failure failure, const std::string& name) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/playtime.h"
 #include "iphraseplayer.h"
 #include "iplaychannellistener.h"
 #include "playchanneljob.h"
@@ -9,7 +10,9 @@
 #include <deque>
 #include <mutex>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 #include <thread>
 
 class QLineEdit;
@@ -30,6 +33,11 @@ public:
     // dataFolder in file-system bytes, ending in "/"; the records are copied.
     void SetChannel(const std::string& dataFolder, int channel,
                     const std::array<cuelist::SlotRecord, cuelist::kFrameCount>& records);
+
+    // The channel's play time, shown as the total against the time played so far.
+    void SetPlayTime(const cuelist::ChannelPlayTime& total);
+    // "elapsed / total" as the Time field shows it.
+    QString timeText() const;
 
     // Every way of ending the dialog waits for the worker first.
     void done(int result) override;
@@ -77,6 +85,10 @@ private:
     QString m_phraseText;
     int m_volume = 0;
     QString m_repeatText;
+    QString m_totalText;
+    QElapsedTimer m_elapsed; // runs while playing
+    qint64 m_playedMs = 0;   // what the last playing reached
+    QTimer m_tick;           // moves the Time field on while playing
 
     // Shared with the worker.
     PlayChannelState m_shared;
@@ -93,6 +105,7 @@ private:
     QLineEdit* m_repeatEdit = nullptr;
     QLineEdit* m_volumeEdit = nullptr;
     QLineEdit* m_intervalEdit = nullptr;
+    QLineEdit* m_timeEdit = nullptr;
     QPushButton* m_playButton = nullptr;
     QPushButton* m_stopButton = nullptr;
     QPushButton* m_closeButton = nullptr;

@@ -4,6 +4,7 @@
 #include "core/names.h"
 
 #include <cstring>
+#include <algorithm>
 #include <QCoreApplication>
 
 namespace cuelist::text {
@@ -176,6 +177,34 @@ QString FileFaultReason(const fileio::FileResult& result)
 QString CellText(const std::string& cp932)
 {
     return QString::fromStdString(Cp932ToUtf8(cp932));
+}
+
+} // namespace cuelist::text
+
+namespace cuelist::text {
+
+QString DurationText(std::int64_t milliseconds)
+{
+    const std::int64_t seconds = (std::max<std::int64_t>(milliseconds, 0) + 500) / 1000;
+    const std::int64_t hours = seconds / 3600;
+    const QLatin1Char zero('0');
+    if (hours > 0)
+        return QStringLiteral("%1:%2:%3")
+            .arg(hours)
+            .arg(seconds / 60 % 60, 2, 10, zero)
+            .arg(seconds % 60, 2, 10, zero);
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, zero);
+}
+
+QString PlayTimeText(const ChannelPlayTime& time)
+{
+    if (time.endless)
+        return QStringLiteral("\u221e");
+    if (time.unknown == 0)
+        return DurationText(time.milliseconds);
+    if (time.milliseconds == 0)
+        return QStringLiteral("?");
+    return QStringLiteral("\u2265 ") + DurationText(time.milliseconds);
 }
 
 } // namespace cuelist::text

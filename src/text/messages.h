@@ -2,6 +2,7 @@
 
 #include "core/describe.h"
 #include "core/playlistfile.h"
+#include "core/playtime.h"
 #include "core/slotrecord.h"
 #include "fileio/fileresult.h"
 
@@ -20,6 +21,9 @@ namespace cuelist::text {
 void InstallTranslations(QCoreApplication& app);
 // The same for a given locale (tests use it to switch to Japanese).
 void InstallTranslations(QCoreApplication& app, const QLocale& locale);
+
+// "ja" while the Japanese catalogues are installed, else "en".
+QString LanguageTag();
 
 // The message for a slot outside the editable table; empty for any other result.
 QString RangeResultMessage(SlotResult result);
@@ -48,6 +52,11 @@ QString FileFaultReason(const fileio::FileResult& result);
 
 // The system's description of an errno value.
 QString SystemErrorText(int error);
+// A play length: "m:ss", or "h:mm:ss" from an hour on, rounded to the second.
+QString DurationText(std::int64_t milliseconds);
+// A channel's play time: "∞" when it repeats without end, "≥ m:ss" when some of its
+// files have no known length, "?" when none has.
+QString PlayTimeText(const ChannelPlayTime& time);
 
 // A slot's cell text (CP932 bytes) for display.
 QString CellText(const std::string& cp932);

@@ -34,6 +34,8 @@ void Install(QCoreApplication& app, const QString& fileName, const QString& fold
     delete translator;
 }
 
+bool g_japanese = false;
+
 bool IsJapanese(const QLocale& locale)
 {
     if (locale.language() == QLocale::Japanese)
@@ -53,7 +55,8 @@ void InstallTranslations(QCoreApplication& app)
 void InstallTranslations(QCoreApplication& app, const QLocale& locale)
 {
     RemoveInstalled(app);
-    if (!IsJapanese(locale))
+    g_japanese = IsJapanese(locale);
+    if (!g_japanese)
         return;
 
     const QDir catalogues{QString::fromLatin1(kCatalogueFolder)};
@@ -63,6 +66,11 @@ void InstallTranslations(QCoreApplication& app, const QLocale& locale)
         Install(app, name, catalogues.path());
 
     Install(app, QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString LanguageTag()
+{
+    return g_japanese ? QStringLiteral("ja") : QStringLiteral("en");
 }
 
 } // namespace cuelist::text

@@ -18,9 +18,15 @@ public:
                const QModelIndex& index) const override;
 
     static QColor cursorCellColor() { return QColor(192, 0, 0); }
+    // Pixels of a cell's width that its text never takes.
+    static constexpr int kTextMargins = 8;
+    // Pixels the mark of a missing file takes before the name.
+    static constexpr int kMarkSpace = 20;
 
 private:
     void drawCellCursor(QPainter* painter, const QStyleOptionViewItem& option) const;
+    // The mark of a file missing from the data folder.
+    void drawMissingMark(QPainter* painter, const QRect& rect) const;
 
     CCueView* m_view;
 };

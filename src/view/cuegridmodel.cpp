@@ -1,9 +1,14 @@
 #include "cuegridmodel.h"
 
+#include "core/describe.h"
 #include "cuedoc.h"
+#include "datafolderwatch.h"
+#include "durationstore.h"
+#include "text/messages.h"
 #include "slotrange.h"
 
-CueGridModel::CueGridModel(CCueDoc* doc, QObject* parent) : QAbstractTableModel(parent), m_doc(doc)
+CueGridModel::CueGridModel(CCueDoc* doc, const DataFolderWatch* folder, QObject* parent)
+    : QAbstractTableModel(parent), m_doc(doc), m_folder(folder)
 {
 }
 
@@ -28,9 +33,50 @@ QVariant CueGridModel::data(const QModelIndex& index, int role) const
         return m_doc ? m_doc->cellText(index.column(), index.row() + 1) : QString();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
+    case kMissingRole:
+        return index.column() > 0 && isMissing(index.column(), index.row() + 1);
+    case Qt::ToolTipRole:
+        if (index.column() > 0)
+            return toolTip(index.column(), index.row() + 1);
+        return {};
     default:
         return {};
     }
+}
+
+bool CueGridModel::isMissing(int frame, int channel) const
+{
+    if (!m_doc || !m_folder ||
+        m_doc->table().RecordAt(frame, channel)[cuelist::record::kType] != cuelist::kTypeMp3)
+        return false;
+    return !m_folder->contains(m_doc->cellText(frame, channel));
+}
+
+QString CueGridModel::filePath(int frame, int channel) const
+{
+    if (!m_doc || !m_folder ||
+        m_doc->table().RecordAt(frame, channel)[cuelist::record::kType] != cuelist::kTypeMp3)
+        return {};
+    return m_folder->pathOf(m_doc->cellText(frame, channel));
+}
+
+QString CueGridModel::toolTip(int frame, int channel) const
+{
+    if (!m_doc ||
+        m_doc->table().RecordAt(frame, channel)[cuelist::record::kType] == cuelist::kTypeEmpty)
+        return {};
+    QStringList lines{
+        m_doc->cellText(frame, channel),
+        cuelist::text::DescriptionText(cuelist::DescribeSlot(m_doc->table(), frame, channel))
+            .trimmed()};
+    if (const QString path = filePath(frame, channel); !path.isEmpty()) {
+        if (const DurationStore* store = DurationStore::instance())
+            if (const auto length = store->duration(path))
+                lines << tr("Duration: %1").arg(cuelist::text::DurationText(*length));
+    } else if (isMissing(frame, channel)) {
+        lines << tr("missing");
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QVariant CueGridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -59,7 +105,8 @@ Qt::ItemFlags CueGridModel::flags(const QModelIndex& index) const
 
 void CueGridModel::refresh()
 {
-    emit dataChanged(index(0, 1), index(kRowCount - 1, kColumnCount - 1), {Qt::DisplayRole});
+    emit dataChanged(index(0, 1), index(kRowCount - 1, kColumnCount - 1),
+                     {Qt::DisplayRole, kMissingRole, Qt::ToolTipRole});
 }
 
 void CueGridModel::slotsChanged(const SlotRange& range)
@@ -67,5 +114,6 @@ void CueGridModel::slotsChanged(const SlotRange& range)
     if (range.isEmpty())
         return;
     emit dataChanged(index(range.firstChannel - 1, range.firstFrame),
-                     index(range.lastChannel - 1, range.lastFrame), {Qt::DisplayRole});
+                     index(range.lastChannel - 1, range.lastFrame),
+                     {Qt::DisplayRole, kMissingRole, Qt::ToolTipRole});
 }

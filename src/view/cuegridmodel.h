@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class CCueDoc;
+class DataFolderWatch;
 struct SlotRange;
 
 // The grid's table model: 127 channel rows by the Channel column and 16 phrase columns,
@@ -14,8 +15,11 @@ class CueGridModel final : public QAbstractTableModel
 public:
     static constexpr int kRowCount = 127;
     static constexpr int kColumnCount = 17;
+    // True for a phrase cell naming an MP3 file the data folder does not hold.
+    static constexpr int kMissingRole = Qt::UserRole + 1;
 
-    explicit CueGridModel(CCueDoc* doc, QObject* parent = nullptr);
+    // The folder watch tells which files exist; neither it nor the document is owned.
+    CueGridModel(CCueDoc* doc, const DataFolderWatch* folder, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(CueGridModel)
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -30,6 +34,14 @@ public:
     // Tells the views that the texts of the slots in range may have changed.
     void slotsChanged(const SlotRange& range);
 
+    // The path as on disk of the MP3 file a phrase cell names; empty when it names none or
+    // the file is missing.
+    QString filePath(int frame, int channel) const;
+    bool isMissing(int frame, int channel) const;
+
 private:
+    QString toolTip(int frame, int channel) const;
+
     QPointer<CCueDoc> m_doc; // not owned
+    const DataFolderWatch* m_folder;
 };

@@ -4,10 +4,13 @@
 #include "cuedoc.h"
 #include "cuegriddelegate.h"
 #include "cuegridmodel.h"
+#include "datafolderwatch.h"
 #include "descriptionpane.h"
+#include "durationstore.h"
 #include "gridmetrics.h"
 #include "playlistclipboard.h"
 #include "slotdragcontroller.h"
+#include "playtimepane.h"
 #include "slotrange.h"
 
 #include <QApplication>
@@ -18,8 +21,8 @@
 #include <QScrollBar>
 
 CCueView::CCueView(CCueDoc* doc, QWidget* parent)
-    : QTableView(parent), m_doc(doc), m_model(new CueGridModel(doc, this)),
-      m_drag(new SlotDragController(this))
+    : QTableView(parent), m_doc(doc), m_folderWatch(new DataFolderWatch(this)),
+      m_model(new CueGridModel(doc, m_folderWatch, this)), m_drag(new SlotDragController(this))
 {
     setModel(m_model);
     setItemDelegate(new CueGridDelegate(this, this));
@@ -52,16 +55,31 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &CCueView::onHorizontalAction);
     PlaylistClipboard::follow();
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_settingWidths)
+            emit columnWidthsChanged();
+    });
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
     // The current row is the active channel: the commands' states follow it.
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CCueView::scheduleCommandStates);
 
+    // A file added to or removed from the data folder shows in the flags within a second.
+    connect(m_folderWatch, &DataFolderWatch::changed, this, [this] {
+        m_model->refresh();
+        viewport()->update();
+        requestDurations(1, cuelist::kEditableChannelCount, true);
+        updatePlayTime();
+    });
+    if (DurationStore* store = DurationStore::instance())
+        connect(store, &DurationStore::durationsChanged, this, &CCueView::updatePlayTime);
+
     if (m_doc) {
         if (!m_doc->views().contains(this))
             m_doc->addView(this);
         connect(m_doc, &CCueDoc::slotsChanged, this, &CCueView::onSlotsChanged);
+        connect(m_doc, &DocumentBase::pathNameChanged, this, [this] { followFolder(); });
     }
 }
 
@@ -70,6 +88,8 @@ CCueView::~CCueView()
     if (m_doc)
         m_doc->removeView(this);
     DescriptionPane::setText(QStringLiteral(" "));
+    if (m_active)
+        PlayTimePane::setText(QString());
 }
 
 CCueDoc* CCueView::document() const
@@ -87,24 +107,68 @@ void CCueView::OnInitialUpdate()
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(rowHeight);
 
-    QHeaderView* header = horizontalHeader();
+    QList<int> widths;
     for (int column = 0; column < m_model->columnCount(); ++column)
-        header->resizeSection(column, header->sectionSizeHint(column));
+        widths << minimumColumnWidth(column);
+    setColumnWidths(widths);
 
+    // Listed now, so that the first paint shows the missing files already.
     OnUpdate();
+}
+
+void CCueView::followFolder()
+{
+    if (m_doc)
+        m_folderWatch->setFolder(m_doc->dataFolderPath());
+    m_model->refresh();
+    viewport()->update();
+    requestDurations();
+    updatePlayTime();
+}
+
+int CCueView::minimumColumnWidth(int column) const
+{
+    const int title = horizontalHeader()->sectionSizeHint(column);
+    if (column == 0)
+        return title;
+    // The widest name a slot can hold, with the delegate's margins and room for the mark
+    // of a missing file.
+    const int name = QFontMetrics(font()).horizontalAdvance(QStringLiteral("MMMMMMMM.MP3")) +
+                     CueGridDelegate::kTextMargins + CueGridDelegate::kMarkSpace;
+    return std::max(title, name);
+}
+
+QList<int> CCueView::columnWidths() const
+{
+    QList<int> widths;
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        widths << columnWidth(column);
+    return widths;
+}
+
+void CCueView::setColumnWidths(const QList<int>& widths)
+{
+    if (widths.size() != m_model->columnCount())
+        return;
+    m_settingWidths = true;
+    for (int column = 0; column < widths.size(); ++column)
+        horizontalHeader()->resizeSection(column,
+                                          std::max(widths[column], minimumColumnWidth(column)));
+    m_settingWidths = false;
 }
 
 void CCueView::OnUpdate()
 {
-    m_model->refresh();
-    viewport()->update();
+    followFolder();
     updateCommandStates();
 }
 
 void CCueView::OnActivateView(bool activate)
 {
-    if (!activate || !m_doc)
+    m_active = activate && m_doc;
+    if (!m_active)
         return;
+    updatePlayTime();
     int frame = 0;
     int channel = 0;
     m_doc->GetCurrentSlot(frame, channel);
@@ -137,7 +201,11 @@ int CCueView::activeChannel() const
 
 void CCueView::onSlotsChanged(const SlotRange& range)
 {
+    // The flags of the changed cells are read anew with their texts; only their files'
+    // lengths are asked for, so that an edit stays as quick as the cells it touches.
     m_model->slotsChanged(range);
+    requestDurations(range.firstChannel, range.lastChannel);
+    updatePlayTime();
     int frame = 0;
     int channel = 0;
     m_doc->GetCurrentSlot(frame, channel);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "commandtarget.h"
+#include "core/playtime.h"
 #include "documentview.h"
+#include "findmissingdlg.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -10,6 +12,7 @@
 #include <QTableView>
 
 class CCueDoc;
+class DataFolderWatch;
 struct PhraseValue;
 struct SlotRange;
 class SlotDragController;
@@ -41,6 +44,12 @@ public:
 
     // Sets the grid font, row height and column widths, then fills the texts.
     void OnInitialUpdate();
+    // Column widths, the Channel column first. A phrase column is at least as wide as its
+    // title and a full 12-character name in the grid font. Setting a list of another length
+    // changes nothing; a width below the column's minimum is raised to it.
+    QList<int> columnWidths() const;
+    void setColumnWidths(const QList<int>& widths);
+    int minimumColumnWidth(int column) const;
     // Shows the description of the document's current slot when activated.
     void OnActivateView(bool activate);
 
@@ -63,6 +72,23 @@ public:
     void ShowContextMenu(int column, int row);
 
     int cursorColumn() const { return m_cursorColumn; }
+    // What the playlist's data folder holds, kept current while it changes on disk.
+    DataFolderWatch* folderWatch() const { return m_folderWatch; }
+    // The play time of the channel under the cursor, as the play-time pane shows it.
+    QString playTimeText() const;
+    // A channel's play time from the lengths known so far.
+    cuelist::ChannelPlayTime channelPlayTime(int channel) const;
+
+    // Edit > Find Missing Files: the files the data folder lacks, each with its slots, and
+    // Relink, which names a file of the data folder in every slot that named the missing one,
+    // as one step of the history. Refusals are told to the user.
+    QList<CFindMissingDlg::Missing> MissingFiles() const;
+    void OnFindMissingFiles();
+    bool RelinkMissingFile(const QString& missingName);
+    // Several dropped files: consecutive frames of the channel from `frame` on, occupied ones
+    // skipped, one settings dialog for all, one step of the history. Files past frame 16 are
+    // told to the user.
+    void AssignDroppedFiles(const QStringList& paths, int frame, int channel);
     // The channel of the current row; 0 while there is none.
     int activeChannel() const;
     QString statusText() const { return m_statusText; }
@@ -106,6 +132,13 @@ public:
 
     // Row movement only: the table never scrolls sideways to follow the current index.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    // Type-ahead: digits typed in quick succession name a channel ("7", "07" or "0007"), and
+    // the cursor moves to its row; other characters are ignored.
+    void keyboardSearch(const QString& search) override;
+
+signals:
+    // The user resized a column.
+    void columnWidthsChanged();
 
 signals:
     // Playlist files dropped on the grid, for the main window to open.
@@ -145,16 +178,26 @@ private:
     // Empties the cursor's slot, or its channel from the Channel column.
     void deleteAtCursor(const QString& actionText);
     QString describe(int frame, int channel) const;
+    // After the slots or the data folder changed: the folder watched, the lengths of the
+    // files asked for, the flags and the play time shown anew.
+    void followFolder();
+    void requestDurations(int firstChannel = 1, int lastChannel = 127, bool recheck = false) const;
+    void updatePlayTime();
     bool clipFitsCursor() const;
     void playChannel();
     bool isCommandKey(const QKeyEvent* event) const;
     void updateCommandStates() const;
     void scheduleCommandStates();
 
-    QPointer<CCueDoc> m_doc;         // not owned
-    CueGridModel* m_model = nullptr; // owned by this view (QObject child)
+    QPointer<CCueDoc> m_doc;                  // not owned
+    DataFolderWatch* m_folderWatch = nullptr; // owned by this view (QObject child)
+    CueGridModel* m_model = nullptr;          // owned by this view (QObject child)
     QString m_statusText;
     int m_cursorColumn = 0;
+    bool m_active = false; // the active playlist's view, which fills the panes
+    QString m_typedDigits;
+    qint64 m_lastTypedMs = 0;
+    bool m_settingWidths = false; // column widths set by the program, not the user
     bool m_statesPending = false;
     int m_hoverColumn = -1;
     int m_hoverRow = -1;

@@ -25,6 +25,7 @@ bool CCueView::handlesCommand(int id) const
     case ID_EDIT_PASTE:
     case ID_EDIT_DELETE:
     case ID_PLAY_CHANNEL:
+    case ID_FIND_MISSING:
         return true;
     default:
         return id == ID_HELP && hasFocus();
@@ -52,6 +53,9 @@ void CCueView::runCommand(int id)
     case ID_PLAY_CHANNEL:
         playChannel();
         break;
+    case ID_FIND_MISSING:
+        OnFindMissingFiles();
+        break;
     default:
         break;
     }
@@ -66,7 +70,7 @@ void CCueView::playChannel()
     for (int frame = 1; frame <= cuelist::kFrameCount; ++frame)
         records[frame - 1] = m_doc->table().RecordAt(frame, channel);
     RunPlayChannelDialog(this, QFile::encodeName(m_doc->dataFolderPath()).toStdString(), channel,
-                         records);
+                         records, channelPlayTime(channel));
 }
 
 bool CCueView::clipFitsCursor() const
@@ -108,6 +112,8 @@ std::optional<CommandState> CCueView::commandState(int id) const
                        m_doc->table().ChannelHasSlots(activeChannel()));
     case ID_EDIT_PASTE:
         return Enabled(activeChannel() >= 1 && clipFitsCursor());
+    case ID_FIND_MISSING:
+        return Enabled(m_doc != nullptr);
     default:
         return std::nullopt;
     }

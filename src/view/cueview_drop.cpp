@@ -1,4 +1,6 @@
 #include "core/datafolder.h"
+#include "core/dropplan.h"
+#include "core/slotsettings.h"
 #include "cuedoc.h"
 #include "cueview.h"
 #include "playlistname.h"
@@ -112,12 +114,71 @@ void CCueView::dropEvent(QDropEvent* event)
 
 void CCueView::OnDropFiles(const QStringList& paths, const QPoint& cell)
 {
+    QStringList accepted;
     for (QString path : paths) {
         if (const QString target = ResolveShortcut(path); !target.isEmpty())
             path = target;
         if (AcceptDroppedPath(path))
-            AssignDroppedFile(path, cell);
+            accepted << path;
     }
+    const int frame = cell.x();
+    const int channel = cell.y() + 1;
+    // One file, or a drop outside the phrase cells, goes the way of a single file: its
+    // question and refusals.
+    if (accepted.size() < 2 || frame < 1 || frame > kLastColumn ||
+        cuelist::SlotTable::CheckSlotRange(frame, channel) != cuelist::kSlotDone) {
+        for (const QString& path : accepted)
+            AssignDroppedFile(path, cell);
+        return;
+    }
+    AssignDroppedFiles(accepted, frame, channel);
+}
+
+void CCueView::AssignDroppedFiles(const QStringList& paths, int frame, int channel)
+{
+    const QPointer<CCueDoc> doc = m_doc;
+    if (!doc)
+        return;
+    QList<int> frames;  // where files went
+    QStringList stored; // their paths
+    QStringList left;   // names past frame 16
+    int next = frame;
+    doc->beginEditGroup(tr("Drop Files"));
+    for (const QString& path : paths) {
+        const std::vector<int> free = cuelist::FreeFramesFrom(doc->table(), channel, next, 1);
+        if (free.empty()) {
+            left << QFileInfo(path).fileName();
+            continue;
+        }
+        // A refused file is told by the store and leaves its frame to the next one.
+        if (!doc->StoreChosenFile(this, path, free.front(), channel))
+            continue;
+        frames << free.front();
+        stored << path;
+        next = free.front() + 1;
+    }
+    if (!left.isEmpty())
+        prompt().refuse(this, tr("Frame 16 was reached: these files were not set.\n%1")
+                                  .arg(left.join(QLatin1Char('\n'))));
+    if (!frames.isEmpty() && doc) {
+        // One dialog for the first file; what it confirms goes into every file of its kind.
+        const int first = frames.front();
+        moveCursorTo(first, channel - 1);
+        const auto type = doc->table().TypeAt(first, channel);
+        if (type == cuelist::kTypeMp3)
+            openMp3Settings(first, channel, stored.front());
+        else if (type == cuelist::kTypeText)
+            openTextSettings(first, channel, stored.front());
+        if (doc) {
+            const cuelist::SlotSettings settings =
+                cuelist::ReadSlotSettings(doc->table(), first, channel);
+            for (int other : frames.mid(1))
+                if (doc->table().TypeAt(other, channel) == type)
+                    doc->SetSlotSettings(other, channel, settings);
+        }
+    }
+    if (doc)
+        doc->endEditGroup();
 }
 
 QString CCueView::ResolveShortcut(const QString& path)

@@ -2,6 +2,8 @@
 #include "cueview.h"
 #include "help.h"
 
+#include <QApplication>
+#include <QDateTime>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 
@@ -99,4 +101,30 @@ void CCueView::moveCursorColumn(int step)
     if (selectionMark() != firstSelected)
         RedrawRow(selectionMark());
     ShowSlotDescription(m_cursorColumn, activeChannel());
+}
+
+void CCueView::keyboardSearch(const QString& search)
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - m_lastTypedMs > QApplication::keyboardInputInterval())
+        m_typedDigits.clear();
+    m_lastTypedMs = now;
+    for (const QChar c : search) {
+        if (c < u'0' || c > u'9') {
+            m_typedDigits.clear();
+            return;
+        }
+        m_typedDigits += c;
+    }
+    // "0007" is four keys for one channel; more digits than that start a new number.
+    if (m_typedDigits.size() > 4)
+        m_typedDigits = m_typedDigits.right(1);
+    const int channel = m_typedDigits.toInt();
+    if (channel < 1 || channel > m_model->rowCount())
+        return;
+    const QModelIndex target =
+        m_model->index(channel - 1, currentIndex().isValid() ? currentIndex().column() : 0);
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
+    scrollTo(target);
 }

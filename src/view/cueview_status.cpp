@@ -1,10 +1,15 @@
 #include "core/describe.h"
 #include "cuedoc.h"
+#include "cuegridmodel.h"
 #include "cueview.h"
+#include "datafolderwatch.h"
 #include "descriptionpane.h"
+#include "durationstore.h"
+#include "playtimepane.h"
 #include "text/messages.h"
 
 #include <algorithm>
+#include <QSet>
 
 void CCueView::ShowSlotDescription(int column, int rowOrCode)
 {
@@ -24,7 +29,56 @@ void CCueView::ShowSlotDescription(int column, int rowOrCode)
         m_doc->SetCurrentSlot(frame, shownChannel);
     m_statusText = describe(frame, shownChannel);
     DescriptionPane::setText(m_statusText);
+    updatePlayTime();
     updateCommandStates();
+}
+
+void CCueView::requestDurations(int firstChannel, int lastChannel, bool recheck) const
+{
+    DurationStore* store = DurationStore::instance();
+    if (!store || !m_doc)
+        return;
+    QSet<QString> paths;
+    for (int channel = std::max(firstChannel, 1);
+         channel <= std::min(lastChannel, cuelist::kEditableChannelCount); ++channel) {
+        if (!m_doc->table().ChannelHasSlots(channel))
+            continue;
+        for (int frame = 1; frame <= cuelist::kFrameCount; ++frame)
+            if (const QString path = m_model->filePath(frame, channel); !path.isEmpty())
+                paths.insert(path);
+    }
+    store->request(paths.values(), recheck);
+}
+
+cuelist::ChannelPlayTime CCueView::channelPlayTime(int channel) const
+{
+    if (!m_doc)
+        return {};
+    const DurationStore* store = DurationStore::instance();
+    const auto lookup = [this, store](const std::string& name) -> std::optional<std::int64_t> {
+        const QString path = m_folderWatch->pathOf(cuelist::text::CellText(name));
+        if (!store || path.isEmpty())
+            return std::nullopt;
+        return store->duration(path);
+    };
+    return cuelist::ChannelPlayTimeOf(m_doc->table(), channel, lookup);
+}
+
+QString CCueView::playTimeText() const
+{
+    if (!m_doc)
+        return QString();
+    const int channel = std::clamp(activeChannel(), 1, cuelist::kEditableChannelCount);
+    return tr("Ch.%1 play time: %2")
+        .arg(channel, 4, 10, QLatin1Char('0'))
+        .arg(cuelist::text::PlayTimeText(channelPlayTime(channel)));
+}
+
+void CCueView::updatePlayTime()
+{
+    // Only the active playlist's view speaks for the pane.
+    if (m_active)
+        PlayTimePane::setText(playTimeText());
 }
 
 QString CCueView::describe(int frame, int channel) const

@@ -15,6 +15,7 @@
 #include "text/messages.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -57,6 +58,31 @@ private slots:
 
     void init() { ClearProfile(); }
 
+    void columnWidthsAreKeptPerLanguage()
+    {
+        ScriptedPrompt script;
+        const auto gridOf = [](CCueApp& app) { return app.mainFrame()->activeChild()->view(); };
+        int wide = 0;
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            wide = gridOf(app)->columnWidth(3) + 50;
+            gridOf(app)->horizontalHeader()->resizeSection(3, wide); // as a drag does
+        }
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            QCOMPARE(gridOf(app)->columnWidth(3), wide);
+        }
+        cuelist::text::InstallTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan));
+        {
+            CCueApp app;
+            QVERIFY(app.InitInstance({}));
+            QCOMPARE(gridOf(app)->columnWidth(3), gridOf(app)->minimumColumnWidth(3));
+        }
+        cuelist::text::InstallTranslations(*qApp, QLocale(QLocale::English));
+    }
+
     void bothMenuBars()
     {
         ScriptedPrompt script;
@@ -69,11 +95,11 @@ private slots:
                  QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
                               "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
                               "CSV File Output(&V)\tAlt+C", "-", "Exit(&X)"}));
-        QCOMPARE(
-            MenuItems(*frame, "Edit(&E)"),
-            QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-", "Cut(&T)    Ctrl+X",
-                         "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V", "Delete(&D)        DEL",
-                         "-", "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W"}));
+        QCOMPARE(MenuItems(*frame, "Edit(&E)"),
+                 QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-",
+                              "Cut(&T)    Ctrl+X", "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V",
+                              "Delete(&D)        DEL", "-", "Open File Contents(&L)",
+                              "Play Channel(&W)  Ctrl+W", "-", "Find Missing Files(&M)..."}));
         QCOMPARE(MenuItems(*frame, "View(&V)"),
                  QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)"}));
         QCOMPARE(MenuItems(*frame, "Help(&H)"),

@@ -99,13 +99,16 @@ private slots:
         QCOMPARE(app.recentFiles()->files(), QStringList{file});
     }
 
-    void startWithAnUnreadableFileFails()
+    void startWithAnUnreadableFileOpensAnEmptyPlaylist()
     {
         ScriptedPrompt script;
         CCueApp app;
-        QVERIFY(!app.InitInstance({path("nothing-here.slp")}));
+        QVERIFY(app.InitInstance({path("nothing-here.slp")}));
         QCOMPARE(script.asked.size(), 1);
         QVERIFY(script.asked[0].text.startsWith("Unable to open"));
+        QCOMPARE(Children(*app.mainFrame()).size(), 1);
+        QCOMPARE(app.mainFrame()->activeChild()->document()->title(), QStringLiteral("PlayList1"));
+        QVERIFY(app.mainFrame()->isVisible());
     }
 
     void precheckAsksTypeThenChannelAndNoOpensNothing()

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -361,4 +362,36 @@ TEST_F(CliTool, ParallelEditsAreSerialised)
     ASSERT_TRUE(shell.waitForFinished(-1));
     const QList<QByteArray> counts = shell.readAllStandardOutput().simplified().split(' ');
     EXPECT_EQ(counts, QList<QByteArray>(15, "2"));
+}
+
+TEST_F(CliTool, TimesListsLengthsAndPlayTimes)
+{
+    // 100 frames of 128 kbit/s, 44.1 kHz MPEG-1 Layer III: 2.612 s.
+    QByteArray frames;
+    for (int i = 0; i < 100; ++i)
+        frames += QByteArray::fromHex("fffb9044") + QByteArray(413, '\0');
+    WriteBytes(Path("Data/abc.mp3"), frames);
+    SlotTable table = m_table;
+    PutMp3(table, 5, 3, "abc.mp3", 0, 1, 10);
+    PutMp3(table, 9, 3, "abc.mp3", 0, 0, 0);
+    WriteBytes(m_playlist, Image(table));
+
+    const QString cache = "XDG_CACHE_HOME=" + m_dir.filePath("cache");
+    const CliRun times = RunCli({"times", m_playlist}, {"LC_ALL=C.UTF-8", cache});
+    EXPECT_EQ(times.status, 0);
+    EXPECT_EQ(QString::fromUtf8(times.out),
+              "0002\t01\tA,B.MP3\t?\n"
+              "0002\t03\tABC.MP3\t0:03\n"
+              "0002\tPlay time\t\t\u221e\n" // frame 1 repeats without end
+              "0003\t05\tABC.MP3\t0:03\n"
+              "0003\t09\tABC.MP3\t0:03\n"
+              "0003\tPlay time\t\t0:28\n" // 2 x (2.612 + 10) + 2.612
+              "0127\t01\t\uff76\uff85.MP3\t?\n"
+              "0127\t16\tZZ.MP3\t?\n" // not audio
+              "0127\tPlay time\t\t?\n");
+    EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("cache/cuelist-studio/durations.tsv")));
+    // The same figures for one channel, the second time from the kept cache.
+    EXPECT_EQ(RunCli({"times", m_playlist, "--channel", "3"}, {"LC_ALL=C.UTF-8", cache}).out,
+              times.out.mid(times.out.indexOf("0003"),
+                            times.out.indexOf("0127") - times.out.indexOf("0003")));
 }

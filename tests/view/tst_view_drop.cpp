@@ -61,8 +61,8 @@ private slots:
     }
 
     // The first file fixes the data folder and opens the dialog with Apply off; Cancel keeps
-    // the file as an edit of its own. Several files go to one cell in turn, confirmed from the
-    // second on. The cursor goes to the cell, and each drop is one step of the history.
+    // the file as an edit of its own. Several files go to consecutive frames with one dialog.
+    // The cursor goes to the cell, and each drop is one step of the history.
     void dropsOnANewPlaylist()
     {
         ScriptedPrompt prompt;
@@ -95,20 +95,69 @@ private slots:
         QCOMPARE(QPoint(frame, channel), QPoint(5, 3));
         QCOMPARE(QPoint(w.view->cursorColumn(), w.view->selectionMark()), QPoint(5, 2));
 
-        // A symbolic link stands for its target; Cancel on the question keeps the slot.
+        // A symbolic link stands for its target; the one dialog's values go into both files.
         drop(w, 6, 2, {"shortcut.mp3", "x/DATA/VOICE03.MP3"});
         QCOMPARE(scripts.played, 2);
         QCOMPARE(w.doc.cellText(6, 3), QStringLiteral("VOICE02.MP3"));
-        QCOMPARE(w.doc.table().RecordAt(6, 3)[cuelist::record::kRepeat], 4);
-        QCOMPARE(prompt.texts(), QStringList{kAsk});
+        QCOMPARE(w.doc.cellText(7, 3), QStringLiteral("VOICE03.MP3"));
+        for (int frame : {6, 7})
+            QCOMPARE(w.doc.table().RecordAt(frame, 3)[cuelist::record::kRepeat], 4);
+        QVERIFY(prompt.texts().isEmpty());
 
         QCOMPARE(w.doc.undoStack()->count(), 2);
-        QCOMPARE(w.doc.undoStack()->undoText(), QStringLiteral("Drop"));
+        QCOMPARE(w.doc.undoStack()->undoText(), QStringLiteral("Drop Files"));
         w.doc.undoStack()->undo();
         w.doc.undoStack()->undo();
         QVERIFY(!w.doc.isModified());
         QCOMPARE(w.view->model()->index(2, 5).data().toString(), QStringLiteral(" "));
         QCOMPARE(w.view->statusText(), QStringLiteral("No Registration"));
+    }
+
+    // Several files skip the occupied frames; past frame 16 the user is told which did not fit.
+    // The whole drop is one step.
+    void severalFilesSkipOccupiedFrames_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("frames");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("skipping") << 2 << QList<int>{2, 5, 6} << QString();
+        QTest::newRow("occupied start") << 3 << QList<int>{5, 6, 7} << QString();
+        QTest::newRow("overflow") << 15 << QList<int>{15, 16}
+                                  << "Frame 16 was reached: these files were not set.\nVOICE03.MP3";
+        QTest::newRow("none fits") << 16 << QList<int>{16}
+                                   << "Frame 16 was reached: these "
+                                      "files were not set.\nVOICE02.MP3\nVOICE03.MP3";
+    }
+    void severalFilesSkipOccupiedFrames()
+    {
+        QFETCH(int, start);
+        QFETCH(QList<int>, frames);
+        QFETCH(QString, told);
+        ScriptedPrompt prompt;
+        GridWindow w;
+        const auto keep = [](QDialog&) {};
+        ModalScripts scripts({keep, keep, [](QDialog& dlg) {
+                                  auto* volume = dlg.findChild<QAbstractSpinBox*>("volumeField");
+                                  volume->selectAll();
+                                  QTest::keyClicks(volume, "-9");
+                                  QTest::mouseClick(dlg.findChild<QPushButton*>("okButton"),
+                                                    Qt::LeftButton);
+                              }});
+        drop(w, 3, 1, {"x/DATA/VOICE01.MP3"});
+        drop(w, 4, 1, {"x/DATA/VOICE02.MP3"});
+        const int before = w.doc.undoStack()->count();
+        drop(w, start, 1, {"x/DATA/VOICE01.MP3", "x/DATA/VOICE02.MP3", "x/DATA/VOICE03.MP3"});
+        QCOMPARE(scripts.played, 3);
+        QCOMPARE(prompt.texts(), told.isEmpty() ? QStringList() : QStringList{told});
+        for (int i = 0; i < frames.size(); ++i) {
+            QCOMPARE(w.doc.cellText(frames[i], 2), QStringLiteral("VOICE0%1.MP3").arg(i + 1));
+            QCOMPARE(w.doc.table().RecordAt(frames[i], 2)[cuelist::record::kVolume], 9);
+        }
+        QCOMPARE(w.doc.undoStack()->count(), before + 1);
+        w.doc.undoStack()->undo();
+        for (int frame : frames)
+            QCOMPARE(w.doc.cellText(frame, 2), QStringLiteral(" "));
+        QCOMPARE(w.doc.cellText(3, 2), QStringLiteral("VOICE01.MP3")); // the earlier drops stay
     }
 
     // Each refusal tells why and writes nothing.
@@ -138,8 +187,7 @@ private slots:
         drop(w, 3, 0, {"x/DATA/SUB.MP3"});
         QCOMPARE(w.doc.cellText(3, 1), QStringLiteral("VOICE09.MP3"));
         QCOMPARE(prompt.texts(),
-                 (QStringList{kAsk,
-                              QStringLiteral("Cannot refer to the files in this \"data\" folder "
+                 (QStringList{QStringLiteral("Cannot refer to the files in this \"data\" folder "
                                              "from the playlist."),
                               kAsk, QStringLiteral("Do not setup file in a channel"), kAsk,
                               kInvalid, kAsk, kInvalid, kAsk, kNotInData}));

@@ -1,0 +1,70 @@
+#include "playtime.h"
+
+namespace cuelist {
+
+namespace {
+
+int IntervalSeconds(const SlotRecord& record)
+{
+    return record[record::kIntervalHigh] << 8 | record[record::kIntervalLow];
+}
+} // namespace
+
+std::string Mp3CellName(const SlotRecord& record)
+{
+    if (record[record::kType] != kTypeMp3)
+        return {};
+    // The name ends at its first blank or zero byte, as the preview looks the file up.
+    std::string name;
+    for (std::size_t i = 0; i < record::kNameLength; ++i) {
+        const auto byte = record[record::kName + i];
+        if (byte == ' ' || byte == 0)
+            break;
+        name.push_back(static_cast<char>(byte));
+    }
+    return name + ".MP3";
+}
+
+ChannelPlayTime SlotPlayTime(const SlotRecord& record, std::optional<std::int64_t> duration)
+{
+    ChannelPlayTime time;
+    if (record[record::kType] != kTypeMp3)
+        return time;
+    const int repeat = record[record::kRepeat];
+    if (repeat == kEndlessRepeat) {
+        time.endless = true;
+        return time;
+    }
+    const std::int64_t plays = repeat + 1;
+    const std::int64_t interval = std::int64_t(IntervalSeconds(record)) * 1000;
+    if (duration && *duration >= 0)
+        time.milliseconds = plays * (*duration + interval);
+    else {
+        time.unknown = 1;
+        time.milliseconds = plays * interval;
+    }
+    return time;
+}
+
+ChannelPlayTime ChannelPlayTimeOf(const SlotTable& table, int channel,
+                                  const DurationLookup& durationOf)
+{
+    ChannelPlayTime total;
+    if (SlotTable::CheckSlotRange(1, channel) != kSlotDone)
+        return total;
+    for (int frame = 1; frame <= kFrameCount && !total.endless; ++frame) {
+        const SlotRecord& record = table.RecordAt(frame, channel);
+        if (record[record::kType] != kTypeMp3)
+            continue;
+        std::optional<std::int64_t> duration;
+        if (record[record::kRepeat] != kEndlessRepeat && durationOf)
+            duration = durationOf(Mp3CellName(record));
+        const ChannelPlayTime part = SlotPlayTime(record, duration);
+        total.endless = part.endless;
+        total.unknown += part.unknown;
+        total.milliseconds += part.milliseconds;
+    }
+    return total;
+}
+
+} // namespace cuelist

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace cuelist {
+class DataFolderListing;
+}
+
+// Which files a playlist's data folder holds, kept current while the folder changes on disk:
+// the folder and the folder above it (where DATA may appear, vanish or be renamed) are watched,
+// and every change is answered by one new listing. GUI thread only.
+class DataFolderWatch final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DataFolderWatch(QObject* parent = nullptr);
+    ~DataFolderWatch() override;
+    Q_DISABLE_COPY_MOVE(DataFolderWatch)
+
+    // Watches this data folder (a path ending in "/", its last part matched ignoring case)
+    // and lists it at once; the same path again changes nothing.
+    void setFolder(const QString& dataFolderPath);
+    QString folder() const { return m_path; }
+
+    // True when the folder holds the file (UTF-8 name, ASCII case ignored).
+    bool contains(const QString& fileName) const;
+    // The file's path as on disk; empty when the folder does not hold it.
+    QString pathOf(const QString& fileName) const;
+    // The names of the folder's MP3 files as on disk, sorted.
+    QStringList mp3Files() const;
+
+    // Lists the folder again now; changed() follows when what it holds differs.
+    void rescan();
+
+signals:
+    // The folder's files changed on disk (or the folder came or went).
+    void changed();
+
+private:
+    void watchPaths();
+
+    QString m_path;
+    std::unique_ptr<cuelist::DataFolderListing> m_listing;
+    QStringList m_names; // what the last listing held, to tell a real change
+    QFileSystemWatcher m_watcher;
+    QTimer m_settle; // a copy of many files is one rescan, not one per file
+};

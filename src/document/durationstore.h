@@ -1,0 +1,60 @@
+#pragma once
+
+#include "media/durationcache.h"
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <QObject>
+#include <QString>
+#include <set>
+#include <thread>
+
+// The play lengths of the MP3 files the open playlists name, for the grid's tool tips and
+// the play-time pane. Lengths kept from earlier runs are known as soon as they are asked for;
+// the others are measured on a worker thread, so no caller ever waits for a file. The
+// application makes one and registers it; without one no length is known.
+class DurationStore final : public QObject
+{
+    Q_OBJECT
+public:
+    // cacheFile: where lengths are kept between runs; empty keeps them in memory only.
+    explicit DurationStore(const QString& cacheFile, QObject* parent = nullptr);
+    ~DurationStore() override; // stops the worker after the file it is reading
+    Q_DISABLE_COPY_MOVE(DurationStore)
+
+    static DurationStore* instance(); // the registered store, or null
+    static void setInstance(DurationStore* store);
+
+    // The length of a file given by its path as on disk, when known.
+    std::optional<qint64> duration(const QString& path) const;
+    // Asks for the lengths of these files (paths as on disk). Lengths kept from earlier runs
+    // are known when this returns; the worker then checks each file's stamp, measures the
+    // new and changed ones, and durationsChanged() follows. Files already known are checked
+    // again only with `recheck` (after the data folder changed on disk).
+    void request(const QStringList& paths, bool recheck = false);
+    // True while files wait to be measured.
+    bool busy() const;
+
+signals:
+    // New lengths are known; sent at most every few hundred milliseconds while measuring.
+    void durationsChanged();
+
+private:
+    void work();
+    void deliver(const std::vector<std::string>& paths,
+                 const std::vector<std::optional<std::int64_t>>& lengths);
+
+    cuelist::DurationCache m_cache;                       // shared with the worker; locks itself
+    std::map<std::string, std::optional<qint64>> m_known; // GUI thread only
+
+    mutable std::mutex m_mutex; // guards the queue and the flags below
+    std::condition_variable m_wake;
+    std::deque<std::string> m_queue; // paths
+    std::set<std::string> m_queued;
+    bool m_stopping = false;
+    bool m_measuring = false;
+    std::thread m_worker;
+};
