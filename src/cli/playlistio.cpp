@@ -1,10 +1,12 @@
 #include "playlistio.h"
 
 #include "clitext.h"
+#include "core/datafolder.h"
 #include "fileio/safefile.h"
 #include "text/messages.h"
 
 #include <cerrno>
+#include <filesystem>
 
 namespace cuelist::cli {
 
@@ -96,6 +98,20 @@ bool WriteOutputFile(const std::string& path, std::string_view bytes, Console& c
     if (!written.ok())
         console.Report(text::FileResultMessage(written, true));
     return written.ok();
+}
+
+PlaylistDurations ReadDurations(const std::string& path, const SlotTable& table)
+{
+    std::error_code ec;
+    std::filesystem::path playlist = std::filesystem::absolute(path, ec);
+    if (ec)
+        playlist = path;
+    DurationCache cache(DurationCache::DefaultFile());
+    cache.Load();
+    PlaylistDurations durations =
+        ReadPlaylistDurations(table, DataFolderPathFor(playlist.string()), cache);
+    cache.Save(); // a cache that cannot be written only costs time next run
+    return durations;
 }
 
 } // namespace cuelist::cli

@@ -4,6 +4,7 @@
 #include "core/playlistfile.h"
 #include "core/slottable.h"
 #include "fileio/filelock.h"
+#include "media/playlistdurations.h"
 
 #include <string>
 #include <vector>
@@ -31,6 +32,10 @@ void NoteRemoved(const LoadedPlaylist& loaded, Console& console);
 // An edit may only save what the load repair emptied when --repair allows it; otherwise
 // reports what would be removed and returns false.
 bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console);
+
+// The lengths of the MP3 files the playlist names, through the editor's cache: lengths it
+// measured are known here at once, and the other way round.
+PlaylistDurations ReadDurations(const std::string& path, const SlotTable& table);
 
 // Takes the playlist's lock for a read-change-write; on failure reports it.
 bool LockPlaylist(const std::string& path, fileio::FileLock& lock, Console& console);

@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "core/describe.h"
 #include "core/names.h"
+#include "core/playtime.h"
 #include "playlistio.h"
 #include "text/messages.h"
 
@@ -41,8 +42,27 @@ QString Hex(const SlotRecord& r, std::size_t first, std::size_t count)
         QByteArray(reinterpret_cast<const char*>(r.data() + first), qsizetype(count)).toHex());
 }
 
-// Every field of one slot record. New fields go here; scripts read them by key.
-QJsonObject SlotJson(const SlotTable& table, int frame, int channel)
+QJsonValue Milliseconds(std::optional<std::int64_t> milliseconds)
+{
+    return milliseconds ? QJsonValue(qint64(*milliseconds)) : QJsonValue(QJsonValue::Null);
+}
+
+// A channel's play time as `cuelist times` and the editor show it, with its figures.
+QJsonObject PlayTimeJson(int channel, const ChannelPlayTime& time)
+{
+    return QJsonObject{
+        {QStringLiteral("channel"), channel},
+        {QStringLiteral("playTime"), text::PlayTimeText(time)},
+        {QStringLiteral("milliseconds"), qint64(time.milliseconds)},
+        {QStringLiteral("endless"), time.endless},
+        {QStringLiteral("unknownLengths"), time.unknown},
+    };
+}
+
+// Every field of one slot record, and its file's length in milliseconds (null when not
+// known). New fields go here; scripts read them by key.
+QJsonObject SlotJson(const SlotTable& table, int frame, int channel,
+                     const PlaylistDurations& durations)
 {
     const SlotRecord& r = table.RecordAt(frame, channel);
     std::string cell;
@@ -67,6 +87,7 @@ QJsonObject SlotJson(const SlotTable& table, int frame, int channel)
          int(r[record::kIntervalHigh]) << 8 | int(r[record::kIntervalLow])},
         {QStringLiteral("reserved"), int(r[record::kReserved])},
         {QStringLiteral("description"), text::DescriptionText(description)},
+        {QStringLiteral("length"), Milliseconds(LookupIn(durations)(Mp3CellName(r)))},
     };
 }
 
@@ -80,6 +101,10 @@ int RunShow(const Invocation& inv, Console& console)
     NoteRemoved(loaded, console);
 
     QJsonArray found;
+    QJsonArray playTimes;
+    PlaylistDurations durations;
+    if (inv.json)
+        durations = ReadDurations(inv.playlist, loaded.table);
     const int first = inv.channel != 0 ? inv.channel : 1;
     const int last = inv.channel != 0 ? inv.channel : kEditableChannelCount;
     for (int channel = first; channel <= last; ++channel) {
@@ -87,7 +112,7 @@ int RunShow(const Invocation& inv, Console& console)
             if (loaded.table.RecordAt(frame, channel)[record::kType] == kTypeEmpty)
                 continue;
             if (inv.json) {
-                found.append(SlotJson(loaded.table, frame, channel));
+                found.append(SlotJson(loaded.table, frame, channel, durations));
                 continue;
             }
             std::string cell;
@@ -97,10 +122,14 @@ int RunShow(const Invocation& inv, Console& console)
             console.OutLine(QString::asprintf("%04d\t%02d\t", channel, frame) +
                             Escaped(text::CellText(cell)) + u'\t' + Escaped(description));
         }
+        if (inv.json && loaded.table.ChannelHasSlots(channel))
+            playTimes.append(PlayTimeJson(
+                channel, ChannelPlayTimeOf(loaded.table, channel, LookupIn(durations))));
     }
     if (inv.json) {
         const QJsonObject document{{QStringLiteral("playlist"), PathText(inv.playlist)},
-                                   {QStringLiteral("slots"), found}};
+                                   {QStringLiteral("slots"), found},
+                                   {QStringLiteral("channels"), playTimes}};
         const QByteArray json = QJsonDocument(document).toJson(QJsonDocument::Indented);
         console.OutBytes(std::string_view(json.constData(), std::size_t(json.size())));
     }

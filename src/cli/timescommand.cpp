@@ -1,11 +1,7 @@
 #include "clitext.h"
 #include "commands.h"
-#include "core/datafolder.h"
-#include "media/playlistdurations.h"
 #include "playlistio.h"
 #include "text/messages.h"
-
-#include <filesystem>
 
 namespace cuelist::cli {
 
@@ -15,16 +11,7 @@ int RunTimes(const Invocation& inv, Console& console)
     if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
         return kExitUsage;
 
-    std::error_code ec;
-    std::filesystem::path playlist = std::filesystem::absolute(inv.playlist, ec);
-    if (ec)
-        playlist = inv.playlist;
-    // The editor's cache: lengths it measured are known here at once, and the other way round.
-    DurationCache cache(DurationCache::DefaultFile());
-    cache.Load();
-    const PlaylistDurations durations =
-        ReadPlaylistDurations(loaded.table, DataFolderPathFor(playlist.string()), cache);
-    cache.Save(); // a cache that cannot be written only costs time next run
+    const PlaylistDurations durations = ReadDurations(inv.playlist, loaded.table);
 
     // channel TAB frame TAB file TAB length, then channel TAB "Play time" TAB TAB total.
     const int first = inv.channel != 0 ? inv.channel : 1;

@@ -394,4 +394,12 @@ TEST_F(CliTool, TimesListsLengthsAndPlayTimes)
     EXPECT_EQ(RunCli({"times", m_playlist, "--channel", "3"}, {"LC_ALL=C.UTF-8", cache}).out,
               times.out.mid(times.out.indexOf("0003"),
                             times.out.indexOf("0127") - times.out.indexOf("0003")));
+    // show --json gives the same figures.
+    const QJsonObject json = QJsonDocument::fromJson(
+        RunCli({"show", m_playlist, "--json", "--channel", "3"}, {"LC_ALL=C.UTF-8", cache}).out)
+                                 .object();
+    EXPECT_EQ(json["slots"].toArray()[0].toObject()["length"].toInteger(), 2612);
+    const QJsonObject channel3 = json["channels"].toArray()[0].toObject();
+    EXPECT_EQ(channel3["playTime"].toString(), "0:28");
+    EXPECT_EQ(channel3["milliseconds"].toInteger(), 2 * (2612 + 10000) + 2612);
 }
