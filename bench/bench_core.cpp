@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the core's whole-table operations: loading, writing, CSV and the data folder pass.
 #include "core/csv.h"
 #include "core/datafolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key handling of the grid: 1,000 alternating Right and Down presses on a shown grid, each
 // processed until the cursor is repainted and the description pane shows the new slot.
 #include "commandids.h"

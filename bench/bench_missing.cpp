@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A playlist with every slot of channels 1-127 assigned (2,032 distinct files, 31 of them
 // missing): open and first paint with the missing flags, the play lengths measured in the
 // background from a cold cache and taken from the warm one, and a file removed from DATA.

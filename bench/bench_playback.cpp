@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel preview with the real GStreamer player: how long Close takes while a phrase
 // plays. What the preview sounds like is measured by bench_preview_heard.
 #include "playchanneldlg.h"

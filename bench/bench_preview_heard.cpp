@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel preview as heard: plays channels into a private PulseAudio server with a null
 // sink, records the sink's monitor and finds the tones in the recording. Prints the silence
 // at every boundary next to a plain playbin script in the same run. Prints verdicts only;

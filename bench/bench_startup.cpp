@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and open figures of the editor, offscreen:
 //  1. process start of cuelist-studio to the first painted grid, and the peak resident
 //     memory by then (a child process per run; the program reports both itself);

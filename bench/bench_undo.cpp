@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo of a channel paste on a shown grid: from the Undo command to the repainted cells and the
 // window title's total data size, recomputed from the data folder as the main frame does.
 #include "commandids.h"

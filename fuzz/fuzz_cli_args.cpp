@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses arbitrary command lines of `cuelist`: arguments separated by NUL bytes.
 #include "cli/invocation.h"
 #include "core/slotrecord.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pastes arbitrary bytes as a clip from the clipboard, onto a slot and onto a channel.
 #include "core/clip.h"
 #include "core/playlistfile.h"

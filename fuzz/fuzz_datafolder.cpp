@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creates files with arbitrary names in a data folder and runs the passes over it: the name
 // checks a drop makes, the missing-file pass and the total size.
 #include "core/datafolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the name store and the code page conversions.
 #include "core/names.h"
 #include "core/slottable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads arbitrary bytes as a playlist file and runs everything that reads the table.
 #include "core/csv.h"
 #include "core/describe.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark program built in the given build folder and prints its figures.
 set -euo pipefail
 dir=${1:-build-bench}

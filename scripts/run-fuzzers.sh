@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each libFuzzer target in the given build folder for a bounded time. New inputs go to
 # a scratch corpus; the seeds under fuzz/corpus/<target> are read only.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clitext.h"
 #include "commands.h"
 #include "core/datafolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -62,7 +63,7 @@ enum NameResult : std::uint32_t {
     kNameBadLength = 3,
     kNameHasSpace = 4,
     kNameInvalidCharacter = 5, // a character a FAT card cannot hold
-    kNameEdgeBlank = 6, // a file name starting or ending with white space (files on disk)
+    kNameEdgeBlank = 6,        // a file name starting or ending with white space (files on disk)
 };
 
 SlotRecord EmptyRecord();

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "messages.h"
 
 #include "core/datafolder.h"
 #include "core/names.h"
 
-#include <cstring>
 #include <algorithm>
+#include <cstring>
 #include <QCoreApplication>
 
 namespace cuelist::text {

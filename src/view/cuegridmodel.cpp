@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cuegridmodel.h"
 
 #include "core/describe.h"
 #include "cuedoc.h"
 #include "datafolderwatch.h"
 #include "durationstore.h"
-#include "text/messages.h"
 #include "slotrange.h"
+#include "text/messages.h"
 
 CueGridModel::CueGridModel(CCueDoc* doc, const DataFolderWatch* folder, QObject* parent)
     : QAbstractTableModel(parent), m_doc(doc), m_folder(folder)

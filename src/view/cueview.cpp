@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cueview.h"
 
 #include "commandtable.h"
@@ -9,8 +10,8 @@
 #include "durationstore.h"
 #include "gridmetrics.h"
 #include "playlistclipboard.h"
-#include "slotdragcontroller.h"
 #include "playtimepane.h"
+#include "slotdragcontroller.h"
 #include "slotrange.h"
 
 #include <QApplication>

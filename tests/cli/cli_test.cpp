@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/csv.h"
 #include "core/playlistfile.h"
 #include "testapp.h"
@@ -5,11 +6,11 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -395,9 +396,10 @@ TEST_F(CliTool, TimesListsLengthsAndPlayTimes)
               times.out.mid(times.out.indexOf("0003"),
                             times.out.indexOf("0127") - times.out.indexOf("0003")));
     // show --json gives the same figures.
-    const QJsonObject json = QJsonDocument::fromJson(
-        RunCli({"show", m_playlist, "--json", "--channel", "3"}, {"LC_ALL=C.UTF-8", cache}).out)
-                                 .object();
+    const QJsonObject json =
+        QJsonDocument::fromJson(
+            RunCli({"show", m_playlist, "--json", "--channel", "3"}, {"LC_ALL=C.UTF-8", cache}).out)
+            .object();
     EXPECT_EQ(json["slots"].toArray()[0].toObject()["length"].toInteger(), 2612);
     const QJsonObject channel3 = json["channels"].toArray()[0].toObject();
     EXPECT_EQ(channel3["playTime"].toString(), "0:28");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/durationcache.h"
 #include "media/mp3frames.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPhrasePlayer on GStreamer, with short MP3 tones that the test encodes.
 #include "phraseplayer.h"
 #include "tempdatafolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Play Channel dialog with fake players: fields, buttons, messages and ending it.
 #include "core/slottable.h"
 #include "fakephraseplayer.h"

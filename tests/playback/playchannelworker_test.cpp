@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Play Channel worker against fake players and a simulated clock.
 #include "fakephraseplayer.h"
 #include "mp3record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gridwindow.h"
 #include "modalscripts.h"
 #include "mp3phrasedlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "descriptionpane.h"
 #include "gridwindow.h"
 #include "modalscripts.h"
