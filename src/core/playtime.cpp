@@ -11,11 +11,8 @@ int IntervalSeconds(const SlotRecord& record)
 }
 } // namespace
 
-std::string Mp3CellName(const SlotRecord& record)
+std::string RecordBaseName(const SlotRecord& record)
 {
-    if (record[record::kType] != kTypeMp3)
-        return {};
-    // The name ends at its first blank or zero byte, as the preview looks the file up.
     std::string name;
     for (std::size_t i = 0; i < record::kNameLength; ++i) {
         const auto byte = record[record::kName + i];
@@ -23,7 +20,14 @@ std::string Mp3CellName(const SlotRecord& record)
             break;
         name.push_back(static_cast<char>(byte));
     }
-    return name + ".MP3";
+    return name;
+}
+
+std::string Mp3CellName(const SlotRecord& record)
+{
+    if (record[record::kType] != kTypeMp3)
+        return {};
+    return RecordBaseName(record) + ".MP3";
 }
 
 ChannelPlayTime SlotPlayTime(const SlotRecord& record, std::optional<std::int64_t> duration)

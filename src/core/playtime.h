@@ -29,6 +29,9 @@ ChannelPlayTime SlotPlayTime(const SlotRecord& record, std::optional<std::int64_
 ChannelPlayTime ChannelPlayTimeOf(const SlotTable& table, int channel,
                                   const DurationLookup& durationOf);
 
+// The name bytes of a record up to its first blank or zero byte (CP932), as the preview looks
+// the file up.
+std::string RecordBaseName(const SlotRecord& record);
 // The NAME.MP3 of an MP3 record (CP932 bytes, trailing blanks dropped); empty otherwise.
 std::string Mp3CellName(const SlotRecord& record);
 

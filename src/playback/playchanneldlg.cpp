@@ -2,6 +2,7 @@
 #include "playchanneldlg.h"
 
 #include "core/names.h"
+#include "core/playtime.h"
 #include "phraseplayer.h"
 #include "playchannelworker.h"
 #include "prompt/prompt.h"
@@ -243,7 +244,7 @@ void CPlayChannelDlg::LoadPhraseFields(int frameIndex)
                        .replace(QLatin1String("%02d"),
                                 QStringLiteral("%1").arg(frameIndex + 1, 2, 10, QLatin1Char('0')));
     m_fileNameText =
-        QString::fromStdString(Cp932ToUtf8(PlayChannelJob::BaseName(slot))) + QLatin1String(".MP3");
+        QString::fromStdString(Cp932ToUtf8(RecordBaseName(slot))) + QLatin1String(".MP3");
     const int repeat = slot[record::kRepeat];
     m_repeatText =
         repeat == PlayChannelWorker::kEndlessRepeat ? tr("Unlimited") : QString::number(repeat);

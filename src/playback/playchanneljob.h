@@ -13,7 +13,5 @@ struct PlayChannelJob final
     std::array<cuelist::SlotRecord, cuelist::kFrameCount> records{};
     std::string dataFolder;
 
-    // The base name of a record: its name bytes up to the first space or zero byte.
-    static std::string BaseName(const cuelist::SlotRecord& record);
     static int Interval(const cuelist::SlotRecord& record); // big-endian seconds
 };

@@ -3,6 +3,7 @@
 
 #include "core/datafolder.h"
 #include "core/names.h"
+#include "core/playtime.h"
 #include "playchannelstate.h"
 
 #include <dirent.h>
@@ -168,7 +169,7 @@ int PlayChannelWorker::TakeNextPlaying()
 
 std::string PlayChannelWorker::FramePath(int index, Failure& failure) const
 {
-    const std::string name = Cp932ToUtf8(PlayChannelJob::BaseName(m_job.records[index])) + ".MP3";
+    const std::string name = Cp932ToUtf8(RecordBaseName(m_job.records[index])) + ".MP3";
     const DataFolderListing folder(m_job.dataFolder);
     if (const DataFolderListing::Entry* file = folder.Find(name))
         return folder.Folder() + file->name;
@@ -204,7 +205,7 @@ PlayChannelWorker::Outcome PlayChannelWorker::Fail(Failure failure, int index)
     if (index != m_shownFrame && !Closing())
         m_listener.PhraseStarted(index);
     m_failure = failure;
-    m_failedName = PlayChannelJob::BaseName(m_job.records[index]);
+    m_failedName = RecordBaseName(m_job.records[index]);
     return Outcome::Failed;
 }
 
