@@ -12,12 +12,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view name(reinterpret_cast<const char*>(data), size);
     const NameCheck check = CheckSlotFileName(name);
-    if (check.result == kSlotDone && !check.blank && (check.base.empty() || check.base.size() > 8))
+    if (check.result == kNameAccepted && !check.blank &&
+        (check.base.empty() || check.base.size() > 8))
         std::abort();
 
     static SlotTable table; // only slot 1/1 is used; a refused name leaves it as it was
-    const SlotResult result = table.SetSlotFile(1, 1, name);
-    if (result != check.result)
+    NameResult refusal = kNameAccepted;
+    const SlotResult result = table.SetSlotFile(1, 1, name, &refusal);
+    // The store refuses exactly what the check refuses, for the same reason.
+    if ((result == kSlotDone) != (check.result == kNameAccepted) ||
+        (result != kSlotDone && (result != kSlotNameRefused || refusal != check.result)))
         std::abort();
     std::string text;
     table.GetSlotText(1, 1, text);
@@ -26,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // An accepted name is stored upper-cased and shows again as an acceptable name of at
         // most 12 CP932 bytes (half-width katakana take three bytes each in UTF-8).
         std::string stored;
-        if (CheckSlotFileName(shown).result != kSlotDone || !Utf8ToCp932(shown, stored) ||
+        if (CheckSlotFileName(shown).result != kNameAccepted || !Utf8ToCp932(shown, stored) ||
             stored.size() > 12)
             std::abort();
     }
