@@ -21,7 +21,7 @@ set(res ${PROJECT_SOURCE_DIR}/resources)
 # The help pages, found relative to the program.
 file(RELATIVE_PATH help_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
   ${CMAKE_INSTALL_PREFIX}/${CUELIST_HELP_DIR})
-target_compile_definitions(cuelist_document PRIVATE CUELIST_HELP_FROM_BIN="${help_from_bin}")
+target_compile_definitions(cuelist_dialogs PRIVATE CUELIST_HELP_FROM_BIN="${help_from_bin}")
 file(GLOB help_pages CONFIGURE_DEPENDS ${res}/help/*.html)
 foreach(page ${help_pages})
   get_filename_component(name ${page} NAME)

@@ -3,6 +3,7 @@
 
 #include "cuedoc.h"
 #include "cueview.h"
+#include "playlisteditor.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -21,17 +22,17 @@ CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent),
         for (QAction* action : menu->actions())
             action->setShortcut(QKeySequence());
     m_doc->setParent(this);
-    m_view = new CCueView(m_doc, this);
-    m_doc->addView(m_view);
+    m_editor = new PlaylistEditor(m_doc, this);
+    m_view = new CCueView(m_editor, this);
     setWidget(m_view);
-    connect(m_doc, &CCueDoc::closeRequested, this, &CChildFrame::closeWithoutAsking);
+    connect(m_editor, &PlaylistEditor::closeRequested, this, &CChildFrame::closeWithoutAsking);
 }
 
 CChildFrame::~CChildFrame()
 {
-    // The view refers to the document: it goes first.
-    m_doc->removeView(m_view);
+    // The view refers to the editor, the editor to the document: they go in that order.
     delete m_view;
+    delete m_editor;
     delete m_doc;
 }
 
@@ -43,7 +44,7 @@ void CChildFrame::closeWithoutAsking()
 
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
-    if (!m_closeConfirmed && !m_doc->SaveModified()) {
+    if (!m_closeConfirmed && !m_editor->SaveModified()) {
         event->ignore();
         return;
     }

@@ -7,9 +7,10 @@
 
 class CCueDoc;
 class CCueView;
+class PlaylistEditor;
 
-// The window of one playlist inside the main frame: owns the document and its grid view,
-// is always maximised, and asks whether to save changes before it closes.
+// The window of one playlist inside the main frame: owns the document, its editor and its
+// grid view, is always maximised, and asks whether to save changes before it closes.
 class CChildFrame final : public QMdiSubWindow, public CommandTarget
 {
     Q_OBJECT
@@ -20,6 +21,7 @@ public:
     Q_DISABLE_COPY_MOVE(CChildFrame)
 
     CCueDoc* document() const { return m_doc; }
+    PlaylistEditor* editor() const { return m_editor; }
     CCueView* view() const { return m_view; }
 
     // Closes the window without the save question (it was asked already).
@@ -34,6 +36,7 @@ protected:
 
 private:
     CCueDoc* m_doc;
+    PlaylistEditor* m_editor;
     CCueView* m_view;
     bool m_closeConfirmed = false;
 };

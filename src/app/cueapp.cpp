@@ -7,7 +7,7 @@
 #include "commandids.h"
 #include "commandtable.h"
 #include "cuedoc.h"
-#include "cueview.h"
+#include "playlisteditor.h"
 #include "durationstore.h"
 #include "mainframe.h"
 #include "recentfilelist.h"
@@ -93,9 +93,7 @@ QList<CommandTarget*> CCueApp::route() const
     QList<CommandTarget*> targets;
     if (m_mainFrame) {
         if (CChildFrame* child = m_mainFrame->activeChild()) {
-            if (CCueView* view = child->view())
-                targets << view;
-            targets << child->document() << child;
+            targets << child->editor() << child->document() << child;
         }
         targets << m_mainFrame.data();
     }

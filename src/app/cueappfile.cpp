@@ -8,6 +8,7 @@
 #include "mainframe.h"
 #include "prompt.h"
 #include "recentfilelist.h"
+#include "text/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,11 +57,15 @@ CCueDoc* CCueApp::OpenDocumentFile(const QString& path, bool* declined)
         *declined = false;
     const QString absolute = QFileInfo(path).absoluteFilePath();
 
-    // Any failure to read here is left to the open itself, which reports it.
-    // A FIFO or device is refused there too, never waited on.
+    // The file is read once: the questions are about the bytes that are then loaded. A read
+    // failure is reported after the questions (there are none about an unread file); a FIFO
+    // or device is refused, never waited on.
     std::vector<std::uint8_t> bytes;
-    cuelist::fileio::ReadRegularFile(QFile::encodeName(absolute).toStdString(), bytes,
-                                     cuelist::kImageSize);
+    cuelist::fileio::FileStamp stamp;
+    const cuelist::fileio::FileResult read = cuelist::fileio::ReadRegularFile(
+        QFile::encodeName(absolute).toStdString(), bytes, cuelist::kImageSize, &stamp);
+    if (!read.ok())
+        bytes.clear();
     const cuelist::PrecheckResult found = cuelist::ScanImage(bytes);
 
     const auto confirm = [this](const QString& question) {
@@ -85,11 +90,14 @@ CCueDoc* CCueApp::OpenDocumentFile(const QString& path, bool* declined)
         }
     }
 
-    auto* doc = new CCueDoc;
-    if (!doc->OnOpenDocument(absolute)) {
-        delete doc;
+    if (!read.ok()) {
+        prompt().refuse(m_mainFrame, tr("Unable to open %1.\n%2")
+                                         .arg(QDir::toNativeSeparators(absolute),
+                                              cuelist::text::FileFaultReason(read)));
         return nullptr;
     }
+    auto* doc = new CCueDoc;
+    doc->loadImage(absolute, bytes, stamp);
     return addDocument(doc, absolute);
 }
 

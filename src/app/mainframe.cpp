@@ -9,10 +9,12 @@
 #include "cueview.h"
 #include "gridcolumns.h"
 #include "help.h"
+#include "playlisteditor.h"
 #include "playlistname.h"
 #include "settingvalue.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QStatusBar>
@@ -67,8 +69,13 @@ void CMainFrame::addChild(CChildFrame* child)
     connect(doc, &CCueDoc::frameTitleUpdateRequested, this, [this] { OnUpdateFrameTitle(); });
     connect(doc, &DocumentBase::modifiedChanged, m_commands, &CommandTable::updateStates);
 
-    if (CCueView* view = child->view())
-        connect(view, &CCueView::playlistsDropped, this, &CMainFrame::filesDropped);
+    PlaylistEditor* editor = child->editor();
+    connect(editor, &PlaylistEditor::playlistsDropped, this, &CMainFrame::filesDropped);
+    connect(editor, &PlaylistEditor::descriptionChanged, m_description, [this](const QString& text) {
+        m_description->setText(text);
+        m_description->repaint();
+    });
+    connect(editor, &PlaylistEditor::playTimeChanged, m_playTime, &QLabel::setText);
 
     m_mdi->addSubWindow(child);
     // The grid is set up before it is first shown, so that it is laid out once.
@@ -112,13 +119,12 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
     if (!child)
         return; // the frame itself lost the focus; the current window stays current
     if (child != m_activeChild) {
-        if (m_activeChild && m_activeChild->view())
-            m_activeChild->view()->OnActivateView(false);
+        if (m_activeChild)
+            m_activeChild->editor()->OnActivateView(false);
         m_activeChild = child;
         if (!child->isMaximized())
             child->showMaximized();
-        if (child->view())
-            child->view()->OnActivateView(true);
+        child->editor()->OnActivateView(true);
     }
     showMenuSet(true);
     OnUpdateFrameTitle();
@@ -187,7 +193,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
     const QList<CChildFrame*> children = childFrames();
     for (CChildFrame* child : children) {
-        if (!child->document()->SaveModified()) {
+        if (!child->editor()->SaveModified()) {
             event->ignore();
             return;
         }

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandids.h"
 #include "commandtable.h"
-#include "descriptionpane.h"
 #include "mainframe.h"
-#include "playtimepane.h"
 #include "settingvalue.h"
 #include "text/messages.h"
 
@@ -116,7 +114,6 @@ void CMainFrame::createStatusBar()
     m_description->setFrameShape(QFrame::Panel);
     m_description->setFrameShadow(QFrame::Sunken);
     bar->addPermanentWidget(m_description);
-    DescriptionPane::attach(m_description);
 
     m_playTime = new QLabel(bar);
     m_playTime->setObjectName(QStringLiteral("PlayTimePane"));
@@ -125,7 +122,6 @@ void CMainFrame::createStatusBar()
     m_playTime->setFrameShadow(QFrame::Sunken);
     m_playTime->setToolTip(tr("Play time of the channel under the cursor"));
     bar->addPermanentWidget(m_playTime);
-    PlayTimePane::attach(m_playTime);
 
     // Qt does not report the lock keys' state: the indicators stay blank.
     m_caps = new QLabel(bar);

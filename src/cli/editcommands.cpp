@@ -29,11 +29,13 @@ EditFailure ApplyEdit(const Invocation& edit, SlotTable& table)
             table.ClearSlot(frame, edit.channel);
         return {};
     }
-    if (CheckSlotFileName(edit.name).blank)
+    bool blank = false;
+    const NameResult chosen = CheckChosenFileName(edit.name, &blank);
+    if (blank)
         return {kExitUsage,
                 CliText::tr("The file name is blank; use \"cuelist clear\" to empty a slot.")};
-    if (const NameResult edges = CheckFileNameEdges(edit.name); edges != kNameAccepted)
-        return {kExitRefused, text::NameResultMessage(edges)};
+    if (chosen != kNameAccepted)
+        return {kExitRefused, text::NameResultMessage(chosen)};
     NameResult refusal = kNameAccepted;
     if (const SlotResult result = table.SetSlotFile(edit.frame, edit.channel, edit.name, &refusal);
         result != kSlotDone)

@@ -159,6 +159,18 @@ struct NameChar
 
 } // namespace
 
+NameResult CheckChosenFileName(std::string_view utf8Name, bool* blank)
+{
+    const NameCheck check = CheckSlotFileName(utf8Name);
+    if (blank)
+        *blank = check.blank;
+    if (check.blank)
+        return kNameNotMp3;
+    if (const NameResult edges = CheckFileNameEdges(utf8Name); edges != kNameAccepted)
+        return edges;
+    return check.result;
+}
+
 NameResult CheckFileNameEdges(std::string_view utf8Name)
 {
     if (utf8Name.empty())

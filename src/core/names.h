@@ -27,6 +27,11 @@ NameCheck CheckSlotFileName(std::string_view utf8Name);
 // kNameAccepted otherwise.
 NameResult CheckFileNameEdges(std::string_view utf8Name);
 
+// The rules for the name of a file on disk that is to be stored in a slot, shared by the
+// editor and the command-line tool: a blank name (which would clear the slot instead) gives
+// kNameNotMp3 and sets blank; then CheckFileNameEdges, then CheckSlotFileName.
+NameResult CheckChosenFileName(std::string_view utf8Name, bool* blank = nullptr);
+
 // CP932 <-> UTF-8. Undecodable bytes show as U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
 // Returns false when some character has no CP932 form.

@@ -4,17 +4,12 @@
 #include "commandids.h"
 #include "core/datafolder.h"
 #include "core/playlistfile.h"
-#include "documentview.h"
-#include "prompt.h"
 #include "text/messages.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QWidget>
-#include <span>
 
 namespace {
 
@@ -42,7 +37,7 @@ CCueDoc::~CCueDoc()
     OpenDocuments().removeOne(this);
 }
 
-bool CCueDoc::IsOpenPlaylist(const QString& path)
+bool CCueDoc::isOpenPlaylist(const QString& path)
 {
     const cuelist::fileio::FileStamp target =
         cuelist::fileio::StampOf(QFile::encodeName(path).toStdString());
@@ -61,7 +56,7 @@ bool CCueDoc::IsOpenPlaylist(const QString& path)
     return false;
 }
 
-bool CCueDoc::IsChangedOnDisk() const
+bool CCueDoc::isChangedOnDisk() const
 {
     if (!m_diskStamp.exists)
         return false;
@@ -78,24 +73,15 @@ QString CCueDoc::cellText(int frame, int channel) const
     return cuelist::text::CellText(text);
 }
 
-void CCueDoc::SetCurrentSlot(int frame, int channel)
-{
-    m_currentFrame = frame;
-    m_currentChannel = channel;
-}
-
-void CCueDoc::GetCurrentSlot(int& frame, int& channel) const
-{
-    frame = m_currentFrame;
-    channel = m_currentChannel;
-}
-
 void CCueDoc::setDataFolderFromFile(const QString& filePath)
 {
-    if (!m_dataFolderKnown)
+    const bool fixes = !m_dataFolderKnown;
+    if (fixes)
         m_dataFolderPath = QFileInfo(filePath).absolutePath() + QLatin1Char('/');
     m_dataFolderKnown = true;
     m_titleRefreshDue = true;
+    if (fixes)
+        emit dataFolderChanged();
 }
 
 QString CCueDoc::replacePrompt() const
@@ -122,80 +108,43 @@ bool CCueDoc::OnNewDocument()
     return true;
 }
 
-bool CCueDoc::OnOpenDocument(const QString& path)
+cuelist::fileio::FileResult CCueDoc::OnOpenDocument(const QString& path)
 {
     // The file layer refuses FIFOs and devices without waiting on them.
     std::vector<std::uint8_t> bytes;
     cuelist::fileio::FileStamp stamp;
     const cuelist::fileio::FileResult read = cuelist::fileio::ReadRegularFile(
         QFile::encodeName(path).toStdString(), bytes, cuelist::kImageSize, &stamp);
-    if (!read.ok()) {
-        prompt().refuse(dialogParent(), tr("Unable to open %1.\n%2")
-                                            .arg(QDir::toNativeSeparators(path),
-                                                 cuelist::text::FileFaultReason(read)));
-        return false;
-    }
+    if (read.ok())
+        loadImage(QFileInfo(path).absoluteFilePath(), bytes, stamp);
+    return read;
+}
 
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+void CCueDoc::loadImage(const QString& absolutePath, const std::vector<std::uint8_t>& bytes,
+                        const cuelist::fileio::FileStamp& stamp)
+{
+    m_table.ClearAllSlots();
     cuelist::ReadImage(m_table, bytes);
     m_diskStamp = stamp;
-    m_playlistPath = absolute;
-    m_dataFolderPath = QString::fromStdString(cuelist::DataFolderPathFor(absolute.toStdString()));
+    m_playlistPath = absolutePath;
+    m_dataFolderPath =
+        QString::fromStdString(cuelist::DataFolderPathFor(absolutePath.toStdString()));
     cuelist::RepairAfterLoad(m_table);
     m_dataFolderKnown = true;
     m_titleRefreshDue = true;
     m_undoStack.clear();
     setModifiedFlag(false);
-    return true;
-}
-
-QWidget* CCueDoc::dialogParent() const
-{
-    if (DocumentView* view = firstView())
-        if (QWidget* widget = view->viewWidget())
-            return widget->window();
-    return QApplication::activeWindow();
+    emit dataFolderChanged();
 }
 
 bool CCueDoc::handlesCommand(int id) const
 {
-    switch (id) {
-    case ID_CSV_OUTPUT:
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-    case ID_FILE_CLOSE:
-    case ID_SELECT_FILE:
-    case ID_OPEN_CONTENTS:
-    case ID_EDIT_UNDO:
-    case ID_EDIT_REDO:
-        return true;
-    default:
-        return false;
-    }
+    return id == ID_EDIT_UNDO || id == ID_EDIT_REDO;
 }
 
 void CCueDoc::runCommand(int id)
 {
     switch (id) {
-    case ID_CSV_OUTPUT:
-        OnFileCsvOutput();
-        break;
-    case ID_FILE_SAVE:
-        DoFileSave();
-        break;
-    case ID_FILE_SAVE_AS:
-        DoSave(QString(), true);
-        break;
-    case ID_FILE_CLOSE:
-        if (SaveModified())
-            emit closeRequested();
-        break;
-    case ID_SELECT_FILE:
-        OnSelectFile();
-        break;
-    case ID_OPEN_CONTENTS:
-        OnOpenContents();
-        break;
     case ID_EDIT_UNDO:
         m_undoStack.undo();
         break;

@@ -9,18 +9,18 @@
 #include "slotedit.h"
 #include "slotrange.h"
 
+#include <cstdint>
 #include <optional>
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
 #include <vector>
 
-class QWidget;
-
-// One playlist: the slot table with the document's own state (current slot, paths, the
-// data-folder and title-refresh flags), the edit operations and their undo history, loading
-// and saving, the save and missing-file questions, CSV output and Select File. Lives on the
-// GUI thread; owned by its child frame.
+// One playlist: the slot table with the document's own state (paths, the data-folder and
+// title-refresh flags), the edit operations and their undo history, loading and saving.
+// It asks nothing and shows nothing: loading and saving return their result, and the
+// playlist's editor tells the user. Lives on the GUI thread; owned by its child frame.
 class CCueDoc final : public DocumentBase, public CommandTarget
 {
     Q_OBJECT
@@ -57,19 +57,11 @@ public:
     // Cell text of a slot for display (UTF-8), " " for an empty slot.
     QString cellText(int frame, int channel) const;
 
-    void SetCurrentSlot(int frame, int channel);
-    void GetCurrentSlot(int& frame, int& channel) const;
-
     QString playlistPath() const { return m_playlistPath; }
     QString dataFolderPath() const { return m_dataFolderPath; } // ends in "/"
     // Fixes the data folder of a playlist whose folder was not yet known (first file chosen):
     // the file's folder becomes the data folder. Then marks the folder known and the title due.
     void setDataFolderFromFile(const QString& filePath);
-    // Stores a file the user chose or dropped (an edit operation): it must lie directly in a
-    // DATA folder (the playlist's own once that is known) and have a name the slot accepts.
-    // A refusal is told through the prompt, owned by parent. The first file fixes the data
-    // folder.
-    bool StoreChosenFile(QWidget* parent, const QString& path, int frame, int channel);
     bool IsDataFolderKnown() const { return m_dataFolderKnown; }
     bool IsTitleRefreshDue() const { return m_titleRefreshDue; }
     void SetTitleRefreshDue(bool due) { m_titleRefreshDue = due; }
@@ -80,40 +72,29 @@ public:
     // Total size of the distinct existing MP3 files, in KB rounded up.
     quint64 GetTotalDataSize() const;
 
-    // File operations. Failures are reported to the user through the prompt.
+    // File operations. Nothing is asked or shown; a failure returns its reason and leaves
+    // the document as it was.
     bool OnNewDocument();
-    bool OnOpenDocument(const QString& path); // reads, repairs; no pre-check questions
-    bool OnSaveDocument(const QString& path); // atomic
-    bool DoSave(const QString& path, bool replace);
-    bool SaveModified();
-    bool CheckMissingFiles();
-
-    // The Save command: the known path, or the save dialog when there is none or the
-    // file cannot be written in place.
-    bool DoFileSave();
-    // Asks for a playlist file name in the save dialog; name is the initial and the chosen path.
-    bool PromptSaveFileName(QString& name, bool replace);
+    // Reads and loads a file (no pre-check questions).
+    cuelist::fileio::FileResult OnOpenDocument(const QString& path);
+    // Loads bytes already read from the file at absolutePath, as they were when stamped.
+    void loadImage(const QString& absolutePath, const std::vector<std::uint8_t>& bytes,
+                   const cuelist::fileio::FileStamp& stamp);
+    // Writes the table to path, atomically; on success the path is the playlist's.
+    cuelist::fileio::FileResult OnSaveDocument(const QString& path);
     static bool HasPlaylistExtension(const QString& path);
     bool IsOutsideDataFolder(const QString& filePath) const;
-    // The CSV File Output command.
-    void OnFileCsvOutput();
-    // Select File: picks a file of the data folder for the current slot, stores it and
-    // opens the slot's settings in the first view.
-    void OnSelectFile();
-    // Open File Contents: the current slot's settings in the first view.
-    void OnOpenContents();
+    // The names (with ".MP3") of the files the MP3 slots name that the data folder lacks,
+    // sorted, each once.
+    QStringList missingFileNames() const;
 
     // True when another program changed or replaced the file since this document read or
     // last wrote it.
-    bool IsChangedOnDisk() const;
+    bool isChangedOnDisk() const;
     // True when path names the file of an open playlist (any document of this process).
-    static bool IsOpenPlaylist(const QString& path);
+    static bool isOpenPlaylist(const QString& path);
 
-    // The window that dialogs about this document belong to.
-    QWidget* dialogParent() const;
-
-    // CommandTarget: CSV output, Save, Save As, Close, Select File, Open File Contents,
-    // Undo, Redo.
+    // CommandTarget: Undo and Redo.
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
     std::optional<CommandState> commandState(int id) const override;
@@ -124,8 +105,8 @@ signals:
     // Asks the main frame to rebuild its title now (after slots changed); the title-refresh
     // flag decides whether the size is recomputed.
     void frameTitleUpdateRequested();
-    // The Close command was allowed by the save question: the window showing it closes.
-    void closeRequested();
+    // The data folder was fixed or moved (first file of a new playlist, load, save).
+    void dataFolderChanged();
 
 private:
     friend class SlotEdit;
@@ -143,8 +124,6 @@ private:
     int m_groupDepth = 0;
     QString m_groupText;
     Changes m_groupChanges;
-    int m_currentFrame = 1;
-    int m_currentChannel = 1;
     QString m_playlistPath;
     QString m_dataFolderPath;
     bool m_dataFolderKnown = false;

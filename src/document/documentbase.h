@@ -5,10 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class DocumentView;
-
-// The document half of our small document/view layer: path name, title, modified flag
-// and the views that show the document. Views are not owned.
+// The document half of our small document/view layer: path name, title and modified flag.
 class DocumentBase : public QObject
 {
     Q_OBJECT
@@ -27,13 +24,6 @@ public:
     bool isModified() const { return m_modified; }
     void setModifiedFlag(bool modified = true);
 
-    void addView(DocumentView* view);
-    void removeView(DocumentView* view);
-    const QList<DocumentView*>& views() const { return m_views; }
-    DocumentView* firstView() const { return m_views.isEmpty() ? nullptr : m_views.first(); }
-    // Calls OnUpdate on every view but the sender.
-    void updateAllViews(DocumentView* sender = nullptr);
-
 signals:
     void titleChanged(const QString& title);
     void modifiedChanged(bool modified);
@@ -43,5 +33,4 @@ private:
     QString m_pathName;
     QString m_title;
     bool m_modified = false;
-    QList<DocumentView*> m_views;
 };

@@ -3,13 +3,13 @@
 
 #include "core/describe.h"
 #include "cuedoc.h"
-#include "datafolderwatch.h"
 #include "durationstore.h"
+#include "playlisteditor.h"
 #include "slotrange.h"
 #include "text/messages.h"
 
-CueGridModel::CueGridModel(CCueDoc* doc, const DataFolderWatch* folder, QObject* parent)
-    : QAbstractTableModel(parent), m_doc(doc), m_folder(folder)
+CueGridModel::CueGridModel(const PlaylistEditor* editor, QObject* parent)
+    : QAbstractTableModel(parent), m_editor(editor), m_doc(editor ? editor->document() : nullptr)
 {
 }
 
@@ -35,7 +35,7 @@ QVariant CueGridModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case kMissingRole:
-        return index.column() > 0 && isMissing(index.column(), index.row() + 1);
+        return index.column() > 0 && m_editor && m_editor->isMissing(index.column(), index.row() + 1);
     case Qt::ToolTipRole:
         if (index.column() > 0)
             return toolTip(index.column(), index.row() + 1);
@@ -43,22 +43,6 @@ QVariant CueGridModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
-}
-
-bool CueGridModel::isMissing(int frame, int channel) const
-{
-    if (!m_doc || !m_folder ||
-        m_doc->table().RecordAt(frame, channel)[cuelist::record::kType] != cuelist::kTypeMp3)
-        return false;
-    return !m_folder->contains(m_doc->cellText(frame, channel));
-}
-
-QString CueGridModel::filePath(int frame, int channel) const
-{
-    if (!m_doc || !m_folder ||
-        m_doc->table().RecordAt(frame, channel)[cuelist::record::kType] != cuelist::kTypeMp3)
-        return {};
-    return m_folder->pathOf(m_doc->cellText(frame, channel));
 }
 
 QString CueGridModel::toolTip(int frame, int channel) const
@@ -70,11 +54,12 @@ QString CueGridModel::toolTip(int frame, int channel) const
         m_doc->cellText(frame, channel),
         cuelist::text::DescriptionText(cuelist::DescribeSlot(m_doc->table(), frame, channel))
             .trimmed()};
-    if (const QString path = filePath(frame, channel); !path.isEmpty()) {
+    if (const QString path = m_editor ? m_editor->filePath(frame, channel) : QString();
+        !path.isEmpty()) {
         if (const DurationStore* store = DurationStore::instance())
             if (const auto length = store->duration(path))
                 lines << tr("Duration: %1").arg(cuelist::text::DurationText(*length));
-    } else if (isMissing(frame, channel)) {
+    } else if (m_editor && m_editor->isMissing(frame, channel)) {
         lines << tr("missing");
     }
     return lines.join(QLatin1Char('\n'));

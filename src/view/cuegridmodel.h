@@ -4,8 +4,9 @@
 #include <QAbstractTableModel>
 #include <QPointer>
 
+#include "playlisteditor.h"
+
 class CCueDoc;
-class DataFolderWatch;
 struct SlotRange;
 
 // The grid's table model: 127 channel rows by the Channel column and 16 phrase columns,
@@ -19,8 +20,8 @@ public:
     // True for a phrase cell naming an MP3 file the data folder does not hold.
     static constexpr int kMissingRole = Qt::UserRole + 1;
 
-    // The folder watch tells which files exist; neither it nor the document is owned.
-    CueGridModel(CCueDoc* doc, const DataFolderWatch* folder, QObject* parent = nullptr);
+    // The editor (not owned) gives the document and tells which files exist.
+    CueGridModel(const PlaylistEditor* editor, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(CueGridModel)
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -35,14 +36,9 @@ public:
     // Tells the views that the texts of the slots in range may have changed.
     void slotsChanged(const SlotRange& range);
 
-    // The path as on disk of the MP3 file a phrase cell names; empty when it names none or
-    // the file is missing.
-    QString filePath(int frame, int channel) const;
-    bool isMissing(int frame, int channel) const;
-
 private:
     QString toolTip(int frame, int channel) const;
 
-    QPointer<CCueDoc> m_doc; // not owned
-    const DataFolderWatch* m_folder;
+    QPointer<const PlaylistEditor> m_editor; // not owned
+    QPointer<CCueDoc> m_doc;                 // not owned
 };

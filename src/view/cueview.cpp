@@ -1,29 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cueview.h"
 
-#include "commandtable.h"
 #include "cuedoc.h"
 #include "cuegriddelegate.h"
 #include "cuegridmodel.h"
 #include "datafolderwatch.h"
-#include "descriptionpane.h"
-#include "durationstore.h"
 #include "gridmetrics.h"
-#include "playlistclipboard.h"
-#include "playtimepane.h"
+#include "playlisteditor.h"
 #include "slotdragcontroller.h"
 #include "slotrange.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QFocusEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
 
-CCueView::CCueView(CCueDoc* doc, QWidget* parent)
-    : QTableView(parent), m_doc(doc), m_folderWatch(new DataFolderWatch(this)),
-      m_model(new CueGridModel(doc, m_folderWatch, this)), m_drag(new SlotDragController(this))
+CCueView::CCueView(PlaylistEditor* editor, QWidget* parent)
+    : QTableView(parent), m_editor(editor), m_model(new CueGridModel(editor, this)),
+      m_drag(new SlotDragController(this))
 {
     setModel(m_model);
     setItemDelegate(new CueGridDelegate(this, this));
@@ -53,49 +47,48 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setStretchLastSection(false);
 
-    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            &CCueView::onHorizontalAction);
-    PlaylistClipboard::follow();
+    // A thumb dragged to where no column starts stays where it was.
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int action) {
+        QScrollBar* bar = horizontalScrollBar();
+        if (action == QAbstractSlider::SliderMove && bar->isSliderDown() &&
+            !AcceptsThumbPosition(bar->sliderPosition(), bar->maximum()))
+            bar->setSliderPosition(bar->value());
+    });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
         if (!m_settingWidths)
             emit columnWidthsChanged();
     });
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
-    // The current row is the active channel: the commands' states follow it.
+    if (!m_editor)
+        return;
+    m_editor->setWidget(this);
+    // The current row is the active channel.
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &CCueView::scheduleCommandStates);
-
+            [this](const QModelIndex& current) {
+                if (m_editor)
+                    m_editor->setActiveChannel(current.isValid() ? current.row() + 1 : 0);
+            });
+    connect(m_editor, &PlaylistEditor::cursorMoveRequested, this, &CCueView::moveCursorTo);
     // A file added to or removed from the data folder shows in the flags within a second.
-    connect(m_folderWatch, &DataFolderWatch::changed, this, [this] {
+    connect(m_editor->folderWatch(), &DataFolderWatch::changed, this, [this] {
         m_model->refresh();
         viewport()->update();
-        requestDurations(1, cuelist::kEditableChannelCount, true);
-        updatePlayTime();
     });
-    if (DurationStore* store = DurationStore::instance())
-        connect(store, &DurationStore::durationsChanged, this, &CCueView::updatePlayTime);
-
-    if (m_doc) {
-        if (!m_doc->views().contains(this))
-            m_doc->addView(this);
-        connect(m_doc, &CCueDoc::slotsChanged, this, &CCueView::onSlotsChanged);
-        connect(m_doc, &DocumentBase::pathNameChanged, this, [this] { followFolder(); });
+    if (CCueDoc* doc = m_editor->document()) {
+        connect(doc, &CCueDoc::slotsChanged, m_model, &CueGridModel::slotsChanged);
+        const auto refresh = [this] {
+            m_model->refresh();
+            viewport()->update();
+        };
+        connect(doc, &CCueDoc::dataFolderChanged, this, refresh);
+        connect(doc, &DocumentBase::pathNameChanged, this, refresh);
     }
 }
 
-CCueView::~CCueView()
-{
-    if (m_doc)
-        m_doc->removeView(this);
-    DescriptionPane::setText(QStringLiteral(" "));
-    if (m_active)
-        PlayTimePane::setText(QString());
-}
+CCueView::~CCueView() = default;
 
 CCueDoc* CCueView::document() const
 {
-    return m_doc;
+    return m_editor ? m_editor->document() : nullptr;
 }
 
 void CCueView::OnInitialUpdate()
@@ -114,17 +107,10 @@ void CCueView::OnInitialUpdate()
     setColumnWidths(widths);
 
     // Listed now, so that the first paint shows the missing files already.
-    OnUpdate();
-}
-
-void CCueView::followFolder()
-{
-    if (m_doc)
-        m_folderWatch->setFolder(m_doc->dataFolderPath());
+    if (m_editor)
+        m_editor->followFolder();
     m_model->refresh();
     viewport()->update();
-    requestDurations();
-    updatePlayTime();
 }
 
 int CCueView::minimumColumnWidth(int column) const
@@ -158,35 +144,14 @@ void CCueView::setColumnWidths(const QList<int>& widths)
     m_settingWidths = false;
 }
 
-void CCueView::OnUpdate()
+int CCueView::cursorColumn() const
 {
-    followFolder();
-    updateCommandStates();
-}
-
-void CCueView::OnActivateView(bool activate)
-{
-    m_active = activate && m_doc;
-    if (!m_active)
-        return;
-    updatePlayTime();
-    int frame = 0;
-    int channel = 0;
-    m_doc->GetCurrentSlot(frame, channel);
-    m_statusText = describe(frame, channel);
-    DescriptionPane::setText(m_statusText);
-    updateCommandStates();
-}
-
-int CCueView::selectionMark() const
-{
-    const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return m_editor ? m_editor->currentSlot().column : 0;
 }
 
 bool CCueView::isCursorRow(int row) const
 {
-    return row >= 0 && hasFocus() && row == selectionMark() && selectionModel() &&
+    return row >= 0 && hasFocus() && row == currentIndex().row() && selectionModel() &&
            selectionModel()->isRowSelected(row, QModelIndex());
 }
 
@@ -197,36 +162,27 @@ bool CCueView::isDraggingSlot() const
 
 int CCueView::activeChannel() const
 {
-    return selectionMark() + 1;
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
 }
 
-void CCueView::onSlotsChanged(const SlotRange& range)
+void CCueView::ShowSlotDescription(int column)
 {
-    // The flags of the changed cells are read anew with their texts; only their files'
-    // lengths are asked for, so that an edit stays as quick as the cells it touches.
-    m_model->slotsChanged(range);
-    requestDurations(range.firstChannel, range.lastChannel);
-    updatePlayTime();
-    int frame = 0;
-    int channel = 0;
-    m_doc->GetCurrentSlot(frame, channel);
-    if (m_cursorColumn >= 1 && range.contains(frame, channel)) {
-        m_statusText = describe(frame, channel);
-        DescriptionPane::setText(m_statusText);
-    }
-    scheduleCommandStates();
+    if (m_editor)
+        m_editor->SetCurrentSlot({column, activeChannel()});
 }
 
 void CCueView::moveCursorTo(int column, int row)
 {
     if (row < 0 || row >= m_model->rowCount() || column < 0 || column > kLastColumn)
         return;
-    m_cursorColumn = column;
+    if (m_editor)
+        m_editor->setCursorColumn(column);
     selectionModel()->setCurrentIndex(m_model->index(row, column),
                                       QItemSelectionModel::ClearAndSelect |
                                           QItemSelectionModel::Rows);
     viewport()->update();
-    ShowSlotDescription(column, row);
+    ShowSlotDescription(column);
 }
 
 void CCueView::scrollTo(const QModelIndex& index, ScrollHint hint)
@@ -257,18 +213,6 @@ QModelIndex CCueView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifier
     }
 }
 
-void CCueView::focusInEvent(QFocusEvent* event)
-{
-    QTableView::focusInEvent(event);
-    viewport()->update();
-}
-
-void CCueView::focusOutEvent(QFocusEvent* event)
-{
-    QTableView::focusOutEvent(event);
-    viewport()->update();
-}
-
 void CCueView::EnsureColumnVisible(int column)
 {
     if (column < 0 || column >= m_model->columnCount())
@@ -287,33 +231,4 @@ void CCueView::RedrawRow(int row)
     if (row < 0)
         return;
     viewport()->update(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
-}
-
-void CCueView::onHorizontalAction(int action)
-{
-    QScrollBar* bar = horizontalScrollBar();
-    if (action != QAbstractSlider::SliderMove || !bar->isSliderDown())
-        return;
-    if (!AcceptsThumbPosition(bar->sliderPosition(), bar->maximum()))
-        bar->setSliderPosition(bar->value());
-}
-
-void CCueView::updateCommandStates() const
-{
-    if (CommandTable* table = CommandTable::instance())
-        table->updateStates();
-}
-
-void CCueView::scheduleCommandStates()
-{
-    if (m_statesPending)
-        return;
-    m_statesPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_statesPending = false;
-            updateCommandStates();
-        },
-        Qt::QueuedConnection);
 }

@@ -1,46 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "commandtarget.h"
-#include "core/playtime.h"
-#include "documentview.h"
-#include "findmissingdlg.h"
-
 #include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTableView>
 
-class CCueDoc;
-class DataFolderWatch;
-struct PhraseValue;
-struct SlotRange;
-class SlotDragController;
-class CueGridModel;
+#include "playlisteditor.h"
 
-// The grid view of one playlist: 127 channel rows by the Channel column and 16 phrase
-// columns, with a cell cursor whose row is the table's current, selected row and whose
-// column is held here. The slot under the cursor is the one every command acts on; the view
-// describes it in the description pane, offers the context menu and the enabling rules of
-// the edit commands, and makes every change through the document's edit operations.
-// GUI thread only.
-class CCueView final : public QTableView, public DocumentView, public CommandTarget
+class CCueDoc;
+class CueGridModel;
+class SlotDragController;
+
+// The grid of one playlist: 127 channel rows by the Channel column and 16 phrase columns,
+// with a cell cursor whose row is the table's current, selected row. It paints, takes the
+// keys, the mouse and drops, shows the drag feedback and does the type-ahead; where the
+// cursor stands it tells its editor, which runs every flow. GUI thread only.
+class CCueView final : public QTableView
 {
     Q_OBJECT
 public:
-    // Where ShowSlotDescription takes the channel from, besides a row index.
-    static constexpr int kCodeUp = 1024;
-    static constexpr int kCodeDown = 1025;
-    static constexpr int kCodePageUp = 1026;
-    static constexpr int kCodePageDown = 1027;
     static constexpr int kLastColumn = 16;
 
-    // The document is not owned; it outlives the view in the child frame.
-    CCueView(CCueDoc* doc, QWidget* parent);
+    // The editor is not owned; it outlives the view in the child frame.
+    CCueView(PlaylistEditor* editor, QWidget* parent);
     ~CCueView() override;
     Q_DISABLE_COPY_MOVE(CCueView)
 
+    PlaylistEditor* editor() const { return m_editor; }
     CCueDoc* document() const;
 
     // Sets the grid font, row height and column widths, then fills the texts.
@@ -51,17 +39,9 @@ public:
     QList<int> columnWidths() const;
     void setColumnWidths(const QList<int>& widths);
     int minimumColumnWidth(int column) const;
-    // Shows the description of the document's current slot when activated.
-    void OnActivateView(bool activate);
 
-    // DocumentView
-    void OnUpdate() override;
-    void OpenSlotSettings() override;
-    QWidget* viewWidget() override { return this; }
-
-    // Chooses the channel (a row index; the codes above take the current row), records the
-    // slot as the document's current slot and shows its description.
-    void ShowSlotDescription(int column, int rowOrCode);
+    // Puts the editor's cursor on the column of the current row and describes the slot.
+    void ShowSlotDescription(int column);
     // Scrolls sideways so that the column is fully visible, its left edge at the left edge
     // of the viewport when it was not.
     void EnsureColumnVisible(int column);
@@ -72,64 +52,21 @@ public:
     // The popup menu for a press on (column, row); row -1 lies below the last row.
     void ShowContextMenu(int column, int row);
 
-    int cursorColumn() const { return m_cursorColumn; }
-    // What the playlist's data folder holds, kept current while it changes on disk.
-    DataFolderWatch* folderWatch() const { return m_folderWatch; }
-    // The play time of the channel under the cursor, as the play-time pane shows it.
-    QString playTimeText() const;
-    // A channel's play time from the lengths known so far.
-    cuelist::ChannelPlayTime channelPlayTime(int channel) const;
-
-    // Edit > Find Missing Files: the files the data folder lacks, each with its slots, and
-    // Relink, which names a file of the data folder in every slot that named the missing one,
-    // as one step of the history. Refusals are told to the user.
-    QList<CFindMissingDlg::Missing> MissingFiles() const;
-    void OnFindMissingFiles();
-    bool RelinkMissingFile(const QString& missingName);
-    // Several dropped files: consecutive frames of the channel from `frame` on, occupied ones
-    // skipped, one settings dialog for all, one step of the history. Files past frame 16 are
-    // told to the user.
-    void AssignDroppedFiles(const QStringList& paths, int frame, int channel);
+    int cursorColumn() const;
     // The channel of the current row; 0 while there is none.
     int activeChannel() const;
-    QString statusText() const { return m_statusText; }
-    // The table's current row, -1 when none.
-    int selectionMark() const;
     // The current row while it is selected and the grid has the focus.
     bool isCursorRow(int row) const;
 
-    // The cell under a viewport point, kept at every pointer movement: column 0 is the
-    // Channel column, 1..16 the frames, 17 right of the last column (-1 left of the first);
-    // row 0-based. Both are -1 over no row.
-    void updateHoverCell(const QPoint& viewportPos);
-    int hoverColumn() const { return m_hoverColumn; }
-    int hoverRow() const { return m_hoverRow; }
+    // The cell under a viewport point, kept at every pointer movement: x is the column (0 the
+    // Channel column, 1..16 the frames, 17 right of the last column, -1 left of the first),
+    // y the 0-based row. Both are -1 over no row.
+    QPoint updateHoverCell(const QPoint& viewportPos);
+    QPoint hoverCell() const { return m_hoverCell; }
 
-    // The edit commands: on the current slot from a phrase column, on the active channel
-    // from the Channel column. Clipboard failures are told to the user.
-    void OnEditCopy();
-    void OnEditCut();
-    void OnEditPaste();
-    void OnEditDelete();
-
-    // Moving a slot by dragging it with the left button.
     bool isDraggingSlot() const;
     // The image that follows the pointer: the dragged cell's text; null on the Channel column.
     QPixmap BuildDragImage(int row) const;
-
-    // Files dropped from the file manager.
-    // The target of a symbolic link (followed to its end), or empty when the path is no link.
-    static QString ResolveShortcut(const QString& path);
-    // True for an existing regular file or folder.
-    static bool AcceptDroppedPath(const QString& path);
-    // Stores one dropped file in the cell (x: column, y: row) after its checks, then opens
-    // its settings dialog. Refusals are told to the user.
-    void AssignDroppedFile(const QString& path, const QPoint& cell);
-
-    // CommandTarget
-    bool handlesCommand(int id) const override;
-    void runCommand(int id) override;
-    std::optional<CommandState> commandState(int id) const override;
 
     // Row movement only: the table never scrolls sideways to follow the current index.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -141,66 +78,28 @@ signals:
     // The user resized a column.
     void columnWidthsChanged();
 
-signals:
-    // Playlist files dropped on the grid, for the main window to open.
-    void playlistsDropped(const QStringList& paths);
-
 protected:
+    // Drags from the file manager, over the cells, headers and scroll bars; focus changes.
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
-    enum class SettingsTrigger { DoubleClick, EnterKey };
-
-    void openSlotSettings(SettingsTrigger trigger);
-    // Run the settings dialog of a slot and commit it on OK. droppedPath is set when the
-    // file was just dropped: Apply then starts disabled (and a text file shows its own line).
-    void openMp3Settings(int frame, int channel, const QString& droppedPath);
-    void openTextSettings(int frame, int channel, const QString& droppedPath);
-    void OnDropFiles(const QStringList& paths, const QPoint& cell);
-    // The settings dialogs' value for a slot; droppedPath gives a text file's first line.
-    PhraseValue phraseValue(int frame, int channel, const QString& droppedPath) const;
-    void onSlotsChanged(const SlotRange& range);
     void moveCursorColumn(int step);
-    void onHorizontalAction(int action);
     void handlePress(QMouseEvent* event, bool right);
-    enum class CopyResult { Written, Skipped, Failed };
-    CopyResult copyToClipboard();
-    // Empties the cursor's slot, or its channel from the Channel column.
-    void deleteAtCursor(const QString& actionText);
-    QString describe(int frame, int channel) const;
-    // After the slots or the data folder changed: the folder watched, the lengths of the
-    // files asked for, the flags and the play time shown anew.
-    void followFolder();
-    void requestDurations(int firstChannel = 1, int lastChannel = 127, bool recheck = false) const;
-    void updatePlayTime();
-    bool clipFitsCursor() const;
-    void playChannel();
-    bool isCommandKey(const QKeyEvent* event) const;
-    void updateCommandStates() const;
-    void scheduleCommandStates();
+    // Files from the file manager: the hover cell followed, the drop handed to the editor.
+    bool handleFileDrag(QDropEvent* drop, const QPoint& viewportPos);
 
-    QPointer<CCueDoc> m_doc;                  // not owned
-    DataFolderWatch* m_folderWatch = nullptr; // owned by this view (QObject child)
-    CueGridModel* m_model = nullptr;          // owned by this view (QObject child)
-    QString m_statusText;
-    int m_cursorColumn = 0;
-    bool m_active = false; // the active playlist's view, which fills the panes
+    QPointer<PlaylistEditor> m_editor; // not owned
+    CueGridModel* m_model = nullptr;   // owned by this view (QObject child)
     QString m_typedDigits;
     qint64 m_lastTypedMs = 0;
     bool m_settingWidths = false; // column widths set by the program, not the user
-    bool m_statesPending = false;
-    int m_hoverColumn = -1;
-    int m_hoverRow = -1;
+    QPoint m_hoverCell{-1, -1};
     SlotDragController* m_drag; // owned (QObject child)
 };

@@ -6,30 +6,31 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
-void CCueView::updateHoverCell(const QPoint& viewportPos)
+QPoint CCueView::updateHoverCell(const QPoint& viewportPos)
 {
     const int row = rowAt(viewportPos.y());
     if (row < 0) {
-        m_hoverColumn = -1;
-        m_hoverRow = -1;
-        return;
+        m_hoverCell = QPoint(-1, -1);
+        return m_hoverCell;
     }
     const QHeaderView* header = horizontalHeader();
     const int logical = columnAt(viewportPos.x());
     if (logical >= 0)
-        m_hoverColumn = header->visualIndex(logical);
+        m_hoverCell.setX(header->visualIndex(logical));
     else if (viewportPos.x() < columnViewportPosition(header->logicalIndex(0)))
-        m_hoverColumn = -1;
+        m_hoverCell.setX(-1);
     else
-        m_hoverColumn = kLastColumn + 1;
-    m_hoverRow = row;
+        m_hoverCell.setX(kLastColumn + 1);
+    m_hoverCell.setY(row);
+    return m_hoverCell;
 }
 
 QPixmap CCueView::BuildDragImage(int row) const
 {
-    if (m_cursorColumn < 1 || m_cursorColumn > kLastColumn || !m_doc || row < 0)
+    const int column = cursorColumn();
+    if (column < 1 || column > kLastColumn || !document() || row < 0)
         return QPixmap();
-    const QString text = m_doc->cellText(m_cursorColumn, row + 1) + QString(14, QLatin1Char(' '));
+    const QString text = document()->cellText(column, row + 1) + QString(14, QLatin1Char(' '));
     const QFontMetrics metrics(font());
     const qreal ratio = devicePixelRatioF();
     QPixmap image(QSize(metrics.horizontalAdvance(text), metrics.height()) * ratio);

@@ -2,13 +2,16 @@
 #include "cuegridmodel.h"
 #include "cueview.h"
 #include "help.h"
+#include "playlisteditor.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 
-bool CCueView::isCommandKey(const QKeyEvent* event) const
+namespace {
+
+bool IsCommandKey(const QKeyEvent* event)
 {
     // Delete, Cut, Copy, Paste and Play reach the view as commands through the accelerators;
     // the table's own handling of these keys (copying cell texts, selecting all) is not used.
@@ -18,6 +21,8 @@ bool CCueView::isCommandKey(const QKeyEvent* event) const
            event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll) ||
            (event->key() == Qt::Key_W && event->modifiers() == Qt::ControlModifier);
 }
+
+} // namespace
 
 void CCueView::keyPressEvent(QKeyEvent* event)
 {
@@ -33,19 +38,17 @@ void CCueView::keyPressEvent(QKeyEvent* event)
 
     const bool columnKey = key == Qt::Key_Left || key == Qt::Key_Right;
     const bool enterKey = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const bool commandKey = isCommandKey(event);
-    const int rowBefore = selectionMark();
+    const bool commandKey = IsCommandKey(event);
+    const int rowBefore = currentIndex().row();
     if (!columnKey && !enterKey && !commandKey)
         QTableView::keyPressEvent(event);
 
     switch (key) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        ShowSlotDescription(m_cursorColumn, key == Qt::Key_PageUp ? kCodePageUp : kCodePageDown);
-        break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        ShowSlotDescription(m_cursorColumn, key == Qt::Key_Up ? kCodeUp : kCodeDown);
+        ShowSlotDescription(cursorColumn());
         break;
     case Qt::Key_Left:
         moveCursorColumn(-1);
@@ -55,21 +58,21 @@ void CCueView::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (m_cursorColumn >= 1)
-            openSlotSettings(SettingsTrigger::EnterKey);
+        if (cursorColumn() >= 1 && m_editor)
+            m_editor->OpenSlotSettings(PlaylistEditor::SettingsTrigger::EnterKey);
         break;
     default:
         // Home, End and type-ahead move the row too; the document's current slot follows it,
         // so that the edit commands never act on a slot the cursor has left.
-        if (selectionMark() != rowBefore)
-            ShowSlotDescription(m_cursorColumn, selectionMark());
+        if (currentIndex().row() != rowBefore)
+            ShowSlotDescription(cursorColumn());
         break;
     }
 
     // Repainting the rows the cursor left and reached brings every pending change of the
     // window to the screen with them.
     RedrawRow(rowBefore);
-    RedrawRow(selectionMark());
+    RedrawRow(currentIndex().row());
     // Keys the table left alone go on to the parent, as they would without this view.
     if (columnKey || enterKey)
         event->accept();
@@ -79,18 +82,17 @@ void CCueView::keyPressEvent(QKeyEvent* event)
 
 void CCueView::moveCursorColumn(int step)
 {
-    const int column = m_cursorColumn + step;
+    const int column = cursorColumn() + step;
     if (column < 0) {
-        m_cursorColumn = 0;
-        ShowSlotDescription(0, activeChannel());
+        ShowSlotDescription(0);
         return;
     }
     if (column > kLastColumn) {
-        m_cursorColumn = kLastColumn;
-        ShowSlotDescription(kLastColumn, activeChannel());
+        ShowSlotDescription(kLastColumn);
         return;
     }
-    m_cursorColumn = column;
+    if (m_editor)
+        m_editor->setCursorColumn(column);
     EnsureColumnVisible(column);
     const QModelIndexList selected = selectionModel()->selectedRows();
     int firstSelected = -1;
@@ -99,9 +101,9 @@ void CCueView::moveCursorColumn(int step)
             firstSelected = index.row();
     }
     RedrawRow(firstSelected);
-    if (selectionMark() != firstSelected)
-        RedrawRow(selectionMark());
-    ShowSlotDescription(m_cursorColumn, activeChannel());
+    if (currentIndex().row() != firstSelected)
+        RedrawRow(currentIndex().row());
+    ShowSlotDescription(column);
 }
 
 void CCueView::keyboardSearch(const QString& search)

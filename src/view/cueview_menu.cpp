@@ -4,6 +4,7 @@
 #include "core/clip.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "playlisteditor.h"
 #include "playlistclipboard.h"
 
 #include <QCursor>
@@ -24,7 +25,8 @@ QAction* AddCommand(QMenu& menu, const QString& text, int id, bool enabled)
 void CCueView::ShowContextMenu(int column, int row)
 {
     const int channel = row + 1;
-    const bool empty = !m_doc || m_doc->table().TypeAt(column, channel) == cuelist::kTypeEmpty;
+    const CCueDoc* doc = document();
+    const bool empty = !doc || doc->table().TypeAt(column, channel) == cuelist::kTypeEmpty;
 
     QMenu menu(this);
     if (column >= 1) {
@@ -49,7 +51,7 @@ void CCueView::ShowContextMenu(int column, int row)
     AddCommand(menu, tr("Delete(&D)"), ID_EDIT_DELETE, true);
     if (column == 0) {
         menu.addSeparator();
-        const bool playable = m_doc && m_doc->table().ChannelHasSlots(channel);
+        const bool playable = doc && doc->table().ChannelHasSlots(channel);
         AddCommand(menu, tr("Play(&W)"), ID_PLAY_CHANNEL, playable);
     }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cueview.h"
+#include "playlisteditor.h"
 #include "slotdragcontroller.h"
 
 #include <QHeaderView>
@@ -16,7 +17,7 @@ void CCueView::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         handlePress(event, false);
         const QPoint point = event->position().toPoint();
-        m_drag->press(point, QPoint(m_cursorColumn, rowAt(point.y())));
+        m_drag->press(point, QPoint(cursorColumn(), rowAt(point.y())));
     } else if (event->button() == Qt::RightButton) {
         handlePress(event, true);
     } else {
@@ -38,12 +39,14 @@ void CCueView::handlePress(QMouseEvent* event, bool right)
         return;
     }
 
-    m_cursorColumn = logicalColumn < 0 ? -1 : horizontalHeader()->visualIndex(logicalColumn);
+    const int column = logicalColumn < 0 ? -1 : horizontalHeader()->visualIndex(logicalColumn);
+    if (m_editor)
+        m_editor->setCursorColumn(column);
     QTableView::mousePressEvent(event);
     RedrawRow(row);
-    ShowSlotDescription(m_cursorColumn, row);
+    ShowSlotDescription(column);
     if (right)
-        ShowContextMenu(m_cursorColumn, row);
+        ShowContextMenu(column, row);
     viewport()->update();
 }
 
@@ -61,6 +64,6 @@ void CCueView::mouseMoveEvent(QMouseEvent* event)
 void CCueView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QTableView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
-        OpenSlotSettings();
+    if (event->button() == Qt::LeftButton && m_editor)
+        m_editor->OpenSlotSettings();
 }

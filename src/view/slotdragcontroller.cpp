@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slotdragcontroller.h"
 
-#include "cuedoc.h"
 #include "cueview.h"
-#include "prompt.h"
-#include "waitcursor.h"
+#include "playlisteditor.h"
 
 #include <functional>
 #include <QApplication>
@@ -166,22 +164,10 @@ bool SlotDragController::release(const QPoint& point)
 
 void SlotDragController::drop(int column, int row)
 {
-    CCueDoc* doc = m_view->document();
     const bool onCell = row >= 0 && row < m_view->model()->rowCount() && column >= 0 &&
                         column <= CCueView::kLastColumn;
-    const bool onSource = QPoint(column, row) == m_pressedCell;
-    bool move = doc && onCell && column >= 1 && !onSource;
-    if (move && doc->table().TypeAt(column, row + 1) != cuelist::kTypeEmpty) {
-        const QString text = doc->cellText(column, row + 1) + doc->replacePrompt();
-        move = prompt().ask(m_view, text, QMessageBox::Ok | QMessageBox::Cancel,
-                            QMessageBox::Warning) == QMessageBox::Ok;
-    }
-    // The question may have outlived the document.
-    doc = m_view->document();
-    if (move && doc) {
-        const WaitCursor wait;
-        doc->MoveSlot(m_pressedCell.x(), m_pressedCell.y() + 1, column, row + 1);
-    }
+    if (PlaylistEditor* editor = m_view->editor())
+        editor->dragSlot(m_pressedCell, QPoint(column, row));
     // The cell cursor goes to the cell under the release.
     if (onCell)
         m_view->moveCursorTo(column, row);

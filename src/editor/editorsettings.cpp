@@ -2,54 +2,48 @@
 #include "commandids.h"
 #include "commandtable.h"
 #include "core/datafolder.h"
+#include "core/slotsettings.h"
 #include "cuedoc.h"
-#include "cueview.h"
 #include "firstline.h"
 #include "mp3phrasedlg.h"
+#include "playlisteditor.h"
 #include "prompt.h"
 #include "textphrasedlg.h"
 
-void CCueView::OpenSlotSettings()
-{
-    openSlotSettings(SettingsTrigger::DoubleClick);
-}
+#include <QWidget>
 
-void CCueView::openSlotSettings(SettingsTrigger trigger)
+void PlaylistEditor::OpenSlotSettings(SettingsTrigger trigger)
 {
-    if (m_cursorColumn <= 0 || !m_doc)
+    if (m_cursor.column <= 0 || !m_doc)
         return;
-    // The slot checked here is the slot that is edited: the document's current slot.
-    int frame = 0;
-    int channel = 0;
-    m_doc->GetCurrentSlot(frame, channel);
+    // The slot checked here is the slot that is edited: the cursor's slot.
+    const int frame = m_cursor.frame();
+    const int channel = m_cursor.slotChannel();
 
     switch (m_doc->table().TypeAt(frame, channel)) {
     case cuelist::kTypeEmpty:
-        // Select File belongs to the document; it runs once this event is done.
+        // Select File runs once the event that asked for the settings is done.
         if (CommandTable* table = CommandTable::instance()) {
             QMetaObject::invokeMethod(
                 table, [table] { table->execute(ID_SELECT_FILE); }, Qt::QueuedConnection);
         }
-        viewport()->update();
         break;
     case cuelist::kTypeMp3:
-        openMp3Settings(frame, channel, QString());
-        break;
     case cuelist::kTypeText:
-        openTextSettings(frame, channel, QString());
+        openSettings(frame, channel, QString());
         break;
     default:
-        prompt().refuse(this, tr("Unknown File Type. Reset File Name"));
+        prompt().refuse(m_widget, tr("Unknown File Type. Reset File Name"));
         if (trigger == SettingsTrigger::DoubleClick)
-            prompt().refuse(this, m_doc->cellText(frame, channel));
+            prompt().refuse(m_widget, m_doc->cellText(frame, channel));
         break;
     }
 
     if (trigger == SettingsTrigger::DoubleClick && m_doc)
-        ShowSlotDescription(frame, activeChannel());
+        describeCurrent();
 }
 
-PhraseValue CCueView::phraseValue(int frame, int channel, const QString& droppedPath) const
+PhraseValue PlaylistEditor::phraseValue(int frame, int channel, const QString& droppedPath) const
 {
     PhraseValue value;
     value.frame = frame;
@@ -73,8 +67,9 @@ namespace {
 
 // Runs a settings dialog and commits what Apply and OK confirm as one step of the document.
 // The document may go away while the dialog runs (its window closed from elsewhere).
-template <typename Dialog>
-void RunSettings(Dialog& dlg, CCueDoc* document, const PhraseValue& value, bool dropped)
+template <typename Dialog, typename Run>
+void RunSettings(Dialog& dlg, CCueDoc* document, const PhraseValue& value, bool dropped,
+                 const Run& run)
 {
     const QPointer<CCueDoc> doc = document;
     if (!doc)
@@ -86,8 +81,8 @@ void RunSettings(Dialog& dlg, CCueDoc* document, const PhraseValue& value, bool 
     dlg.setValue(value);
     dlg.setApplyHandler(commit);
     dlg.setApplyDisabled(dropped);
-    doc->beginEditGroup(CCueView::tr("Settings"));
-    if (dlg.exec() == QDialog::Accepted)
+    doc->beginEditGroup(PlaylistEditor::tr("Settings"));
+    if (run(dlg) == QDialog::Accepted)
         commit(dlg.value());
     if (doc)
         doc->endEditGroup();
@@ -95,20 +90,19 @@ void RunSettings(Dialog& dlg, CCueDoc* document, const PhraseValue& value, bool 
 
 } // namespace
 
-void CCueView::openMp3Settings(int frame, int channel, const QString& droppedPath)
+void PlaylistEditor::openSettings(int frame, int channel, const QString& droppedPath)
 {
-    {
-        CMp3PhraseDlg dlg(this);
-        RunSettings(dlg, m_doc, phraseValue(frame, channel, droppedPath), !droppedPath.isEmpty());
+    // droppedPath is set when the file was just dropped: Apply then starts disabled (and a
+    // text file shows its own line).
+    const PhraseValue value = phraseValue(frame, channel, droppedPath);
+    const auto run = [this](QDialog& dialog) { return runDialog(dialog); };
+    if (m_doc->table().TypeAt(frame, channel) == cuelist::kTypeText) {
+        CTextPhraseDlg dlg(m_widget);
+        RunSettings(dlg, m_doc, value, !droppedPath.isEmpty(), run);
+    } else {
+        CMp3PhraseDlg dlg(m_widget);
+        RunSettings(dlg, m_doc, value, !droppedPath.isEmpty(), run);
     }
-    viewport()->update();
-}
-
-void CCueView::openTextSettings(int frame, int channel, const QString& droppedPath)
-{
-    {
-        CTextPhraseDlg dlg(this);
-        RunSettings(dlg, m_doc, phraseValue(frame, channel, droppedPath), !droppedPath.isEmpty());
-    }
-    viewport()->update();
+    if (m_widget)
+        m_widget->update();
 }

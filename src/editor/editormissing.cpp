@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/names.h"
 #include "core/slotsettings.h"
 #include "cuedoc.h"
-#include "cuegridmodel.h"
-#include "cueview.h"
 #include "datafolderwatch.h"
 #include "filefilter.h"
 #include "findmissingdlg.h"
+#include "playlisteditor.h"
 #include "prompt.h"
-#include "slotrange.h"
 #include "text/messages.h"
 
 #include <QFileInfo>
 #include <QMap>
 
-QList<CFindMissingDlg::Missing> CCueView::MissingFiles() const
+QList<CFindMissingDlg::Missing> PlaylistEditor::missingFiles() const
 {
     QMap<QString, QList<QPoint>> byName; // sorted by name
     if (m_doc) {
@@ -21,7 +20,7 @@ QList<CFindMissingDlg::Missing> CCueView::MissingFiles() const
             if (!m_doc->table().ChannelHasSlots(channel))
                 continue;
             for (int frame = 1; frame <= cuelist::kFrameCount; ++frame)
-                if (m_model->isMissing(frame, channel))
+                if (isMissing(frame, channel))
                     byName[m_doc->cellText(frame, channel)].append(QPoint(frame, channel));
         }
     }
@@ -31,46 +30,44 @@ QList<CFindMissingDlg::Missing> CCueView::MissingFiles() const
     return missing;
 }
 
-void CCueView::OnFindMissingFiles()
+void PlaylistEditor::onFindMissingFiles()
 {
     m_folderWatch->rescan(); // what the disk holds now, not at the last notice
-    CFindMissingDlg dialog(this);
-    dialog.setMissing(MissingFiles());
+    CFindMissingDlg dialog(m_widget);
+    dialog.setMissing(missingFiles());
     connect(&dialog, &CFindMissingDlg::relinkRequested, this, [this, &dialog](const QString& name) {
-        if (RelinkMissingFile(name))
-            dialog.setMissing(MissingFiles());
+        if (relinkMissingFile(name))
+            dialog.setMissing(missingFiles());
     });
-    dialog.exec();
+    runDialog(dialog);
 }
 
-bool CCueView::RelinkMissingFile(const QString& missingName)
+bool PlaylistEditor::relinkMissingFile(const QString& missingName)
 {
     const QPointer<CCueDoc> doc = m_doc;
     if (!doc)
         return false;
     const QString filter = QtFileFilter(tr("MP3 File(*.mp3)") + QLatin1String("|*.mp3|") +
                                         tr("All Files(*)") + QLatin1String("|*||"));
-    const QString path = prompt().openFileName(this, tr("Relink %1").arg(missingName),
+    const QString path = prompt().openFileName(m_widget, tr("Relink %1").arg(missingName),
                                                doc->dataFolderPath(), filter);
     if (path.isEmpty() || !doc)
         return false;
     if (doc->IsOutsideDataFolder(path)) {
-        prompt().refuse(this, tr("Choose a file in the data folder of this playlist."));
+        prompt().refuse(m_widget, tr("Choose a file in the data folder of this playlist."));
         return false;
     }
     const QString name = QFileInfo(path).fileName();
-    cuelist::SlotTable scratch; // the name rules alone, without touching the playlist
-    cuelist::NameResult refusal = cuelist::kNameAccepted;
-    scratch.SetSlotFile(1, 1, name.toStdString(), &refusal);
-    if (refusal != cuelist::kNameAccepted) {
-        prompt().refuse(this, cuelist::text::NameResultMessage(refusal));
+    if (const cuelist::NameResult refusal = cuelist::CheckChosenFileName(name.toStdString());
+        refusal != cuelist::kNameAccepted) {
+        prompt().refuse(m_widget, cuelist::text::NameResultMessage(refusal));
         return false;
     }
 
     // Every slot naming the missing file takes the new name and keeps its settings, as one step.
     bool changed = false;
     doc->beginEditGroup(tr("Relink %1").arg(missingName));
-    for (const CFindMissingDlg::Missing& file : MissingFiles()) {
+    for (const CFindMissingDlg::Missing& file : missingFiles()) {
         if (file.name != missingName)
             continue;
         for (const QPoint& slot : file.places)

@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/clip.h"
 #include "cuedoc.h"
-#include "cueview.h"
 #include "playlistclipboard.h"
+#include "playlisteditor.h"
 #include "prompt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-CCueView::CopyResult CCueView::copyToClipboard()
+PlaylistEditor::CopyResult PlaylistEditor::copyToClipboard()
 {
     if (!m_doc)
         return CopyResult::Skipped;
-    std::optional<std::vector<std::uint8_t>> clip;
-    if (m_cursorColumn != 0) {
-        int frame = 0;
-        int channel = 0;
-        m_doc->GetCurrentSlot(frame, channel);
-        clip = cuelist::EncodePhraseClip(m_doc->table(), frame, channel);
-    } else {
-        clip = cuelist::EncodeChannelClip(m_doc->table(), activeChannel());
-    }
+    const std::optional<std::vector<std::uint8_t>> clip =
+        m_cursor.onPhrase()
+            ? cuelist::EncodePhraseClip(m_doc->table(), m_cursor.frame(), m_cursor.slotChannel())
+            : cuelist::EncodeChannelClip(m_doc->table(), m_cursor.channel);
     if (!clip)
         return CopyResult::Skipped;
 
@@ -32,60 +27,54 @@ CCueView::CopyResult CCueView::copyToClipboard()
     // it); then the clip is not there to read back.
     const PlaylistClipboard::Probe placed = PlaylistClipboard::probe();
     if (!placed.ours || placed.records != records) {
-        prompt().refuse(this, tr("The data could not be placed on the clipboard."));
+        prompt().refuse(m_widget, tr("The data could not be placed on the clipboard."));
         return CopyResult::Failed;
     }
     updateCommandStates();
     return CopyResult::Written;
 }
 
-void CCueView::OnEditCopy()
+void PlaylistEditor::OnEditCopy()
 {
     copyToClipboard();
 }
 
-void CCueView::OnEditCut()
+void PlaylistEditor::OnEditCut()
 {
     // What could not be copied is not deleted.
     if (copyToClipboard() != CopyResult::Failed)
         deleteAtCursor(tr("Cut"));
 }
 
-void CCueView::OnEditDelete()
+void PlaylistEditor::OnEditDelete()
 {
     deleteAtCursor(QString());
 }
 
-void CCueView::deleteAtCursor(const QString& actionText)
+void PlaylistEditor::deleteAtCursor(const QString& actionText)
 {
     if (!m_doc)
         return;
-    if (m_cursorColumn != 0) {
-        int frame = 0;
-        int channel = 0;
-        m_doc->GetCurrentSlot(frame, channel);
-        m_doc->ClearSlot(frame, channel, actionText);
-    } else {
-        m_doc->ClearChannel(activeChannel(), actionText);
-    }
+    if (m_cursor.onPhrase())
+        m_doc->ClearSlot(m_cursor.frame(), m_cursor.slotChannel(), actionText);
+    else
+        m_doc->ClearChannel(m_cursor.channel, actionText);
 }
 
-void CCueView::OnEditPaste()
+void PlaylistEditor::OnEditPaste()
 {
     if (!m_doc)
         return;
-    const bool channelPaste = m_cursorColumn == 0;
-    int frame = 1;
-    int channel = activeChannel();
-    if (!channelPaste)
-        m_doc->GetCurrentSlot(frame, channel);
+    const bool channelPaste = !m_cursor.onPhrase();
+    const int frame = channelPaste ? 1 : m_cursor.frame();
+    const int channel = channelPaste ? m_cursor.channel : m_cursor.slotChannel();
     if (cuelist::SlotTable::CheckSlotRange(frame, channel) != cuelist::kSlotDone)
         return;
 
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* mime = clipboard ? clipboard->mimeData() : nullptr;
     if (!mime) {
-        prompt().refuse(this, tr("The data on the clipboard could not be read."));
+        prompt().refuse(m_widget, tr("The data on the clipboard could not be read."));
         return;
     }
     const PlaylistClipboard::Probe clip = PlaylistClipboard::probe(mime);
@@ -100,7 +89,7 @@ void CCueView::OnEditPaste()
     const bool occupied = channelPaste ? table.ChannelHasSlots(channel)
                                        : table.TypeAt(frame, channel) != cuelist::kTypeEmpty;
     if (occupied &&
-        prompt().ask(this, m_doc->replacePrompt(), QMessageBox::Ok | QMessageBox::Cancel,
+        prompt().ask(m_widget, m_doc->replacePrompt(), QMessageBox::Ok | QMessageBox::Cancel,
                      QMessageBox::Warning) != QMessageBox::Ok)
         return;
     // The question may have outlived the document.
