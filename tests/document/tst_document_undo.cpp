@@ -43,7 +43,7 @@ private:
 
     QString path(const QString& name) const { return m_root.filePath(name); }
 
-    bool save(CCueDoc& doc, const QString& name) { return doc.OnSaveDocument(path(name)); }
+    bool save(CCueDoc& doc, const QString& name) { return doc.OnSaveDocument(path(name)).ok(); }
 
 private slots:
     void initTestCase()
@@ -59,7 +59,7 @@ private slots:
         QVERIFY(doc.SetSlotFile(4, 2, "TWO.MP3", cuelist::SlotSettings{-12, 3, 30}));
         QVERIFY(doc.SetSlotFile(16, 3, "LAST.MP3"));
         m_original = path("show/original.slp");
-        QVERIFY(doc.OnSaveDocument(m_original));
+        QVERIFY(doc.OnSaveDocument(m_original).ok());
     }
 
     void undoAndRedoGiveTheFiles_data()
@@ -87,7 +87,8 @@ private slots:
             << Edit([](CCueDoc& d, const QString&) { return d.MoveSlot(4, 2, 16, 3); }) << "Move";
         QTest::newRow("dropped file with settings") << Edit([](CCueDoc& d, const QString& data) {
             d.beginEditGroup(QStringLiteral("Drop"));
-            const bool stored = d.StoreChosenFile(nullptr, data + "NEW.MP3", 3, 127);
+            d.setDataFolderFromFile(data + "NEW.MP3");
+            const bool stored = d.SetSlotFile(3, 127, QStringLiteral("NEW.MP3"));
             d.SetSlotSettings(3, 127, cuelist::SlotSettings{-20, 1, 5});
             d.endEditGroup();
             return stored;
@@ -98,7 +99,7 @@ private slots:
         QFETCH(Edit, edit);
         QFETCH(QString, undoText);
         CCueDoc doc;
-        QVERIFY(doc.OnOpenDocument(m_original));
+        QVERIFY(doc.OnOpenDocument(m_original).ok());
         QSignalSpy changed(&doc, &CCueDoc::slotsChanged);
         QVERIFY(edit(doc, path("show/DATA/")));
         QCOMPARE(doc.undoStack()->count(), 1);
@@ -121,7 +122,7 @@ private slots:
     void noStepWithoutChange()
     {
         CCueDoc doc;
-        QVERIFY(doc.OnOpenDocument(m_original));
+        QVERIFY(doc.OnOpenDocument(m_original).ok());
         QVERIFY(!doc.ClearSlot(1, 1));
         QVERIFY(!doc.ClearChannel(128));
         QVERIFY(!doc.MoveSlot(1, 2, 1, 2));
@@ -139,7 +140,7 @@ private slots:
     void modifiedFollowsTheSavedState()
     {
         CCueDoc doc;
-        QVERIFY(doc.OnOpenDocument(m_original));
+        QVERIFY(doc.OnOpenDocument(m_original).ok());
         QSignalSpy modified(&doc, &DocumentBase::modifiedChanged);
         QVERIFY(doc.ClearSlot(1, 2));
         QVERIFY(doc.isModified());

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gridwindow.h"
 
-#include "descriptionpane.h"
-
 #include <QApplication>
 #include <QTest>
 
 GridWindow::GridWindow(QSize size)
 {
-    view = new CCueView(&doc, &window);
+    view = new CCueView(&editor, &window);
     window.setCentralWidget(view);
     window.statusBar()->addWidget(&pane, 1);
-    DescriptionPane::attach(&pane);
+    QObject::connect(&editor, &PlaylistEditor::descriptionChanged, &pane, &QLabel::setText);
     commands.setRoute([this] {
         QList<CommandTarget*> route;
-        if (view)
-            route.append(view);
+        route.append(&editor);
         route.append(&recorder);
         return route;
     });
@@ -35,7 +32,7 @@ GridWindow::~GridWindow()
 {
     window.statusBar()->removeWidget(&pane);
     pane.setParent(nullptr);
-    DescriptionPane::attach(nullptr);
+    delete view;
 }
 
 QPoint GridWindow::cellCenter(int column, int row)

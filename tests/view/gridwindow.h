@@ -6,6 +6,7 @@
 #include "commandtarget.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "playlisteditor.h"
 
 #include <QLabel>
 #include <QList>
@@ -22,7 +23,7 @@ public:
     void runCommand(int id) override { ran.append(id); }
 };
 
-// A shown, active main window with one grid view on its own document, a description pane
+// A shown, active main window with one grid view on its own document and editor, a description pane
 // and a command table routed to the view, then a recording target.
 class GridWindow final
 {
@@ -35,6 +36,7 @@ public:
     CommandTable commands;
     RecordingTarget recorder;
     CCueDoc doc;
+    PlaylistEditor editor{&doc};
     CCueView* view = nullptr;
     QLabel pane;
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "descriptionpane.h"
 #include "gridwindow.h"
 #include "playlistclipboard.h"
 #include "putrecord.h"
@@ -58,7 +57,7 @@ private slots:
         QVERIFY(w.commands.execute(ID_EDIT_PASTE));
         QVERIFY(prompt.asked.isEmpty());
         QCOMPARE(at(w, 7, 5), voice());
-        QCOMPARE(DescriptionPane::text(),
+        QCOMPARE(w.pane.text(),
                  QStringLiteral("Repeat Times=3 /Volume=-12 /Interval=258sec. "));
         QVERIFY(w.doc.isModified() && w.doc.IsTitleRefreshDue());
         QCOMPARE(titleRequests.count(), 1);
@@ -91,7 +90,7 @@ private slots:
         PutRecord(w.doc, 1, 3, voice());
         PutRecord(w.doc, 16, 3, voice('6'));
         PutRecord(w.doc, 9, 9, voice('9'));
-        w.view->OnUpdate();
+        w.view->OnInitialUpdate();
 
         w.click(0, 2);
         QVERIFY(w.commands.execute(ID_EDIT_COPY));
@@ -102,7 +101,7 @@ private slots:
         QVERIFY(pasteEnabled(w));
 
         // A channel holding one phrase asks once; the description is not rebuilt.
-        const QString pane = DescriptionPane::text();
+        const QString pane = w.pane.text();
         prompt.answer(QMessageBox::Cancel);
         w.commands.execute(ID_EDIT_PASTE);
         QCOMPARE(at(w, 9, 9), voice('9'));
@@ -112,7 +111,7 @@ private slots:
         QCOMPARE(prompt.asked.size(), 2);
         for (int frame = 1; frame <= 16; ++frame)
             QCOMPARE(at(w, frame, 9), at(w, frame, 3));
-        QCOMPARE(DescriptionPane::text(), pane);
+        QCOMPARE(w.pane.text(), pane);
         QVERIFY(w.doc.isModified());
 
         // Delete empties the channel without a question.

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "descriptionpane.h"
 #include "gridwindow.h"
 #include "help.h"
 #include "helpwindow.h"
@@ -20,12 +19,11 @@ class TestViewCursor final : public QObject
     Q_OBJECT
 
 private:
-    static QPair<int, int> currentSlot(const CCueDoc& doc)
+    // The editor's cursor slot: (column, channel).
+    static QPair<int, int> currentSlot(const PlaylistEditor& editor)
     {
-        int frame = 0;
-        int channel = 0;
-        doc.GetCurrentSlot(frame, channel);
-        return {frame, channel};
+        const SlotPos pos = editor.currentSlot();
+        return {pos.column, pos.slotChannel()};
     }
 
 private slots:
@@ -34,15 +32,15 @@ private slots:
         GridWindow w;
         w.click(3, 4);
         QCOMPARE(w.view->cursorColumn(), 3);
-        QCOMPARE(w.view->selectionMark(), 4);
+        QCOMPARE(w.view->currentIndex().row(), 4);
         QCOMPARE(w.view->activeChannel(), 5);
-        QCOMPARE(currentSlot(w.doc), qMakePair(3, 5));
-        QCOMPARE(DescriptionPane::text(), QStringLiteral("No Registration"));
+        QCOMPARE(currentSlot(w.editor), qMakePair(3, 5));
+        QCOMPARE(w.pane.text(), QStringLiteral("No Registration"));
 
-        w.click(0, 8); // Channel column: blanks, current slot kept
+        w.click(0, 8); // Channel column: blanks
         QCOMPARE(w.view->cursorColumn(), 0);
-        QCOMPARE(DescriptionPane::text(), QStringLiteral("       "));
-        QCOMPARE(currentSlot(w.doc), qMakePair(3, 5));
+        QCOMPARE(w.pane.text(), QStringLiteral("       "));
+        QCOMPARE(currentSlot(w.editor), qMakePair(0, 9));
     }
 
     void pressesBelowTheLastRow()
@@ -60,11 +58,11 @@ private slots:
                            w.view->rowViewportPosition(126) + rowHeight + rowHeight / 4);
         QCOMPARE(w.view->rowAt(below.y()), -1);
 
-        const QString before = DescriptionPane::text();
+        const QString before = w.pane.text();
         QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, below);
         QCOMPARE(w.view->cursorColumn(), 2);
-        QCOMPARE(w.view->selectionMark(), 126);
-        QCOMPARE(DescriptionPane::text(), before);
+        QCOMPARE(w.view->currentIndex().row(), 126);
+        QCOMPARE(w.pane.text(), before);
 
         // The right press goes on: new cursor column, and the menu for row -1.
         bool menuShown = false;
@@ -85,17 +83,17 @@ private slots:
         w.click(1, 2);
         w.press(Qt::Key_Left);
         QCOMPARE(w.view->cursorColumn(), 0);
-        QCOMPARE(DescriptionPane::text(), QStringLiteral("       "));
-        QCOMPARE(currentSlot(w.doc), qMakePair(1, 3));
+        QCOMPARE(w.pane.text(), QStringLiteral("       "));
+        QCOMPARE(currentSlot(w.editor), qMakePair(0, 3));
         w.press(Qt::Key_Left);
         QCOMPARE(w.view->cursorColumn(), 0);
 
         w.putMp3(16, 3, "last.mp3", 1, 2, 3);
         w.click(16, 2);
-        DescriptionPane::setText(QString());
+        w.pane.setText(QString());
         w.press(Qt::Key_Right);
         QCOMPARE(w.view->cursorColumn(), 16);
-        QCOMPARE(DescriptionPane::text(),
+        QCOMPARE(w.pane.text(),
                  QStringLiteral("Repeat Times=1 /Volume=-2 /Interval=3sec. "));
     }
 
@@ -131,29 +129,29 @@ private slots:
         w.click(4, 0);
         QTest::keyClick(w.view, Qt::Key_Down);
         QCOMPARE(w.view->activeChannel(), 2); // the cursor row was painted with the key
-        QCOMPARE(w.view->selectionMark(), 1);
-        QCOMPARE(currentSlot(w.doc), qMakePair(4, 2));
-        QCOMPARE(DescriptionPane::text(),
+        QCOMPARE(w.view->currentIndex().row(), 1);
+        QCOMPARE(currentSlot(w.editor), qMakePair(4, 2));
+        QCOMPARE(w.pane.text(),
                  QStringLiteral("Repeat Times = Unlimited/Volume=0 /Interval=0sec. "));
         w.press(Qt::Key_Up);
-        QCOMPARE(currentSlot(w.doc), qMakePair(4, 1));
+        QCOMPARE(currentSlot(w.editor), qMakePair(4, 1));
 
         // Page Down takes the row painted as the cursor row; that is the new row.
         w.press(Qt::Key_PageDown);
-        const int paged = w.view->selectionMark();
+        const int paged = w.view->currentIndex().row();
         QVERIFY(paged > 1);
         QCOMPARE(w.view->activeChannel(), paged + 1);
-        QCOMPARE(currentSlot(w.doc), qMakePair(4, paged + 1));
+        QCOMPARE(currentSlot(w.editor), qMakePair(4, paged + 1));
         w.press(Qt::Key_PageUp);
-        QCOMPARE(currentSlot(w.doc), qMakePair(4, w.view->selectionMark() + 1));
+        QCOMPARE(currentSlot(w.editor), qMakePair(4, w.view->currentIndex().row() + 1));
 
         // Home and End move the current slot with the row.
         w.press(Qt::Key_End);
-        QCOMPARE(w.view->selectionMark(), 126);
-        QCOMPARE(currentSlot(w.doc), qMakePair(4, 127));
+        QCOMPARE(w.view->currentIndex().row(), 126);
+        QCOMPARE(currentSlot(w.editor), qMakePair(4, 127));
         w.press(Qt::Key_Home);
-        QCOMPARE(w.view->selectionMark(), 0);
-        QCOMPARE(currentSlot(w.doc), qMakePair(4, 1));
+        QCOMPARE(w.view->currentIndex().row(), 0);
+        QCOMPARE(currentSlot(w.editor), qMakePair(4, 1));
     }
 
     void enterOpensTheSlot()
@@ -199,23 +197,21 @@ private slots:
         GridWindow first;
         first.putMp3(2, 3, "one.mp3", 1, 0, 5);
         first.click(2, 2);
-        const QString firstText = DescriptionPane::text();
+        const QString firstText = first.pane.text();
         QCOMPARE(firstText, QStringLiteral("Repeat Times=1 /Volume=0 /Interval=5sec. "));
         {
             GridWindow second;
             second.click(7, 9);
-            QCOMPARE(DescriptionPane::text(), QStringLiteral("No Registration"));
-            DescriptionPane::attach(&first.pane);
-            first.view->OnActivateView(true);
-            QCOMPARE(DescriptionPane::text(), firstText);
-            second.view->OnActivateView(false);
-            QCOMPARE(DescriptionPane::text(), firstText);
+            QCOMPARE(second.pane.text(), QStringLiteral("No Registration"));
+            first.pane.clear();
+            first.editor.OnActivateView(true);
+            QCOMPARE(first.pane.text(), firstText);
         }
-        // Closing a view leaves one space.
-        delete first.view;
-        first.view = nullptr;
-        QCOMPARE(DescriptionPane::text(), QStringLiteral(" "));
-        QVERIFY(first.doc.views().isEmpty());
+        // An editor that goes leaves one space.
+        auto* editor = new PlaylistEditor(&first.doc);
+        QObject::connect(editor, &PlaylistEditor::descriptionChanged, &first.pane, &QLabel::setText);
+        delete editor;
+        QCOMPARE(first.pane.text(), QStringLiteral(" "));
     }
 };
 

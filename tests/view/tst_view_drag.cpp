@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "descriptionpane.h"
 #include "gridwindow.h"
 #include "putrecord.h"
 #include "scriptedprompt.h"
@@ -89,15 +88,15 @@ private slots:
         const QPoint to = w.cellCenter(7, 4);
         moveTo(w, to);
         QCOMPARE(images(w).first()->pos(), to); // the image follows the pointer
-        QCOMPARE(QPoint(w.view->hoverColumn(), w.view->hoverRow()), QPoint(7, 4));
+        QCOMPARE(w.view->hoverCell(), QPoint(7, 4));
         prompt.answer(QMessageBox::Ok);
         release(w, to);
         QCOMPARE(at(w, 7, 5), voice());
         QCOMPARE(at(w, 3, 2), cuelist::EmptyRecord());
         QVERIFY(w.doc.isModified() && w.doc.IsTitleRefreshDue());
         // The cursor follows to the target, which the pane describes.
-        QCOMPARE(QPoint(w.view->cursorColumn(), w.view->selectionMark()), QPoint(7, 4));
-        QCOMPARE(DescriptionPane::text(),
+        QCOMPARE(QPoint(w.view->cursorColumn(), w.view->currentIndex().row()), QPoint(7, 4));
+        QCOMPARE(w.pane.text(),
                  QStringLiteral("Repeat Times=3 /Volume=-12 /Interval=258sec. "));
         verifyDragEnded(w);
 
@@ -113,7 +112,7 @@ private slots:
         ScriptedPrompt prompt;
         PutRecord(w.doc, 3, 2, voice());
         PutRecord(w.doc, 1, 4, voice('4'));
-        w.view->OnUpdate();
+        w.view->OnInitialUpdate();
         const QPoint source = w.cellCenter(3, 1);
         const QPoint to = w.cellCenter(7, 4);
 

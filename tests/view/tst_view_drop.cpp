@@ -92,9 +92,10 @@ private slots:
         QCOMPARE(w.doc.dataFolderPath(), path("x/DATA/"));
         int frame = 0;
         int channel = 0;
-        w.doc.GetCurrentSlot(frame, channel);
+        frame = w.editor.currentSlot().frame();
+        channel = w.editor.currentSlot().slotChannel();
         QCOMPARE(QPoint(frame, channel), QPoint(5, 3));
-        QCOMPARE(QPoint(w.view->cursorColumn(), w.view->selectionMark()), QPoint(5, 2));
+        QCOMPARE(QPoint(w.view->cursorColumn(), w.view->currentIndex().row()), QPoint(5, 2));
 
         // A symbolic link stands for its target; the one dialog's values go into both files.
         drop(w, 6, 2, {"shortcut.mp3", "x/DATA/VOICE03.MP3"});
@@ -111,7 +112,7 @@ private slots:
         w.doc.undoStack()->undo();
         QVERIFY(!w.doc.isModified());
         QCOMPARE(w.view->model()->index(2, 5).data().toString(), QStringLiteral(" "));
-        QCOMPARE(w.view->statusText(), QStringLiteral("No Registration"));
+        QCOMPARE(w.view->editor()->statusText(), QStringLiteral("No Registration"));
     }
 
     // Several files skip the occupied frames; past frame 16 the user is told which did not fit.
@@ -183,8 +184,8 @@ private slots:
         drop(w, 3, 0, {"z/data/voice09.mp3", "y/DATA/OTHER.MP3"});
         const cuelist::SlotTable before = w.doc.table();
         drop(w, 0, 4, {"z/data/voice09.mp3"});
-        w.view->AssignDroppedFile(path("z/data/voice09.mp3"), QPoint(17, 4));
-        w.view->AssignDroppedFile(path("z/data/voice09.mp3"), QPoint(-1, -1));
+        w.view->editor()->AssignDroppedFile(path("z/data/voice09.mp3"), QPoint(17, 4));
+        w.view->editor()->AssignDroppedFile(path("z/data/voice09.mp3"), QPoint(-1, -1));
         drop(w, 3, 0, {"x/DATA/SUB.MP3"});
         QCOMPARE(w.doc.cellText(3, 1), QStringLiteral("VOICE09.MP3"));
         QCOMPARE(prompt.texts(),

@@ -108,10 +108,11 @@ private slots:
         w.putMp3(1, 3, "CAT.MP3"); // a name starting with the typed letter changes nothing
         w.click(2, 0);
         QTest::keyClicks(w.view, keys);
-        QCOMPARE(w.view->selectionMark() + 1, channel);
+        QCOMPARE(w.view->currentIndex().row() + 1, channel);
         int frame = 0;
         int current = 0;
-        w.doc.GetCurrentSlot(frame, current);
+        frame = w.editor.currentSlot().frame();
+        current = w.editor.currentSlot().slotChannel();
         QCOMPARE(current, channel);
         QCOMPARE(frame, 2);
     }
@@ -133,7 +134,7 @@ private slots:
         }
 
         GridWindow w;
-        QVERIFY(w.doc.OnOpenDocument(playlist));
+        QVERIFY(w.doc.OnOpenDocument(playlist).ok());
         w.doc.setPathName(playlist);
         QVERIFY(!missing(w, 1, 1));
         QVERIFY(missing(w, 2, 1) && missing(w, 3, 5));
@@ -169,7 +170,7 @@ private slots:
         w.doc.setPathName(copy);
         QVERIFY(!missing(w, 1, 1));
         QVERIFY(missing(w, 2, 1));
-        QCOMPARE(w.view->folderWatch()->folder(), m_dir.filePath("copy/data/"));
+        QCOMPARE(w.view->editor()->folderWatch()->folder(), m_dir.filePath("copy/data/"));
     }
 
     void findAndRelinkMissingFiles()
@@ -193,9 +194,9 @@ private slots:
         }
         ScriptedPrompt prompt;
         GridWindow w;
-        QVERIFY(w.doc.OnOpenDocument(playlist));
+        QVERIFY(w.doc.OnOpenDocument(playlist).ok());
         w.doc.setPathName(playlist);
-        const auto listed = w.view->MissingFiles();
+        const auto listed = w.view->editor()->missingFiles();
         QCOMPARE(listed.size(), 2);
         QCOMPARE(listed[0].name, QStringLiteral("GONE.MP3"));
         QCOMPARE(listed[0].places, (QList<QPoint>{{1, 1}, {5, 7}}));
@@ -204,8 +205,8 @@ private slots:
         // A file from outside the data folder, or with a name a slot cannot hold, is refused.
         prompt.choose(m_dir.filePath("elsewhere/OTHER.MP3"));
         prompt.choose(m_dir.filePath("relink/DATA/LONGNAME1.MP3"));
-        QVERIFY(!w.view->RelinkMissingFile("GONE.MP3"));
-        QVERIFY(!w.view->RelinkMissingFile("GONE.MP3"));
+        QVERIFY(!w.view->editor()->relinkMissingFile("GONE.MP3"));
+        QVERIFY(!w.view->editor()->relinkMissingFile("GONE.MP3"));
         QCOMPARE(prompt.texts().size(), 2);
         QCOMPARE(prompt.texts().last(), QStringLiteral("Settable file name within 8 characters"));
         QCOMPARE(w.doc.undoStack()->count(), 0);

@@ -4,6 +4,7 @@
 #include "cuedoc.h"
 #include "cuegridmodel.h"
 #include "cueview.h"
+#include "playlisteditor.h"
 #include "putrecord.h"
 #include "scriptedprompt.h"
 
@@ -28,9 +29,10 @@ private slots:
     {
         ScriptedPrompt prompt;
         CCueDoc doc;
-        CCueView view(&doc, nullptr); // never shown
+        PlaylistEditor editor(&doc);
+        CCueView view(&editor, nullptr); // never shown
         CommandTable commands;
-        commands.setRoute([&] { return QList<CommandTarget*>{&view, &doc}; });
+        commands.setRoute([&] { return QList<CommandTarget*>{&editor, &doc}; });
         PutRecord(doc, 3, 2, kVoice);
         PutRecord(doc, 4, 2, kVoice);
 
@@ -38,7 +40,7 @@ private slots:
         QVERIFY(!commands.state(ID_EDIT_DELETE).enabled);
         view.moveCursorTo(3, 1);
         QCOMPARE(view.activeChannel(), 2);
-        QVERIFY(view.statusText().startsWith(QStringLiteral("Repeat Times=3 ")));
+        QVERIFY(view.editor()->statusText().startsWith(QStringLiteral("Repeat Times=3 ")));
         commands.updateStates();
         QVERIFY(commands.state(ID_EDIT_DELETE).enabled);
         QVERIFY(commands.state(ID_OPEN_CONTENTS).enabled);
@@ -48,7 +50,7 @@ private slots:
         QVERIFY(commands.execute(ID_EDIT_DELETE));
         QCOMPARE(doc.table().TypeAt(3, 2), cuelist::kTypeEmpty);
         QCOMPARE(doc.table().TypeAt(4, 2), cuelist::kTypeMp3);
-        QCOMPARE(view.statusText(), QStringLiteral("No Registration"));
+        QCOMPARE(view.editor()->statusText(), QStringLiteral("No Registration"));
         QVERIFY(!commands.state(ID_OPEN_CONTENTS).enabled);
         QCOMPARE(cells.size(), 1);
         QCOMPARE(cells.first().at(0).toModelIndex(), view.model()->index(1, 3));
@@ -66,7 +68,7 @@ private slots:
         QCOMPARE(cells.size(), 1);
         QCOMPARE(cells.first().at(0).toModelIndex(), view.model()->index(1, 4));
         QCOMPARE(cells.first().at(1).toModelIndex(), view.model()->index(1, 4));
-        QVERIFY(view.statusText().startsWith(QStringLiteral("Repeat Times=3 ")));
+        QVERIFY(view.editor()->statusText().startsWith(QStringLiteral("Repeat Times=3 ")));
         QVERIFY(commands.execute(ID_EDIT_UNDO));
         QCOMPARE(doc.table().RecordAt(3, 2), kVoice);
         QVERIFY(!doc.isModified());

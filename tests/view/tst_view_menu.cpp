@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(menuAt(w, 3, 2), phrase);
         QCOMPARE(menuAt(w, 4, 2), phrase);
         QCOMPARE(w.view->cursorColumn(), 4);
-        QCOMPARE(w.view->selectionMark(), 2);
+        QCOMPARE(w.view->currentIndex().row(), 2);
 
         QCOMPARE(menuAt(w, 0, 5),
                  (QStringList{QStringLiteral("Cut(&T)"), QStringLiteral("Copy(&C)"),
@@ -181,7 +181,7 @@ private slots:
 
         // Nothing painted as the cursor row yet: active channel 0.
         QCOMPARE(w.view->activeChannel(), 0);
-        w.view->ShowSlotDescription(2, 0);
+        w.view->ShowSlotDescription(2);
         QVERIFY(enabled(w, ID_SELECT_FILE));
         for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE, ID_EDIT_PASTE})
             QVERIFY2(!enabled(w, id), qPrintable(QString::number(id)));
@@ -214,8 +214,8 @@ private slots:
         QVERIFY(!paste->isEnabled());
 
         // A negative cursor column gives Cut no rule of the view's.
-        w.view->ShowSlotDescription(-1, 9);
-        QVERIFY(!w.view->commandState(ID_EDIT_CUT).has_value());
+        w.view->ShowSlotDescription(-1);
+        QVERIFY(!w.view->editor()->commandState(ID_EDIT_CUT).has_value());
         QVERIFY(!enabled(w, ID_SELECT_FILE));
         QVERIFY(enabled(w, ID_EDIT_CUT)); // handled on the route
     }

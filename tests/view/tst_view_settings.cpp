@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "descriptionpane.h"
 #include "gridwindow.h"
 #include "modalscripts.h"
 #include "mp3phrasedlg.h"
@@ -52,7 +51,7 @@ private slots:
         QCOMPARE(scripts.played, 2);
         QCOMPARE(w.doc.table().RecordAt(5, 3)[cuelist::record::kRepeat], 7);
         QVERIFY(w.doc.isModified());
-        QVERIFY(DescriptionPane::text().contains(QStringLiteral("Repeat Times=7")));
+        QVERIFY(w.pane.text().contains(QStringLiteral("Repeat Times=7")));
         QVERIFY(prompt.asked.isEmpty());
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/playlistfile.h"
 #include "cuedoc.h"
+#include "editorof.h"
 #include "scriptedprompt.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ QByteArray ImageOf(const cuelist::SlotTable& table)
 } // namespace
 
 // Loading, saving and the questions around them.
-class DocumentSaveTest final : public QObject
+class EditorSaveTest final : public QObject
 {
     Q_OBJECT
 
@@ -66,7 +67,7 @@ private slots:
 
         // With no name yet the dialog offers playlist.slp in the home folder.
         ScriptedPrompt script;
-        QVERIFY(!doc.DoSave(QString(), true));
+        QVERIFY(!EditorOf(doc).DoSave(QString(), true));
         QCOMPARE(script.dialogs.size(), 1);
         QVERIFY(script.dialogs[0].save);
         QCOMPARE(script.dialogs[0].initial, m_home.path() + "/playlist.slp");
@@ -84,7 +85,7 @@ private slots:
 
         ScriptedPrompt script;
         script.choose(m_dir + "/List1.slp"); // the typed name is lower-cased
-        QVERIFY(doc.DoSave(QString(), true));
+        QVERIFY(EditorOf(doc).DoSave(QString(), true));
         QVERIFY(script.asked.isEmpty());
 
         const QString saved = m_dir + "/list1.slp";
@@ -113,7 +114,7 @@ private slots:
         script.choose(m_dir + "/TAKEN.SLP");       // exists once lower-cased: No
         script.answer(QMessageBox::No);
         script.choose(m_dir + "/plain.slp"); // no second extension
-        QVERIFY(doc.DoSave(QString(), true));
+        QVERIFY(EditorOf(doc).DoSave(QString(), true));
 
         QCOMPARE(script.texts(),
                  QStringList({"Save Playlist created outside of DATA folder",
@@ -129,7 +130,7 @@ private slots:
         // A name without the extension gets it; Yes replaces an existing file.
         script.choose(m_dir + "/Taken");
         script.answer(QMessageBox::Yes);
-        QVERIFY(doc.DoSave(QString(), true));
+        QVERIFY(EditorOf(doc).DoSave(QString(), true));
         QCOMPARE(doc.pathName(), m_dir + "/taken.slp");
         QCOMPARE(ReadAll(m_dir + "/taken.slp").size(), qsizetype(cuelist::kImageSize));
     }
@@ -144,7 +145,7 @@ private slots:
 
         ScriptedPrompt script;
         script.answer(QMessageBox::No);
-        QVERIFY(!doc.DoSave(m_dir + "/x.slp", true));
+        QVERIFY(!EditorOf(doc).DoSave(m_dir + "/x.slp", true));
         QCOMPARE(script.texts(),
                  QStringList({"The following files do not exist in \"data\" folder.\n"
                               "Are you sure you want to do the save operation?\r\nA.MP3, B.MP3"}));
@@ -156,7 +157,7 @@ private slots:
         QVERIFY(doc.pathName().isEmpty());
 
         script.answer(QMessageBox::Yes); // save anyway, to the given path without a dialog
-        QVERIFY(doc.DoSave(m_dir + "/x.slp", true));
+        QVERIFY(EditorOf(doc).DoSave(m_dir + "/x.slp", true));
         QVERIFY(script.dialogs.isEmpty());
         QVERIFY(QFileInfo::exists(m_dir + "/x.slp"));
     }
@@ -171,7 +172,7 @@ private slots:
         WriteBytes(m_dir + "/show.dat", ImageOf(table));
 
         CCueDoc doc;
-        QVERIFY(doc.OnOpenDocument(m_dir + "/show.dat"));
+        QVERIFY(doc.OnOpenDocument(m_dir + "/show.dat").ok());
         doc.setPathName(m_dir + "/show.dat");
         QCOMPARE(doc.cellText(1, 5), QStringLiteral("KEEP.MP3"));
         QCOMPARE(doc.cellText(2, 5), QStringLiteral(" "));
@@ -183,7 +184,7 @@ private slots:
         // Save goes through the dialog, starting with an empty name in the playlist's folder.
         ScriptedPrompt script;
         script.answer(QMessageBox::Yes); // KEEP.MP3 is missing: save anyway
-        QVERIFY(!doc.DoFileSave());
+        QVERIFY(!EditorOf(doc).DoFileSave());
         QCOMPARE(script.dialogs.size(), 1);
         QCOMPARE(script.dialogs[0].initial, m_dir + "/show.slp");
     }
@@ -207,7 +208,7 @@ private slots:
         QVERIFY(QDir(m_dir).mkdir("folder.slp"));
         ScriptedPrompt script;
         CCueDoc doc;
-        QVERIFY(!doc.OnOpenDocument(m_dir + "/" + name)); // a FIFO without a writer: no hang
+        QVERIFY(!doc.OnOpenDocument(m_dir + "/" + name).ok()); // a FIFO without a writer: no hang
         QCOMPARE(script.asked.size(), 1);
         QVERIFY(script.asked[0].text.startsWith("Unable to open " + m_dir + "/" + name + "."));
         QVERIFY2(script.asked[0].text.endsWith(reason), qPrintable(script.asked[0].text));
@@ -218,20 +219,20 @@ private slots:
     {
         const QString path = m_dir + "/shared.slp";
         CCueDoc first;
-        QVERIFY(first.DoSave(path, true));
+        QVERIFY(EditorOf(first).DoSave(path, true));
         CCueDoc second;
-        QVERIFY(second.OnOpenDocument(path));
+        QVERIFY(second.OnOpenDocument(path).ok());
         second.setPathName(path);
         second.SetSlotFile(1, 1, "SECOND.MP3");
         first.SetSlotFile(1, 1, "FIRST.MP3");
         ScriptedPrompt script;
         script.answer(QMessageBox::Yes); // FIRST.MP3 is missing: save anyway
-        QVERIFY(first.DoFileSave());     // its own last write: no question
+        QVERIFY(EditorOf(first).DoFileSave());     // its own last write: no question
         QCOMPARE(script.asked.size(), 1);
 
         script.answer(QMessageBox::Yes); // SECOND.MP3 is missing: save anyway
         script.answer(QMessageBox::No);  // but keep the other program's file
-        QVERIFY(!second.DoFileSave());
+        QVERIFY(!EditorOf(second).DoFileSave());
         QCOMPARE(script.asked.size(), 3);
         QCOMPARE(script.asked[2].text, QStringLiteral("The file was changed by another program "
                                                       "since it was opened. Overwrite it?"));
@@ -239,10 +240,10 @@ private slots:
 
         script.answer(QMessageBox::Yes);
         script.answer(QMessageBox::Yes);
-        QVERIFY(second.DoFileSave());
+        QVERIFY(EditorOf(second).DoFileSave());
         QVERIFY(ReadAll(path).contains("SECOND"));
         script.answer(QMessageBox::Yes);
-        QVERIFY(second.DoFileSave()); // now its own write again
+        QVERIFY(EditorOf(second).DoFileSave()); // now its own write again
         QCOMPARE(script.asked.size(), 6);
     }
 
@@ -253,7 +254,7 @@ private slots:
         CCueDoc doc;
         doc.setModifiedFlag(true);
         ScriptedPrompt script;
-        QVERIFY(!doc.DoSave(m_dir + "/busy.slp", true));
+        QVERIFY(!EditorOf(doc).DoSave(m_dir + "/busy.slp", true));
         QCOMPARE(script.asked.size(), 1);
         QVERIFY(script.asked[0].text.startsWith("Unable to save " + m_dir + "/busy.slp"));
         QVERIFY(QFileInfo(m_dir + "/busy.slp").isDir());
@@ -266,33 +267,33 @@ private slots:
         ScriptedPrompt script;
         CCueDoc doc;
         doc.setTitle("PlayList1");
-        QVERIFY(doc.SaveModified()); // unmodified: no question
+        QVERIFY(EditorOf(doc).SaveModified()); // unmodified: no question
         QVERIFY(script.asked.isEmpty());
 
         doc.setModifiedFlag(true);
         script.answer(QMessageBox::Cancel);
-        QVERIFY(!doc.SaveModified());
+        QVERIFY(!EditorOf(doc).SaveModified());
         QCOMPARE(script.texts(), QStringList({"Do you want to save changes PlayList1?"}));
         QCOMPARE(script.asked[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 
         script.answer(QMessageBox::No);
-        QVERIFY(doc.SaveModified());
+        QVERIFY(EditorOf(doc).SaveModified());
         QVERIFY(doc.isModified()); // changes dropped by the caller, not saved
 
         script.answer(QMessageBox::Yes); // then the save dialog is cancelled
-        QVERIFY(!doc.SaveModified());
+        QVERIFY(!EditorOf(doc).SaveModified());
         QCOMPARE(script.dialogs.size(), 1);
 
         script.answer(QMessageBox::Yes);
         script.choose(m_dir + "/named.slp");
-        QVERIFY(doc.SaveModified());
+        QVERIFY(EditorOf(doc).SaveModified());
         QVERIFY(!doc.isModified());
         QCOMPARE(doc.pathName(), m_dir + "/named.slp");
 
         // A saved playlist is named by its title in the question.
         doc.setModifiedFlag(true);
         script.answer(QMessageBox::Yes);
-        QVERIFY(doc.SaveModified());
+        QVERIFY(EditorOf(doc).SaveModified());
         QCOMPARE(script.texts().last(), QStringLiteral("Do you want to save changes named.slp?"));
         QCOMPARE(script.dialogs.size(), 2); // the known path was used
     }
@@ -310,10 +311,10 @@ private slots:
 
         // The save dialog starts in the folder that holds DATA.
         ScriptedPrompt script;
-        doc.DoSave(QString(), true);
+        EditorOf(doc).DoSave(QString(), true);
         QCOMPARE(script.dialogs.value(0).initial, m_dir + "/playlist.slp");
     }
 };
 
-QTEST_MAIN(DocumentSaveTest)
-#include "tst_document_save.moc"
+QTEST_MAIN(EditorSaveTest)
+#include "tst_editor_save.moc"

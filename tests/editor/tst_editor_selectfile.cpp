@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandids.h"
 #include "cuedoc.h"
-#include "documentview.h"
+#include "editorof.h"
 #include "putrecord.h"
 #include "scriptedprompt.h"
 
@@ -11,28 +11,30 @@
 
 namespace {
 
-// Counts what the document asks of its view.
-class CountingView final : public DocumentView
+// Counts the settings dialogs the editor opens, each cancelled.
+struct CountingDialogs
 {
-public:
-    int updates = 0;
     int settings = 0;
-    void OnUpdate() override { ++updates; }
-    void OpenSlotSettings() override { ++settings; }
-    QWidget* viewWidget() override { return nullptr; }
+    void attach(PlaylistEditor& editor)
+    {
+        editor.setDialogRunner([this](QDialog&) {
+            ++settings;
+            return int(QDialog::Rejected);
+        });
+    }
 };
 
 } // namespace
 
 // Select File and Open File Contents on the current slot.
-class DocumentSelectFileTest final : public QObject
+class EditorSelectFileTest final : public QObject
 {
     Q_OBJECT
 
 private:
     QTemporaryDir m_root;
     ScriptedPrompt m_prompt;
-    CountingView m_view;
+    CountingDialogs m_view;
 
     QString make(const char* relative, int size = 0) const
     {
@@ -49,8 +51,8 @@ private:
     {
         m_prompt.asked.clear();
         m_prompt.choose(file);
-        doc.SetCurrentSlot(frame, channel);
-        doc.runCommand(ID_SELECT_FILE);
+        EditorOf(doc).SetCurrentSlot({frame, channel});
+        EditorOf(doc).runCommand(ID_SELECT_FILE);
         return m_prompt.texts();
     }
 
@@ -59,7 +61,7 @@ private slots:
     void newPlaylist()
     {
         CCueDoc doc;
-        doc.addView(&m_view);
+        m_view.attach(EditorOf(doc));
         QSignalSpy titles(&doc, &CCueDoc::frameTitleUpdateRequested);
         QVERIFY(select(doc, 4, 7, make("show/DATA/abc.mp3")).isEmpty());
         QCOMPARE(doc.cellText(4, 7), QStringLiteral("ABC.MP3"));
@@ -77,16 +79,15 @@ private slots:
         QCOMPARE(m_prompt.dialogs.last().initial, m_root.filePath(QStringLiteral("show/DATA/")));
         QCOMPARE(doc.cellText(5, 7), QStringLiteral(" "));
         QCOMPARE(m_view.settings, 1);
-        doc.removeView(&m_view);
     }
 
     // A loaded playlist's "data/" is its DATA folder on disk. Refusals leave the slot alone.
     void loadedPlaylist()
     {
         CCueDoc doc;
-        doc.addView(&m_view);
+        m_view.attach(EditorOf(doc));
         m_view.settings = 0;
-        QVERIFY(doc.OnOpenDocument(make("saved/list.slp", int(cuelist::kImageSize))));
+        QVERIFY(doc.OnOpenDocument(make("saved/list.slp", int(cuelist::kImageSize))).ok());
         QStringList shown;
         // A link stands for its target, here a file outside DATA.
         QVERIFY(QDir(m_root.path()).mkpath("saved/DATA"));
@@ -126,11 +127,10 @@ private slots:
         QCOMPARE(m_prompt.dialogs.size(), dialogs);
         QCOMPARE(doc.cellText(1, 1), QStringLiteral("X.MP3"));
 
-        doc.runCommand(ID_OPEN_CONTENTS);
+        EditorOf(doc).runCommand(ID_OPEN_CONTENTS);
         QCOMPARE(m_view.settings, 2);
-        doc.removeView(&m_view);
     }
 };
 
-QTEST_MAIN(DocumentSelectFileTest)
-#include "tst_document_selectfile.moc"
+QTEST_MAIN(EditorSelectFileTest)
+#include "tst_editor_selectfile.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandids.h"
 #include "cuedoc.h"
+#include "editorof.h"
 #include "scriptedprompt.h"
 
 #include <QDir>
@@ -9,7 +10,7 @@
 #include <QtTest>
 
 // The CSV File Output command.
-class DocumentCsvTest final : public QObject
+class EditorCsvTest final : public QObject
 {
     Q_OBJECT
 
@@ -39,7 +40,7 @@ private slots:
 
         ScriptedPrompt script;
         script.choose(m_dir.filePath("out.csv"));
-        doc.runCommand(ID_CSV_OUTPUT);
+        EditorOf(doc).runCommand(ID_CSV_OUTPUT);
 
         QVERIFY(script.asked.isEmpty()); // unmodified: no save question
         QCOMPARE(script.dialogs.size(), 1);
@@ -66,7 +67,7 @@ private slots:
         ScriptedPrompt script;
         script.answer(QMessageBox::Cancel);
         script.choose(m_dir.filePath("never.csv"));
-        doc.OnFileCsvOutput();
+        EditorOf(doc).OnFileCsvOutput();
         QCOMPARE(script.texts(), QStringList({"Do you want to save changes PlayList1?"}));
         QVERIFY(script.dialogs.isEmpty());
         QVERIFY(!QFile::exists(m_dir.filePath("never.csv")));
@@ -74,7 +75,7 @@ private slots:
         // No: the unsaved contents are written.
         doc.SetSlotFile(2, 3, "NEW.MP3");
         script.answer(QMessageBox::No);
-        doc.OnFileCsvOutput();
+        EditorOf(doc).OnFileCsvOutput();
         QVERIFY(read("never.csv").contains("0003, ,NEW.MP3"));
     }
 
@@ -90,14 +91,14 @@ private slots:
         script.choose(m_dir.filePath("old.csv"));
         script.answer(QMessageBox::No);
         script.choose(QString()); // then cancels the dialog
-        doc.OnFileCsvOutput();
+        EditorOf(doc).OnFileCsvOutput();
         QCOMPARE(script.asked.size(), 1);
         QVERIFY(script.asked[0].text.startsWith(m_dir.filePath("old.csv")));
         QCOMPARE(read("old.csv"), QByteArray("keep"));
 
         script.choose(m_dir.filePath("old.csv"));
         script.answer(QMessageBox::Yes);
-        doc.OnFileCsvOutput();
+        EditorOf(doc).OnFileCsvOutput();
         QVERIFY(read("old.csv").startsWith("Channel,"));
     }
 
@@ -107,7 +108,7 @@ private slots:
         open.SetSlotFile(1, 1, "abc.mp3");
         ScriptedPrompt script;
         script.answer(QMessageBox::Yes); // ABC.MP3 is missing: save anyway
-        QVERIFY(open.DoSave(m_dir.filePath("c.slp"), true));
+        QVERIFY(EditorOf(open).DoSave(m_dir.filePath("c.slp"), true));
         const QByteArray saved = read("c.slp");
         QVERIFY(QFile::link(m_dir.filePath("c.slp"), m_dir.filePath("alias.csv")));
 
@@ -115,7 +116,7 @@ private slots:
         for (const char* name : {"c.slp", "alias.csv"}) {
             script.choose(m_dir.filePath(name));
             script.choose(QString());
-            other.OnFileCsvOutput();
+            EditorOf(other).OnFileCsvOutput();
             QVERIFY(
                 script.asked.last().text.startsWith(m_dir.filePath(name) + " is an open playlist"));
             QCOMPARE(read("c.slp"), saved);
@@ -128,12 +129,12 @@ private slots:
         CCueDoc doc;
         ScriptedPrompt script;
         script.choose(m_dir.filePath("missing/sub/out.csv"));
-        doc.OnFileCsvOutput();
+        EditorOf(doc).OnFileCsvOutput();
         QCOMPARE(script.asked.size(), 1);
         QVERIFY(script.asked[0].text.startsWith("Unable to save " + m_dir.filePath("missing")));
         QVERIFY(!QFile::exists(m_dir.filePath("missing/sub/out.csv")));
     }
 };
 
-QTEST_MAIN(DocumentCsvTest)
-#include "tst_document_csv.moc"
+QTEST_MAIN(EditorCsvTest)
+#include "tst_editor_csv.moc"
