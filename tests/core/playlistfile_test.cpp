@@ -79,6 +79,7 @@ TEST(PlaylistFile, PrecheckFindsUnknownTypesAndChannels)
         {"text slot", 4, 5, kTypeText, kImageSize, true, false},
         {"type 255", 16, 127, 255, kImageSize, true, false},
         {"mp3 on 200", 1, 200, kTypeMp3, kImageSize, false, true},
+        {"first slot past the editable ones", 1, 128, kTypeMp3, kImageSize, false, true},
         {"last record", 16, 1023, 9, kImageSize, false, true},
         {"cut before it", 1, 200, kTypeMp3, Offset(1, 200), false, false},
         {"only its type byte", 1, 200, kTypeMp3, Offset(1, 200) + 1, false, true},

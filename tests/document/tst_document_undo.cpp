@@ -29,6 +29,7 @@ QByteArray Read(const QString& path)
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(SlotRange)
 
 // Every edit operation is one step of the history: undo gives back the saved file's bytes and
 // redo the edited ones, through the real save.
@@ -130,10 +131,31 @@ private slots:
         QVERIFY(!doc.PastePhraseClip(1, 1, QByteArray(3, 'x')));
         doc.beginEditGroup(QStringLiteral("Drop"));
         doc.endEditGroup();
+        // A group whose edits cancel out is no step either.
+        doc.beginEditGroup(QStringLiteral("Drop"));
+        QVERIFY(doc.SetSlotFile(1, 1, "A.MP3"));
+        QVERIFY(doc.ClearSlot(1, 1));
+        doc.endEditGroup();
         QCOMPARE(doc.undoStack()->count(), 0);
         QVERIFY(!doc.isModified());
         QVERIFY(!doc.commandState(ID_EDIT_UNDO)->enabled);
         QCOMPARE(*doc.commandState(ID_EDIT_UNDO)->text, QStringLiteral("Undo(&U)"));
+    }
+
+    // A channel's paste, its undo and redo tell every cell that changed, not only the first.
+    void channelPasteTellsItsWholeRange()
+    {
+        CCueDoc doc;
+        QVERIFY(doc.OnOpenDocument(m_original).ok());
+        QSignalSpy changed(&doc, &CCueDoc::slotsChanged);
+        QVERIFY(doc.PasteChannelClip(3, Clip(doc.table(), 1, 2, true)));
+        doc.runCommand(ID_EDIT_UNDO);
+        doc.runCommand(ID_EDIT_REDO);
+        QCOMPARE(changed.size(), 3);
+        for (const QList<QVariant>& signal : changed) {
+            const SlotRange range = signal.at(0).value<SlotRange>();
+            QVERIFY(range.contains(1, 3) && range.contains(16, 3));
+        }
     }
 
     // The modified flag follows the saved state through edits, saves, undo and redo.

@@ -134,7 +134,7 @@ private slots:
         w.click(3, 2);
         QVERIFY(!pasteEnabled(w));
         QVERIFY(!paste->isEnabled());
-        w.view->OnEditPaste(); // not even when asked directly
+        w.editor.OnEditPaste(); // not even when asked directly
         QCOMPARE(at(w, 3, 3), cuelist::EmptyRecord());
         QVERIFY(!w.doc.isModified());
 

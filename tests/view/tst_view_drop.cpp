@@ -90,11 +90,7 @@ private slots:
         QCOMPARE(scripts.played, 1);
         QVERIFY(w.doc.isModified());
         QCOMPARE(w.doc.dataFolderPath(), path("x/DATA/"));
-        int frame = 0;
-        int channel = 0;
-        frame = w.editor.currentSlot().frame();
-        channel = w.editor.currentSlot().slotChannel();
-        QCOMPARE(QPoint(frame, channel), QPoint(5, 3));
+        QCOMPARE(w.editor.currentSlot(), (SlotPos{5, 3}));
         QCOMPARE(QPoint(w.view->cursorColumn(), w.view->currentIndex().row()), QPoint(5, 2));
 
         // A symbolic link stands for its target; the one dialog's values go into both files.

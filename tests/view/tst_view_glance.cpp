@@ -109,12 +109,7 @@ private slots:
         w.click(2, 0);
         QTest::keyClicks(w.view, keys);
         QCOMPARE(w.view->currentIndex().row() + 1, channel);
-        int frame = 0;
-        int current = 0;
-        frame = w.editor.currentSlot().frame();
-        current = w.editor.currentSlot().slotChannel();
-        QCOMPARE(current, channel);
-        QCOMPARE(frame, 2);
+        QCOMPARE(w.editor.currentSlot(), (SlotPos{2, channel}));
     }
 
     void missingFilesFollowTheDataFolder()
@@ -166,7 +161,7 @@ private slots:
         QVERIFY(missing(w, 1, 1));
         w.doc.undoStack()->redo();
         const QString copy = m_dir.filePath("copy/copy.slp");
-        QVERIFY(w.doc.OnSaveDocument(copy));
+        QVERIFY(w.doc.OnSaveDocument(copy).ok());
         w.doc.setPathName(copy);
         QVERIFY(!missing(w, 1, 1));
         QVERIFY(missing(w, 2, 1));
