@@ -123,8 +123,8 @@ void WindowMenu::cycleRecent(int direction)
     const qsizetype count = order.size();
     m_cycleIndex = int((m_cycleIndex + direction + count) % count);
     activate(order[m_cycleIndex]);
-    // Without Ctrl held (a menu, a remote key press) the walk ends at once.
-    if (!(QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier))
+    // Run from anywhere but the held Ctrl+Tab keys, the walk ends at once.
+    if (!m_fromKeys)
         endCycle();
 }
 
@@ -147,6 +147,7 @@ bool WindowMenu::eventFilter(QObject* watched, QEvent* event)
             endCycle();
         break;
     case QEvent::ApplicationDeactivate:
+    case QEvent::MouseButtonPress:
         endCycle();
         break;
     case QEvent::ShortcutOverride:
@@ -159,7 +160,9 @@ bool WindowMenu::eventFilter(QObject* watched, QEvent* event)
             m_area->isAncestorOf(widget) && event->type() == QEvent::KeyPress) {
             const bool back =
                 key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            m_fromKeys = true;
             m_commands->execute(back ? ID_WINDOW_RECENT_BACK : ID_WINDOW_RECENT);
+            m_fromKeys = false;
             return true;
         }
         break;

@@ -56,5 +56,5 @@ private:
     QMenu* m_menu;
     QList<QPointer<CChildFrame>> m_recent; // most recent first
     int m_cycleIndex = -1;                 // while Ctrl is held after Ctrl+Tab
-    bool m_switching = false;
+    bool m_fromKeys = false; // a walk runs from the Ctrl+Tab keys, which end it on release
 };

@@ -14,6 +14,8 @@ CFindFileDlg::CFindFileDlg(QWidget* parent) : QDialog(parent)
     m_name->setObjectName(QStringLiteral("FindName"));
     m_name->setEditable(true);
     m_name->setInsertPolicy(QComboBox::NoInsert);
+    // Part of a name is a valid answer: typing is never completed to a whole one.
+    m_name->setCompleter(nullptr);
     m_name->setMinimumContentsLength(16);
     m_name->lineEdit()->setPlaceholderText(tr("VOICE01.MP3 or part of it"));
 

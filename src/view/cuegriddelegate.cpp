@@ -105,12 +105,13 @@ void CueGridDelegate::drawMissingMark(QPainter* painter, const QRect& rect) cons
                              QPointF(rect.left() + 0.5, rect.bottom() + 0.5)};
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(QColor(40, 40, 40), 1.2));
+    // Thin lines on a small mark, so that its yellow still shows when zoomed out.
+    painter->setPen(QPen(QColor(40, 40, 40), std::clamp(rect.width() / 14.0, 0.6, 1.2)));
     painter->setBrush(QColor(255, 200, 0));
     painter->drawPolygon(triangle);
     const qreal x = rect.center().x() + 0.5;
     painter->setPen(
-        QPen(QColor(40, 40, 40), std::max(1.5, rect.width() / 9.0), Qt::SolidLine, Qt::RoundCap));
+        QPen(QColor(40, 40, 40), std::max(0.8, rect.width() / 9.0), Qt::SolidLine, Qt::RoundCap));
     painter->drawLine(QPointF(x, rect.top() + rect.height() * 0.38),
                       QPointF(x, rect.top() + rect.height() * 0.68));
     painter->drawPoint(QPointF(x, rect.top() + rect.height() * 0.84));

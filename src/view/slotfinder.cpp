@@ -78,6 +78,8 @@ bool SlotFinder::step(int direction)
             index = found.size() - 1;
     }
     const QPoint slot = found[index];
+    // The cursor shows only in a focused grid; the Find dialog may have had the focus.
+    m_view->setFocus(Qt::OtherFocusReason);
     m_view->moveCursorTo(slot.x(), slot.y() - 1);
     m_view->EnsureColumnVisible(slot.x());
     const QString name = m_view->document()->cellText(slot.x(), slot.y());

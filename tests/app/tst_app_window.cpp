@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMenu>
 #include <QStatusBar>
@@ -41,6 +42,21 @@ private:
         return QTest::qWaitForWindowActive(frame) ? frame : nullptr;
     }
     static CChildFrame* active(CMainFrame* frame) { return frame->activeChild(); }
+    // Tab pressed while Ctrl stays down (a QTest click would release Ctrl after it).
+    static void heldCtrlTab(CMainFrame* frame)
+    {
+        QWidget* grid = active(frame)->view();
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, Qt::Key_Tab, Qt::ControlModifier);
+            QApplication::sendEvent(grid, &event);
+        }
+    }
+    static void ctrl(CMainFrame* frame, QEvent::Type type)
+    {
+        QKeyEvent event(type, Qt::Key_Control,
+                        type == QEvent::KeyPress ? Qt::ControlModifier : Qt::NoModifier);
+        QApplication::sendEvent(active(frame)->view(), &event);
+    }
     static void key(CMainFrame* frame, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(active(frame)->view(), key, modifiers);
@@ -62,6 +78,7 @@ private slots:
             CCueApp app;
             CMainFrame* frame = startActive(app);
             QVERIFY(frame);
+            frame->resize(1024, 720); // the offscreen screen is smaller
             CCueView* view = active(frame)->view();
             QCOMPARE(view->zoom(), 100);
             key(frame, Qt::Key_Minus, Qt::ControlModifier);
@@ -124,19 +141,21 @@ private slots:
         // Ctrl+Tab: most recent first (third, first, second). Held Ctrl walks further back;
         // releasing it makes the window reached the most recent.
         QCOMPARE(frame->windowMenu()->recentOrder(), (QList<CChildFrame*>{third, first, second}));
-        QWidget* grid = active(frame)->view();
-        QTest::keyPress(grid, Qt::Key_Control);
-        QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+        ctrl(frame, QEvent::KeyPress);
+        heldCtrlTab(frame);
         QCOMPARE(active(frame), first);
-        QTest::keyClick(active(frame)->view(), Qt::Key_Tab, Qt::ControlModifier);
+        heldCtrlTab(frame);
         QCOMPARE(active(frame), second);
-        QTest::keyRelease(active(frame)->view(), Qt::Key_Control);
+        ctrl(frame, QEvent::KeyRelease);
         QCOMPARE(frame->windowMenu()->recentOrder(), (QList<CChildFrame*>{second, third, first}));
-        // A single Ctrl+Tab goes back and forth between the two most recent.
-        QTest::keyPress(active(frame)->view(), Qt::Key_Control);
-        QTest::keyClick(active(frame)->view(), Qt::Key_Tab, Qt::ControlModifier);
-        QTest::keyRelease(active(frame)->view(), Qt::Key_Control);
+        // Ctrl+Tab pressed and released goes back and forth between the two most recent.
+        key(frame, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(active(frame), third);
+        key(frame, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(active(frame), second);
+        // Ctrl+Shift+Tab goes the other way: to the least recently used.
+        key(frame, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(active(frame), first);
 
         // Close All: a cancelled save question keeps every window; then all close.
         script.answer(QMessageBox::Cancel);
@@ -145,7 +164,7 @@ private slots:
         script.answer(QMessageBox::No);
         QVERIFY(app.commands()->execute(ID_WINDOW_CLOSE_ALL));
         QTRY_COMPARE(Children(*frame).size(), 0);
-        QVERIFY(!frame->showsPlaylistMenu());
+        QTRY_VERIFY(!frame->showsPlaylistMenu());
     }
 
     void documentTabsAreAViewSetting()
@@ -206,6 +225,8 @@ private slots:
             dialog->accept();
         });
         key(frame, Qt::Key_F, Qt::ControlModifier);
+        frame->activateWindow(); // as the window manager does when the dialog closes
+        QVERIFY(QTest::qWaitForWindowActive(frame));
         QCOMPARE(offered, QStringList({"BELL.MP3", "INTRO.MP3"}));
         QCOMPARE(view->activeChannel(), 2);
         QCOMPARE(view->cursorColumn(), 1);
