@@ -78,7 +78,9 @@ bool SlotFinder::step(int direction)
             index = found.size() - 1;
     }
     const QPoint slot = found[index];
-    // The cursor shows only in a focused grid; the Find dialog may have had the focus.
+    // The cursor shows only in a focused grid; the Find dialog may have had the focus, and
+    // the keys that go on from here need the grid's window active again.
+    m_view->window()->activateWindow();
     m_view->setFocus(Qt::OtherFocusReason);
     m_view->moveCursorTo(slot.x(), slot.y() - 1);
     m_view->EnsureColumnVisible(slot.x());
