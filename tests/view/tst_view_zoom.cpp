@@ -47,19 +47,14 @@ private slots:
     void stepsAreOrderedAndBounded()
     {
         int percent = GridZoom::kActual;
-        int steps = 0;
         while (GridZoom::stepOut(percent) < percent) {
             QVERIFY(GridZoom::stepIn(GridZoom::stepOut(percent)) == percent);
             percent = GridZoom::stepOut(percent);
-            ++steps;
         }
         QCOMPARE(percent, GridZoom::kMinimum);
-        QVERIFY(steps >= 4);
         QCOMPARE(GridZoom::stepIn(GridZoom::kMaximum), GridZoom::kMaximum);
         QCOMPARE(GridZoom::stepIn(97), 100); // from a fitted zoom to the next step
         QCOMPARE(GridZoom::stepOut(97), 90);
-        QCOMPARE(GridZoom::bounded(-5), GridZoom::kMinimum);
-        QCOMPARE(GridZoom::bounded(100000), GridZoom::kMaximum);
         // The search gives the largest fitting level, and the smallest when none fits.
         const auto linear = [](int level) { return level * 10; };
         QCOMPARE(GridZoom::fitting(linear, 555), 55);
@@ -169,11 +164,6 @@ private slots:
         QVERIFY(zoom.commandState(ID_VIEW_ZOOM_ACTUAL)->enabled);
         zoom.runCommand(ID_VIEW_ZOOM_ACTUAL);
         QCOMPARE(w.view->zoom(), 100);
-        w.view->setZoom(GridZoom::kMaximum);
-        QVERIFY(!zoom.commandState(ID_VIEW_ZOOM_IN)->enabled);
-        w.view->setZoom(GridZoom::kMinimum);
-        QVERIFY(!zoom.commandState(ID_VIEW_ZOOM_OUT)->enabled);
-        w.view->setZoom(100);
 
         // Ctrl+wheel steps per notch, with fine-grained turns added up; a plain wheel scrolls.
         const auto wheel = [&](int angle, Qt::KeyboardModifiers modifiers) {
