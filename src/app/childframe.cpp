@@ -3,6 +3,8 @@
 
 #include "cuedoc.h"
 #include "cueview.h"
+#include "slotfinder.h"
+#include "zoomcommands.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -24,6 +26,8 @@ CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent),
     m_view = new CCueView(m_doc, this);
     m_doc->addView(m_view);
     setWidget(m_view);
+    m_zoom = new ZoomCommands(m_view);
+    m_finder = new SlotFinder(m_view, this);
     connect(m_doc, &CCueDoc::closeRequested, this, &CChildFrame::closeWithoutAsking);
 }
 
@@ -31,6 +35,7 @@ CChildFrame::~CChildFrame()
 {
     // The view refers to the document: it goes first.
     m_doc->removeView(m_view);
+    delete m_zoom;
     delete m_view;
     delete m_doc;
 }
@@ -49,4 +54,24 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     }
     m_closeConfirmed = true;
     QMdiSubWindow::closeEvent(event);
+}
+
+bool CChildFrame::handlesCommand(int id) const
+{
+    return m_zoom->handlesCommand(id) || m_finder->handlesCommand(id);
+}
+
+void CChildFrame::runCommand(int id)
+{
+    if (m_zoom->handlesCommand(id))
+        m_zoom->runCommand(id);
+    else if (m_finder->handlesCommand(id))
+        m_finder->runCommand(id);
+}
+
+std::optional<CommandState> CChildFrame::commandState(int id) const
+{
+    if (auto state = m_zoom->commandState(id))
+        return state;
+    return m_finder->commandState(id);
 }

@@ -7,6 +7,8 @@
 
 class CCueDoc;
 class CCueView;
+class SlotFinder;
+class ZoomCommands;
 
 // The window of one playlist inside the main frame: owns the document and its grid view,
 // is always maximised, and asks whether to save changes before it closes.
@@ -25,9 +27,12 @@ public:
     // Closes the window without the save question (it was asked already).
     void closeWithoutAsking();
 
-    // CommandTarget: the frame adds no commands of its own.
-    bool handlesCommand(int /*id*/) const override { return false; }
-    void runCommand(int /*id*/) override {}
+    SlotFinder* finder() const { return m_finder; }
+
+    // CommandTarget: the grid's zoom and Find.
+    bool handlesCommand(int id) const override;
+    void runCommand(int id) override;
+    std::optional<CommandState> commandState(int id) const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,5 +40,7 @@ protected:
 private:
     CCueDoc* m_doc;
     CCueView* m_view;
+    ZoomCommands* m_zoom; // owned
+    SlotFinder* m_finder; // owned (QObject child)
     bool m_closeConfirmed = false;
 };
