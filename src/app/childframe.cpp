@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "childframe.h"
 
+#include "commandids.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "exportcardcontroller.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -33,6 +35,18 @@ CChildFrame::~CChildFrame()
     m_doc->removeView(m_view);
     delete m_view;
     delete m_doc;
+}
+
+bool CChildFrame::handlesCommand(int id) const
+{
+    return id == ID_EXPORT_CARD;
+}
+
+void CChildFrame::runCommand(int id)
+{
+    if (id == ID_EXPORT_CARD)
+        ExportCardController(window()).run(
+            {m_doc->table(), m_doc->playlistPath(), m_doc->dataFolderPath()});
 }
 
 void CChildFrame::closeWithoutAsking()

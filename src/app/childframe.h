@@ -25,9 +25,9 @@ public:
     // Closes the window without the save question (it was asked already).
     void closeWithoutAsking();
 
-    // CommandTarget: the frame adds no commands of its own.
-    bool handlesCommand(int /*id*/) const override { return false; }
-    void runCommand(int /*id*/) override {}
+    // CommandTarget: Export to Card, which works on the whole playlist as it is now.
+    bool handlesCommand(int id) const override;
+    void runCommand(int id) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
