@@ -129,6 +129,8 @@ ce::ExportReport ExportCardController::copy(const ce::ExportPlan& plan,
             loop.quit();
             return;
         }
+        if (progress.wasCanceled())
+            shared.cancel = true;
         const std::uint64_t total = shared.total;
         if (total > 0 && !shared.cancel)
             progress.setValue(int(shared.done * 1000 / total));

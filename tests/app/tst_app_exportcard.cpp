@@ -53,8 +53,8 @@ private:
         } else if (auto* progress = qobject_cast<QProgressDialog*>(modal);
                    progress && !progressShown) {
             progressShown = true;
-            if (m_cancelProgress)
-                progress->cancel();
+            if (auto* cancel = progress->findChild<QPushButton*>(); cancel && m_cancelProgress)
+                cancel->click();
         }
     }
 
@@ -181,7 +181,8 @@ private slots:
         script.choose(path("card"));
         ExportWindows windows(Accept, true);
         QWidget parent;
-        QCOMPARE(ExportCardController(&parent).run(source()), ce::ExportOutcome::Cancelled);
+        const auto outcome = ExportCardController(&parent).run(source());
+        QVERIFY(outcome == ce::ExportOutcome::Cancelled);
         QVERIFY(windows.progressShown);
         QCOMPARE(script.asked.size(), 1);
         QCOMPARE(script.asked[0].icon, QMessageBox::Warning);
