@@ -335,5 +335,38 @@ Version Information</source>
             <translation>dataフォルダにないファイルを一覧表示して再リンクします
  見つからないファイルの検索</translation>
         </message>
+        <message>
+            <source>Export to Card(&amp;E)...</source>
+            <translation>カードへエクスポート(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Copy the playlist and the MP3 files it names to a memory card, verified
+ Export to Card</source>
+            <translation>プレイリストと使用するMP3ファイルをメモリーカードにコピーして検証します
+ カードへエクスポート</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExportCardController</name>
+        <message>
+            <source>Export to Card</source>
+            <translation>カードへエクスポート</translation>
+        </message>
+        <message>
+            <source>Copying to the card...</source>
+            <translation>カードにコピーしています...</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>中止しています...</translation>
+        </message>
+        <message>
+            <source>Copying %1 to the card...</source>
+            <translation>%1 をカードにコピーしています...</translation>
+        </message>
     </context>
 </TS>
