@@ -211,5 +211,9 @@
         <source>Export</source>
         <translation>エクスポート</translation>
     </message>
+    <message>
+        <source>Please note:</source>
+        <translation>確認してください:</translation>
+    </message>
 </context>
 </TS>

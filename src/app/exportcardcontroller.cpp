@@ -113,6 +113,7 @@ ce::ExportReport ExportCardController::copy(const ce::ExportPlan& plan,
     QProgressDialog progress(tr("Copying to the card..."), tr("Cancel"), 0, 1000, m_parent);
     progress.setWindowTitle(tr("Export to Card"));
     progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumWidth(420);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
     progress.setAutoReset(false);

@@ -22,7 +22,7 @@ CExportCardDlg::CExportCardDlg(const QString& target, const QStringList& planLin
     if (!problems.isEmpty()) {
         if (!lines.isEmpty())
             lines << QString();
-        lines << tr("Problems found:") << problems;
+        lines << (blocked ? tr("Problems found:") : tr("Please note:")) << problems;
     }
     m_text = new QPlainTextEdit(lines.join(u'\n'), this);
     m_text->setObjectName(QStringLiteral("ExportPlanText"));
