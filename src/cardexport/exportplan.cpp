@@ -21,9 +21,9 @@ namespace cuelist::cardexport {
 
 namespace {
 
-Problem MakeProblem(ProblemKind kind)
+Problem& Add(ExportPlan& plan, ProblemKind kind)
 {
-    Problem problem{};
+    Problem& problem = plan.problems.emplace_back();
     problem.kind = kind;
     return problem;
 }
@@ -80,40 +80,25 @@ bool CheckTarget(const std::string& target, ExportPlan& plan)
     {
     };
     if (path.empty() || ::stat(path.c_str(), &st) != 0) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::TargetMissing));
-            p.path = target;
-        }
+        Add(plan, ProblemKind::TargetMissing).path = target;
         return false;
     }
     if (!S_ISDIR(st.st_mode)) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::TargetNotFolder));
-            p.path = target;
-        }
+        Add(plan, ProblemKind::TargetNotFolder).path = target;
         return false;
     }
     plan.target = RealFolder(path);
     if (plan.target.empty()) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::TargetMissing));
-            p.path = target;
-        }
+        Add(plan, ProblemKind::TargetMissing).path = target;
         return false;
     }
     if (!IsWritableFolder(plan.target)) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::TargetReadOnly));
-            p.path = plan.target;
-        }
+        Add(plan, ProblemKind::TargetReadOnly).path = plan.target;
         return false;
     }
     TargetLock probe;
     if (!probe.TryLock(plan.target)) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::TargetBusy));
-            p.path = plan.target;
-        }
+        Add(plan, ProblemKind::TargetBusy).path = plan.target;
         return false;
     }
     return true;
@@ -129,16 +114,11 @@ void CheckCardDataFolder(const FolderEntries& top, ExportPlan& plan)
     }
     plan.cardDataFolder = plan.target + data->name + "/";
     if (data->kind != FolderEntries::Kind::Folder) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::CardDataNotFolder));
-            p.path = plan.target + data->name;
-        }
+        Add(plan, ProblemKind::CardDataNotFolder).path = plan.target + data->name;
         return;
     }
-    if (!IsWritableFolder(plan.cardDataFolder)) {
-        Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::TargetReadOnly));
-        p.path = plan.cardDataFolder;
-    }
+    if (!IsWritableFolder(plan.cardDataFolder))
+        Add(plan, ProblemKind::TargetReadOnly).path = plan.cardDataFolder;
 }
 
 // The source file of one slot name, or the problem that keeps it from the card.
@@ -146,18 +126,12 @@ void PlanFile(const std::string& name, const DataFolderListing& source, ExportPl
               std::map<std::string, std::size_t>& byKey)
 {
     if (IsFatUnsafeName(name)) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::NameNotFat));
-            p.name = name;
-        }
+        Add(plan, ProblemKind::NameNotFat).name = name;
         return;
     }
     const std::string sourcePath = source.PathOf(name);
     if (sourcePath.empty()) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::FileMissing));
-            p.name = name;
-        }
+        Add(plan, ProblemKind::FileMissing).name = name;
         return;
     }
     // A record written by another program can hold lower-case letters; the card cannot
@@ -166,7 +140,7 @@ void PlanFile(const std::string& name, const DataFolderListing& source, ExportPl
     if (const auto same = byKey.find(key); same != byKey.end()) {
         const PlannedFile& first = plan.files[same->second];
         if (!SameInode(first.sourcePath, sourcePath)) {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::CaseClash));
+            Problem& p = Add(plan, ProblemKind::CaseClash);
             p.name = first.name;
             p.other = name;
         }
@@ -181,30 +155,24 @@ void PlanFile(const std::string& name, const DataFolderListing& source, ExportPl
         const int error = errno;
         if (fd >= 0)
             ::close(fd);
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::FileUnreadable));
-            p.name = name;
-            p.file = fileio::FileResult::System(error, sourcePath);
-        }
+        Problem& p = Add(plan, ProblemKind::FileUnreadable);
+        p.name = name;
+        p.file = fileio::FileResult::System(error, sourcePath);
         return;
     }
     ::close(fd);
     if (!S_ISREG(st.st_mode)) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::FileUnreadable));
-            p.name = name;
-            p.file = fileio::FileResult::Fail(fileio::FileFault::NotRegular, sourcePath);
-        }
+        Problem& p = Add(plan, ProblemKind::FileUnreadable);
+        p.name = name;
+        p.file = fileio::FileResult::Fail(fileio::FileFault::NotRegular, sourcePath);
         return;
     }
     const auto size = std::uint64_t(st.st_size);
     if (size >= kFatFileLimit) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::FileTooLarge));
-            p.name = name;
-            p.path = sourcePath;
-            p.size = size;
-        }
+        Problem& p = Add(plan, ProblemKind::FileTooLarge);
+        p.name = name;
+        p.path = sourcePath;
+        p.size = size;
         return;
     }
     byKey.emplace(key, plan.files.size());
@@ -218,12 +186,9 @@ void MatchCardData(const FolderEntries& cardData, ExportPlan& plan)
     for (PlannedFile& file : plan.files) {
         if (const FolderEntries::Entry* there = cardData.Find(file.name)) {
             if (there->kind != FolderEntries::Kind::File) {
-                {
-                    Problem& p =
-                        plan.problems.emplace_back(MakeProblem(ProblemKind::CardEntryNotFile));
-                    p.name = file.name;
-                    p.path = plan.cardDataFolder + there->name;
-                }
+                Problem& p = Add(plan, ProblemKind::CardEntryNotFile);
+                p.name = file.name;
+                p.path = plan.cardDataFolder + there->name;
                 continue;
             }
             // The file is replaced under its own spelling, so that a card on a
@@ -245,19 +210,14 @@ void PlanPlaylist(const FolderEntries& top, const std::string& playlistName, Exp
 {
     if (IsFatUnsafeName(playlistName) || playlistName.empty() ||
         playlistName.find('/') != std::string::npos) {
-        {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::NameNotFat));
-            p.name = playlistName;
-        }
+        Add(plan, ProblemKind::NameNotFat).name = playlistName;
         return;
     }
     const FolderEntries::Entry* there = top.Find(playlistName);
     plan.cardPlaylistPath = plan.target + (there ? there->name : playlistName);
     plan.replacesPlaylist = there != nullptr;
-    if (fileio::FileResult check = fileio::CheckWriteTarget(plan.cardPlaylistPath); !check.ok()) {
-        Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::PlaylistNotWritable));
-        p.file = check;
-    }
+    if (fileio::FileResult check = fileio::CheckWriteTarget(plan.cardPlaylistPath); !check.ok())
+        Add(plan, ProblemKind::PlaylistNotWritable).file = check;
     for (const FolderEntries::Entry& entry : top.Entries())
         if (IsExportTemporaryName(entry.name) && entry.kind == FolderEntries::Kind::File)
             plan.stale.push_back(entry.name);
@@ -283,7 +243,7 @@ void CheckSpace(ExportPlan& plan)
     plan.spaceNeeded = needed + kSpaceMarginFixed + data / 100 * kSpaceMarginPercent;
     plan.spaceAvailable = std::uint64_t(fs.f_bavail) * block;
     if (plan.spaceNeeded > plan.spaceAvailable) {
-        Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::NoSpace));
+        Problem& p = Add(plan, ProblemKind::NoSpace);
         p.size = plan.spaceNeeded;
         p.available = plan.spaceAvailable;
     }
@@ -330,10 +290,8 @@ ExportPlan PlanExport(const ExportSource& source, const std::string& target)
             sourceFolder.pop_back();
         sourceFolder = fileio::FolderOf(sourceFolder);
         if (SameInode(plan.target, sourceFolder) ||
-            (!sourceData.empty() && SameInode(plan.cardDataFolder, sourceData))) {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::TargetIsSource));
-            p.path = plan.target;
-        }
+            (!sourceData.empty() && SameInode(plan.cardDataFolder, sourceData)))
+            Add(plan, ProblemKind::TargetIsSource).path = plan.target;
     }
 
     const DataFolderListing listing(source.dataFolderPath);
@@ -347,14 +305,10 @@ ExportPlan PlanExport(const ExportSource& source, const std::string& target)
         PlanPlaylist(top, source.playlistName, plan);
         CheckSpace(plan);
         std::sort(plan.stale.begin(), plan.stale.end());
-        if (!plan.extras.empty()) {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::ExtraFiles));
-            p.names = plan.extras;
-        }
-        if (!plan.stale.empty()) {
-            Problem& p = plan.problems.emplace_back(MakeProblem(ProblemKind::StaleTemporaries));
-            p.names = plan.stale;
-        }
+        if (!plan.extras.empty())
+            Add(plan, ProblemKind::ExtraFiles).names = plan.extras;
+        if (!plan.stale.empty())
+            Add(plan, ProblemKind::StaleTemporaries).names = plan.stale;
     }
     return plan;
 }

@@ -107,11 +107,9 @@ ExportReport RunExport(const ExportPlan& plan, const SlotTable& table, ExtraFile
     TargetLock lock;
     if (!lock.TryLock(plan.target)) {
         report.outcome = ExportOutcome::Refused;
-        {
-            Problem& p = report.refusals.emplace_back();
-            p.kind = ProblemKind::TargetBusy;
-            p.path = plan.target;
-        }
+        Problem& busy = report.refusals.emplace_back();
+        busy.kind = ProblemKind::TargetBusy;
+        busy.path = plan.target;
         return report;
     }
     report.staleRemoved = RemoveStale(plan);
