@@ -16,6 +16,7 @@ run=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
+  zlib1g-dev
 )
 test=(
   ccache
@@ -23,6 +24,7 @@ test=(
   gstreamer1.0-tools
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils
+  dosfstools mtools
 )
 bench=(
   ccache

@@ -336,6 +336,16 @@ Version Information</source>
  見つからないファイルの検索</translation>
         </message>
         <message>
+            <source>Export to Card(&amp;E)...</source>
+            <translation>カードへエクスポート(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Copy the playlist and the MP3 files it names to a memory card, verified
+ Export to Card</source>
+            <translation>プレイリストと使用するMP3ファイルをメモリーカードにコピーして検証します
+ カードへエクスポート</translation>
+        </message>
+        <message>
             <source>Find(&amp;I)...</source>
             <translation>検索(&amp;I)...</translation>
         </message>
@@ -481,6 +491,29 @@ Version Information</source>
         <message>
             <source>Window(&amp;W)</source>
             <translation>ウィンドウ(&amp;W)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExportCardController</name>
+        <message>
+            <source>Export to Card</source>
+            <translation>カードへエクスポート</translation>
+        </message>
+        <message>
+            <source>Copying to the card...</source>
+            <translation>カードにコピーしています...</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>中止しています...</translation>
+        </message>
+        <message>
+            <source>Copying %1 to the card...</source>
+            <translation>%1 をカードにコピーしています...</translation>
         </message>
     </context>
 </TS>

@@ -35,6 +35,11 @@ constexpr Definition kDefinitions[] = {
     {ID_CSV_OUTPUT, QT_TRANSLATE_NOOP("Commands", "CSV File Output(&V)"),
      QT_TRANSLATE_NOOP("Commands", "Output the file name of playlist as CSV format \n CSV Output"),
      "Alt+C", "csv"},
+    {ID_EXPORT_CARD, QT_TRANSLATE_NOOP("Commands", "Export to Card(&E)..."),
+     QT_TRANSLATE_NOOP("Commands",
+                       "Copy the playlist and the MP3 files it names to a memory card, verified\n "
+                       "Export to Card"),
+     nullptr, nullptr},
     {ID_APP_EXIT, QT_TRANSLATE_NOOP("Commands", "Exit(&X)"),
      QT_TRANSLATE_NOOP("Commands", "Exit application and save playlist \n Exit"), nullptr, nullptr},
     {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("Commands", "Undo(&U)"),

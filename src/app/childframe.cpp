@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "childframe.h"
 
+#include "commandids.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "exportcardcontroller.h"
 #include "slotfinder.h"
 #include "zoomcommands.h"
 
@@ -58,12 +60,15 @@ void CChildFrame::closeEvent(QCloseEvent* event)
 
 bool CChildFrame::handlesCommand(int id) const
 {
-    return m_zoom->handlesCommand(id) || m_finder->handlesCommand(id);
+    return id == ID_EXPORT_CARD || m_zoom->handlesCommand(id) || m_finder->handlesCommand(id);
 }
 
 void CChildFrame::runCommand(int id)
 {
-    if (m_zoom->handlesCommand(id))
+    if (id == ID_EXPORT_CARD)
+        ExportCardController(window()).run(
+            {m_doc->table(), m_doc->playlistPath(), m_doc->dataFolderPath()});
+    else if (m_zoom->handlesCommand(id))
         m_zoom->runCommand(id);
     else if (m_finder->handlesCommand(id))
         m_finder->runCommand(id);

@@ -29,7 +29,7 @@ public:
 
     SlotFinder* finder() const { return m_finder; }
 
-    // CommandTarget: the grid's zoom and Find.
+    // CommandTarget: the grid's zoom, Find, and Export to Card (the whole playlist as it is now).
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
     std::optional<CommandState> commandState(int id) const override;
