@@ -5,7 +5,7 @@
 #include "commandtable.h"
 #include "cuedoc.h"
 #include "cueview.h"
-#include "descriptionpane.h"
+#include "playlisteditor.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -46,14 +46,15 @@ int main(int argc, char** argv)
             doc.SetSlotFile(frame, channel, "VOICE01.MP3");
 
     QMainWindow window;
-    auto* view = new CCueView(&doc, &window);
+    PlaylistEditor editor(&doc);
+    auto* view = new CCueView(&editor, &window);
     window.setCentralWidget(view);
     QLabel pane;
     window.statusBar()->addWidget(&pane, 1);
-    DescriptionPane::attach(&pane);
+    QObject::connect(&editor, &PlaylistEditor::descriptionChanged, &pane, &QLabel::setText);
     // The edit commands' states are re-evaluated with every cursor move, as in the editor.
     CommandTable commands;
-    commands.setRoute([&] { return QList<CommandTarget*>{view, &doc}; });
+    commands.setRoute([&] { return QList<CommandTarget*>{&editor, &doc}; });
     for (int id : {ID_SELECT_FILE, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE,
                    ID_OPEN_CONTENTS, ID_PLAY_CHANNEL, ID_CSV_OUTPUT, ID_FILE_SAVE})
         commands.action(id);
@@ -87,6 +88,5 @@ int main(int argc, char** argv)
                 worst, kTargetMedianMs, median <= kTargetMedianMs ? "met" : "MISSED");
     if (!described)
         std::printf("  the cursor did not reach the last column\n");
-    DescriptionPane::attach(nullptr);
     return described ? 0 : 1;
 }

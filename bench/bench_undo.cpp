@@ -6,7 +6,7 @@
 #include "core/clip.h"
 #include "cuedoc.h"
 #include "cueview.h"
-#include "descriptionpane.h"
+#include "playlisteditor.h"
 #include "text/messages.h"
 
 #include <algorithm>
@@ -55,13 +55,14 @@ int main(int argc, char** argv)
                           qsizetype(records->size()));
 
     QMainWindow window;
-    auto* view = new CCueView(&doc, &window);
+    PlaylistEditor editor(&doc);
+    auto* view = new CCueView(&editor, &window);
     window.setCentralWidget(view);
     QLabel pane;
     window.statusBar()->addWidget(&pane, 1);
-    DescriptionPane::attach(&pane);
+    QObject::connect(&editor, &PlaylistEditor::descriptionChanged, &pane, &QLabel::setText);
     CommandTable commands;
-    commands.setRoute([&] { return QList<CommandTarget*>{view, &doc}; });
+    commands.setRoute([&] { return QList<CommandTarget*>{&editor, &doc}; });
     for (int id : {ID_SELECT_FILE, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE,
                    ID_OPEN_CONTENTS, ID_PLAY_CHANNEL, ID_EDIT_UNDO, ID_EDIT_REDO})
         commands.action(id);
@@ -110,6 +111,5 @@ int main(int argc, char** argv)
                 median <= kTargetMedianMs ? "met" : "MISSED");
     if (!restored)
         std::printf("  the undo did not restore the channel and the title\n");
-    DescriptionPane::attach(nullptr);
     return restored ? 0 : 1;
 }

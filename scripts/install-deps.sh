@@ -16,6 +16,7 @@ run=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
+  zlib1g-dev
 )
 test=(
   ccache
@@ -23,6 +24,7 @@ test=(
   gstreamer1.0-tools
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils
+  dosfstools mtools
 )
 bench=(
   ccache
@@ -33,6 +35,8 @@ bench=(
 deb=(
   dpkg-dev fakeroot file lintian
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl xvfb
+  # screenshots of the running editor, taken to check its layouts
+  x11-apps xdotool
 )
 
 sets=("$@")

@@ -335,5 +335,185 @@ Version Information</source>
             <translation>dataフォルダにないファイルを一覧表示して再リンクします
  見つからないファイルの検索</translation>
         </message>
+        <message>
+            <source>Export to Card(&amp;E)...</source>
+            <translation>カードへエクスポート(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Copy the playlist and the MP3 files it names to a memory card, verified
+ Export to Card</source>
+            <translation>プレイリストと使用するMP3ファイルをメモリーカードにコピーして検証します
+ カードへエクスポート</translation>
+        </message>
+        <message>
+            <source>Find(&amp;I)...</source>
+            <translation>検索(&amp;I)...</translation>
+        </message>
+        <message>
+            <source>Find the slots that use a file
+ Find</source>
+            <translation>ファイルを使っている設定枠を検索します
+ 検索</translation>
+        </message>
+        <message>
+            <source>Find Next(&amp;N)</source>
+            <translation>次を検索(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Go to the next slot that uses the file
+ Find Next</source>
+            <translation>そのファイルを使っている次の設定枠へ移動します
+ 次を検索</translation>
+        </message>
+        <message>
+            <source>Find Previous(&amp;V)</source>
+            <translation>前を検索(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Go to the previous slot that uses the file
+ Find Previous</source>
+            <translation>そのファイルを使っている前の設定枠へ移動します
+ 前を検索</translation>
+        </message>
+        <message>
+            <source>Relink File(&amp;K)...</source>
+            <translation>ファイルの再リンク(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Name another file of the data folder in every slot that uses the missing file under the cursor
+ Relink File</source>
+            <translation>カーソル位置の見つからないファイルを使っているすべての設定枠に、dataフォルダの別のファイルを設定します
+ ファイルの再リンク</translation>
+        </message>
+        <message>
+            <source>Zoom In(&amp;Z)</source>
+            <translation>拡大(&amp;Z)</translation>
+        </message>
+        <message>
+            <source>Show the grid larger
+ Zoom In</source>
+            <translation>グリッドを大きく表示します
+ 拡大</translation>
+        </message>
+        <message>
+            <source>Zoom Out(&amp;O)</source>
+            <translation>縮小(&amp;O)</translation>
+        </message>
+        <message>
+            <source>Show the grid smaller
+ Zoom Out</source>
+            <translation>グリッドを小さく表示します
+ 縮小</translation>
+        </message>
+        <message>
+            <source>Actual Size(&amp;A)</source>
+            <translation>実際のサイズ(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Show the grid at its actual size
+ Actual Size</source>
+            <translation>グリッドを実際のサイズで表示します
+ 実際のサイズ</translation>
+        </message>
+        <message>
+            <source>Fit All Frames(&amp;F)</source>
+            <translation>全設定枠を表示(&amp;F)</translation>
+        </message>
+        <message>
+            <source>Show the Channel column and all 16 frames in the window&apos;s width
+ Fit All Frames</source>
+            <translation>チャンネル列と16の設定枠すべてをウィンドウの幅に収めます
+ 全設定枠を表示</translation>
+        </message>
+        <message>
+            <source>Document Tabs(&amp;T)</source>
+            <translation>ドキュメントタブ(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Show the open playlists as tabs
+ Document Tabs</source>
+            <translation>開いているプレイリストをタブで表示します
+ ドキュメントタブ</translation>
+        </message>
+        <message>
+            <source>Next Window(&amp;N)</source>
+            <translation>次のウィンドウ(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Go to the next playlist window
+ Next Window</source>
+            <translation>次のプレイリストウィンドウへ移動します
+ 次のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Previous Window(&amp;P)</source>
+            <translation>前のウィンドウ(&amp;P)</translation>
+        </message>
+        <message>
+            <source>Go to the previous playlist window
+ Previous Window</source>
+            <translation>前のプレイリストウィンドウへ移動します
+ 前のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Recent Window</source>
+            <translation>直前のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Go back to the playlist window used before
+ Recent Window</source>
+            <translation>直前に使ったプレイリストウィンドウへ戻ります
+ 直前のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Recent Window Back</source>
+            <translation>直前のウィンドウ（逆順）</translation>
+        </message>
+        <message>
+            <source>Go the other way through the windows used
+ Recent Window</source>
+            <translation>使ったウィンドウを逆の順にたどります
+ 直前のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Close All(&amp;A)</source>
+            <translation>すべて閉じる(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Close every playlist window
+ Close All</source>
+            <translation>すべてのプレイリストウィンドウを閉じます
+ すべて閉じる</translation>
+        </message>
+    </context>
+    <context>
+        <name>WindowMenu</name>
+        <message>
+            <source>Window(&amp;W)</source>
+            <translation>ウィンドウ(&amp;W)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExportCardController</name>
+        <message>
+            <source>Export to Card</source>
+            <translation>カードへエクスポート</translation>
+        </message>
+        <message>
+            <source>Copying to the card...</source>
+            <translation>カードにコピーしています...</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>中止しています...</translation>
+        </message>
+        <message>
+            <source>Copying %1 to the card...</source>
+            <translation>%1 をカードにコピーしています...</translation>
+        </message>
     </context>
 </TS>

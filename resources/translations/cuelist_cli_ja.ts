@@ -69,16 +69,25 @@ Commands:
   times PLAYLIST [--channel N]
         List the length of each assigned MP3 file and the play time of each
         channel (∞: repeats without end, ?: length not known).
+  export PLAYLIST TARGET [--dry-run] [--remove-extra|--keep-extra]
+        Copy the playlist and exactly the MP3 files it names to the card folder
+        TARGET and its DATA folder. Every problem is listed before anything is
+        copied; each file is verified by reading it back, and the card&apos;s
+        playlist is replaced last. Files in TARGET/DATA that the playlist does
+        not name are kept unless --remove-extra is given. --dry-run prints the
+        plan and the problems and changes nothing.
   --repair  (set, clear, apply) Allow saving without the records that the
         editor cannot use (text phrases, channels above 127); without it
         such a playlist is refused.
   --help     Show this help.
   --version  Show the version.
 
-CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never
-change the playlist.
-Exit status: 0 success, 1 name or edit refused or problems found by check,
-2 usage error or a file that cannot be read or written.</source>
+CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times and export
+never change the playlist.
+Exit status: 0 success, 1 name or edit refused or problems found by check or
+export, 2 usage error or a file that cannot be read or written, 3 export
+failed while copying, 4 export interrupted (3 and 4 leave the card&apos;s old
+playlist in place).</source>
         <translation>使い方: cuelist COMMAND PLAYLIST [ARGUMENTS]
 プレイリストファイル (.slp) を読み込み、編集します。
 
@@ -104,16 +113,25 @@ Exit status: 0 success, 1 name or edit refused or problems found by check,
   times PLAYLIST [--channel N]
         設定済みの各MP3ファイルの長さと、各チャンネルの再生時間を表示します
         (∞: 無制限に繰り返し、?: 長さ不明)。
+  export PLAYLIST TARGET [--dry-run] [--remove-extra|--keep-extra]
+        プレイリストと、それが使うMP3ファイルだけをカードのフォルダ TARGET と
+        その DATA フォルダにコピーします。コピーの前にすべての問題を表示し、
+        各ファイルは読み戻して検証し、カードのプレイリストは最後に置き換えます。
+        TARGET/DATA にあるプレイリストで使われていないファイルは、
+        --remove-extra を指定しない限り残します。--dry-run では計画と問題を
+        表示するだけで、何も変更しません。
   --repair  (set、clear、apply) エディターで使用できないデータ (テキストフレーズ、
         チャンネル128以上) を削除して保存することを許可します。指定しない場合、
         そのようなプレイリストは拒否します。
   --help     このヘルプを表示します。
   --version  バージョンを表示します。
 
-CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times は
+CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times、export は
 プレイリストを変更しません。
-終了ステータス: 0 成功、1 ファイル名または編集の拒否、check で問題あり、
-2 使い方の誤り、またはファイルの読み書きができない。</translation>
+終了ステータス: 0 成功、1 ファイル名または編集の拒否、check または export で
+問題あり、2 使い方の誤り、またはファイルの読み書きができない、3 export の
+コピー中の失敗、4 export の中断 (3 と 4 ではカードの古いプレイリストが
+残ります)。</translation>
     </message>
     <message>
         <source>Try &quot;cuelist --help&quot;.</source>
@@ -154,6 +172,30 @@ CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times は
     <message>
         <source>Play time</source>
         <translation>再生時間</translation>
+    </message>
+    <message>
+        <source>The target folder name is empty.</source>
+        <translation>出力先フォルダ名が空です。</translation>
+    </message>
+    <message>
+        <source>Give either --remove-extra or --keep-extra, not both.</source>
+        <translation>--remove-extra と --keep-extra はどちらか一方だけを指定してください。</translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>問題: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>注意: %1</translation>
+    </message>
+    <message>
+        <source>Those files are kept; give --remove-extra to remove them.</source>
+        <translation>これらのファイルは残します。削除するには --remove-extra を指定してください。</translation>
+    </message>
+    <message>
+        <source>Nothing was copied.</source>
+        <translation>何もコピーしませんでした。</translation>
     </message>
 </context>
 </TS>

@@ -181,4 +181,54 @@
         <translation>dataフォルダにないファイル: %1</translation>
     </message>
 </context>
+<context>
+    <name>CFindFileDlg</name>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>VOICE01.MP3 or part of it</source>
+        <translation>VOICE01.MP3 またはその一部</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>ファイル名:</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCardDlg</name>
+    <message>
+        <source>Export to Card</source>
+        <translation>カードへエクスポート</translation>
+    </message>
+    <message>
+        <source>Card folder: %1</source>
+        <translation>カードのフォルダ: %1</translation>
+    </message>
+    <message>
+        <source>Problems found:</source>
+        <translation>見つかった問題:</translation>
+    </message>
+    <message>
+        <source>Keep the files the playlist does not name</source>
+        <translation>プレイリストで使われていないファイルを残す</translation>
+    </message>
+    <message>
+        <source>Remove them from the card after the copy</source>
+        <translation>コピーの後でカードから削除する</translation>
+    </message>
+    <message>
+        <source>Nothing can be copied until these problems are solved.</source>
+        <translation>これらの問題を解決するまでコピーできません。</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Please note:</source>
+        <translation>確認してください:</translation>
+    </message>
+</context>
 </TS>

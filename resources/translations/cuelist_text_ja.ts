@@ -116,4 +116,139 @@
         <translation>ファイル名の先頭または末尾に空白かタブがあります。ファイル名を変更してください</translation>
     </message>
 </context>
+<context>
+    <name>ExportText</name>
+    <message>
+        <source>The copy of %1 on the card differs from the original when read back; the card may be faulty.</source>
+        <translation>カード上の %1 のコピーを読み戻すと元のファイルと一致しません。カードが故障している可能性があります。</translation>
+    </message>
+    <message>
+        <source>Copying %1 failed. %2</source>
+        <translation>%1 のコピーに失敗しました。%2</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダ %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 はフォルダではありません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 is read-only.</source>
+        <translation>フォルダ %1 は読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>%1 holds the playlist&apos;s own data folder; choose the card&apos;s folder.</source>
+        <translation>%1 にはこのプレイリスト自身のdataフォルダがあります。カードのフォルダを選んでください。</translation>
+    </message>
+    <message>
+        <source>Another export to %1 is running.</source>
+        <translation>%1 への別のエクスポートが実行中です。</translation>
+    </message>
+    <message>
+        <source>%1 on the card is a file, not the data folder.</source>
+        <translation>カード上の %1 はファイルで、dataフォルダではありません。</translation>
+    </message>
+    <message>
+        <source>The card&apos;s playlist cannot be replaced: %1</source>
+        <translation>カードのプレイリストを置き換えられません: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not in the data folder.</source>
+        <translation>%1 はdataフォルダにありません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2; a card holds no file of 4 GB or more.</source>
+        <translation>%1 のサイズは %2 です。カードには 4 GB 以上のファイルは保存できません。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; holds a character that a card cannot hold.</source>
+        <translation>名前 &quot;%1&quot; にはカードで使えない文字が含まれています。</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name different files, but a card cannot tell the names apart.</source>
+        <translation>%1 と %2 は別のファイルですが、カードでは名前を区別できません。</translation>
+    </message>
+    <message>
+        <source>%1 on the card is not a file and cannot be replaced.</source>
+        <translation>カード上の %1 はファイルではないため置き換えられません。</translation>
+    </message>
+    <message>
+        <source>The card has %1 free, but the export needs %2.</source>
+        <translation>カードの空き容量は %1 ですが、エクスポートには %2 必要です。</translation>
+    </message>
+    <message>
+        <source>Files in the card&apos;s data folder that the playlist does not name: %1</source>
+        <translation>カードのdataフォルダにある、プレイリストで使われていないファイル: %1</translation>
+    </message>
+    <message>
+        <source>Temporary files of an interrupted export, to be removed: %1</source>
+        <translation>中断されたエクスポートの一時ファイル (削除します): %1</translation>
+    </message>
+    <message>
+        <source>MP3 files to copy to %1: %2 (%3)</source>
+        <translation>%1 にコピーするMP3ファイル: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Of these, replacing a file of the same name on the card: %1</source>
+        <translation>うち、カード上の同名ファイルを置き換えるもの: %1</translation>
+    </message>
+    <message>
+        <source>Replace the playlist %1</source>
+        <translation>プレイリスト %1 を置き換えます</translation>
+    </message>
+    <message>
+        <source>Write the playlist %1</source>
+        <translation>プレイリスト %1 を書き込みます</translation>
+    </message>
+    <message>
+        <source>Space needed: %1 of %2 free</source>
+        <translation>必要な容量: %1 (空き容量 %2)</translation>
+    </message>
+    <message>
+        <source>Nothing was copied:</source>
+        <translation>何もコピーしませんでした:</translation>
+    </message>
+    <message>
+        <source>The export was cancelled. The card&apos;s playlist is unchanged and no temporary file is left.</source>
+        <translation>エクスポートを中止しました。カードのプレイリストは変更されておらず、一時ファイルも残っていません。</translation>
+    </message>
+    <message>
+        <source>The new playlist is on the card.</source>
+        <translation>新しいプレイリストはカードに書き込まれています。</translation>
+    </message>
+    <message>
+        <source>The card&apos;s playlist is unchanged and no temporary file is left.</source>
+        <translation>カードのプレイリストは変更されておらず、一時ファイルも残っていません。</translation>
+    </message>
+    <message>
+        <source>MP3 files copied and verified: %1 (%2)</source>
+        <translation>コピーして検証したMP3ファイル: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The playlist was written and verified.</source>
+        <translation>プレイリストを書き込んで検証しました。</translation>
+    </message>
+    <message>
+        <source>Files removed that the playlist does not name: %1</source>
+        <translation>削除した、プレイリストで使われていないファイル: %1</translation>
+    </message>
+    <message>
+        <source>Files kept that the playlist does not name: %1</source>
+        <translation>残した、プレイリストで使われていないファイル: %1</translation>
+    </message>
+    <message>
+        <source>Could not remove: %1</source>
+        <translation>削除できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Temporary files of an interrupted export removed: %1</source>
+        <translation>削除した、中断されたエクスポートの一時ファイル: %1</translation>
+    </message>
+</context>
 </TS>

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "childframe.h"
 
+#include "commandids.h"
 #include "cuedoc.h"
 #include "cueview.h"
 #include "playlisteditor.h"
+#include "exportcardcontroller.h"
+#include "slotfinder.h"
+#include "zoomcommands.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -26,11 +30,14 @@ CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent),
     m_view = new CCueView(m_editor, this);
     setWidget(m_view);
     connect(m_editor, &PlaylistEditor::closeRequested, this, &CChildFrame::closeWithoutAsking);
+    m_zoom = new ZoomCommands(m_view);
+    m_finder = new SlotFinder(m_view, this);
 }
 
 CChildFrame::~CChildFrame()
 {
     // The view refers to the editor, the editor to the document: they go in that order.
+    delete m_zoom;
     delete m_view;
     delete m_editor;
     delete m_doc;
@@ -50,4 +57,27 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     }
     m_closeConfirmed = true;
     QMdiSubWindow::closeEvent(event);
+}
+
+bool CChildFrame::handlesCommand(int id) const
+{
+    return id == ID_EXPORT_CARD || m_zoom->handlesCommand(id) || m_finder->handlesCommand(id);
+}
+
+void CChildFrame::runCommand(int id)
+{
+    if (id == ID_EXPORT_CARD)
+        ExportCardController(window()).run(
+            {m_doc->table(), m_doc->playlistPath(), m_doc->dataFolderPath()});
+    else if (m_zoom->handlesCommand(id))
+        m_zoom->runCommand(id);
+    else if (m_finder->handlesCommand(id))
+        m_finder->runCommand(id);
+}
+
+std::optional<CommandState> CChildFrame::commandState(int id) const
+{
+    if (auto state = m_zoom->commandState(id))
+        return state;
+    return m_finder->commandState(id);
 }

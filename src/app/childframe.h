@@ -8,6 +8,8 @@
 class CCueDoc;
 class CCueView;
 class PlaylistEditor;
+class SlotFinder;
+class ZoomCommands;
 
 // The window of one playlist inside the main frame: owns the document, its editor and its
 // grid view, is always maximised, and asks whether to save changes before it closes.
@@ -27,9 +29,12 @@ public:
     // Closes the window without the save question (it was asked already).
     void closeWithoutAsking();
 
-    // CommandTarget: the frame adds no commands of its own.
-    bool handlesCommand(int /*id*/) const override { return false; }
-    void runCommand(int /*id*/) override {}
+    SlotFinder* finder() const { return m_finder; }
+
+    // CommandTarget: the grid's zoom, Find, and Export to Card (the whole playlist as it is now).
+    bool handlesCommand(int id) const override;
+    void runCommand(int id) override;
+    std::optional<CommandState> commandState(int id) const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,5 +43,7 @@ private:
     CCueDoc* m_doc;
     PlaylistEditor* m_editor;
     CCueView* m_view;
+    ZoomCommands* m_zoom; // owned
+    SlotFinder* m_finder; // owned (QObject child)
     bool m_closeConfirmed = false;
 };

@@ -31,6 +31,7 @@ const std::map<std::string_view, CommandShape>& Shapes()
         {"clear", {Command::Clear, 2, 3, {}, {"--repair"}}},
         {"apply", {Command::Apply, 1, 2, {}, {"--repair"}}},
         {"times", {Command::Times, 1, 1, {"--channel"}, {}}},
+        {"export", {Command::Export, 2, 2, {}, {"--dry-run", "--remove-extra", "--keep-extra"}}},
     };
     return shapes;
 }
@@ -157,6 +158,13 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
         inv.name = positional[3];
     if (s.command == Command::Apply && positional.size() > 1)
         inv.input = positional[1];
+    if (s.command == Command::Export) {
+        inv.target = positional[1];
+        if (inv.target.empty())
+            return Failure(CliText::tr("The target folder name is empty."));
+        if (options.contains("--remove-extra") && options.contains("--keep-extra"))
+            return Failure(CliText::tr("Give either --remove-extra or --keep-extra, not both."));
+    }
 
     for (const auto& [key, value] : options) {
         int number = 0;
@@ -168,6 +176,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
             inv.repair = true;
         } else if (key == "--json") {
             inv.json = true;
+        } else if (key == "--dry-run") {
+            inv.dryRun = true;
+        } else if (key == "--remove-extra") {
+            inv.extras = ExtrasChoice::Remove;
+        } else if (key == "--keep-extra") {
+            inv.extras = ExtrasChoice::Keep;
         } else if (key == "--channel") {
             if (!ParseNumber(value, 1, kEditableChannelCount, number))
                 return Failure(RangeError(Text(key), 1, kEditableChannelCount, value));

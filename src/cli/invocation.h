@@ -8,7 +8,10 @@
 
 namespace cuelist::cli {
 
-enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times };
+enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times, Export };
+
+// What an export does with files on the card that the playlist does not name.
+enum class ExtrasChoice { Unset, Keep, Remove };
 
 // One run of the tool as the command line asks for it, with every number already in range.
 struct Invocation
@@ -25,6 +28,9 @@ struct Invocation
     std::optional<int> interval;
     bool repair = false; // set, clear, apply: may drop what the load repair empties
     bool json = false;   // show: JSON for scripts
+    std::string target;  // export: the card folder
+    bool dryRun = false; // export: plan only
+    ExtrasChoice extras = ExtrasChoice::Unset;
 };
 
 // Either an invocation or the reason the command line is unusable.

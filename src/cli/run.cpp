@@ -35,16 +35,25 @@ QString HelpText()
         "  times PLAYLIST [--channel N]\n"
         "        List the length of each assigned MP3 file and the play time of each\n"
         "        channel (\u221e: repeats without end, ?: length not known).\n"
+        "  export PLAYLIST TARGET [--dry-run] [--remove-extra|--keep-extra]\n"
+        "        Copy the playlist and exactly the MP3 files it names to the card folder\n"
+        "        TARGET and its DATA folder. Every problem is listed before anything is\n"
+        "        copied; each file is verified by reading it back, and the card's\n"
+        "        playlist is replaced last. Files in TARGET/DATA that the playlist does\n"
+        "        not name are kept unless --remove-extra is given. --dry-run prints the\n"
+        "        plan and the problems and changes nothing.\n"
         "  --repair  (set, clear, apply) Allow saving without the records that the\n"
         "        editor cannot use (text phrases, channels above 127); without it\n"
         "        such a playlist is refused.\n"
         "  --help     Show this help.\n"
         "  --version  Show the version.\n"
         "\n"
-        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never\n"
-        "change the playlist.\n"
-        "Exit status: 0 success, 1 name or edit refused or problems found by check,\n"
-        "2 usage error or a file that cannot be read or written.");
+        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times and export\n"
+        "never change the playlist.\n"
+        "Exit status: 0 success, 1 name or edit refused or problems found by check or\n"
+        "export, 2 usage error or a file that cannot be read or written, 3 export\n"
+        "failed while copying, 4 export interrupted (3 and 4 leave the card's old\n"
+        "playlist in place).");
 }
 
 } // namespace
@@ -87,6 +96,9 @@ int Run(const std::vector<std::string>& args, Console& console)
         break;
     case Command::Times:
         status = RunTimes(inv, console);
+        break;
+    case Command::Export:
+        status = RunExport(inv, console);
         break;
     }
 

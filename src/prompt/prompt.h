@@ -32,6 +32,9 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& initialPath,
                                  const QString& filter, const QString& defaultSuffix,
                                  const SaveNameCheck& check = {}) = 0;
+    // An existing folder; empty when the user cancelled.
+    virtual QString existingFolder(QWidget* parent, const QString& title,
+                                   const QString& folder) = 0;
 
     // An OK box with the exclamation icon, the form every refusal takes.
     void refuse(QWidget* parent, const QString& text)

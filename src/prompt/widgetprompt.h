@@ -15,4 +15,5 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& initialPath,
                          const QString& filter, const QString& defaultSuffix,
                          const SaveNameCheck& check) override;
+    QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
 };

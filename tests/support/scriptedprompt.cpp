@@ -36,6 +36,12 @@ QString ScriptedPrompt::openFileName(QWidget*, const QString& title, const QStri
     return m_paths.isEmpty() ? QString() : m_paths.takeFirst();
 }
 
+QString ScriptedPrompt::existingFolder(QWidget*, const QString& title, const QString& folder)
+{
+    dialogs.append({false, title, folder, QString()});
+    return m_paths.isEmpty() ? QString() : m_paths.takeFirst();
+}
+
 QString ScriptedPrompt::saveFileName(QWidget*, const QString& title, const QString& initialPath,
                                      const QString& filter, const QString&,
                                      const SaveNameCheck& check)

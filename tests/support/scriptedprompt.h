@@ -49,6 +49,8 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& initialPath,
                          const QString& filter, const QString& defaultSuffix,
                          const SaveNameCheck& check) override;
+    // Takes the next prepared path, like the file dialogs.
+    QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
 
 private:
     QList<QMessageBox::StandardButton> m_answers;
