@@ -36,7 +36,7 @@ private slots:
         doc.SetSlotFile(1, 1, "abc.mp3");
         doc.SetSlotFile(16, 127, "LAST.MP3");
         doc.undoStack()->clear(); // as opened
-        QVERIFY(doc.handlesCommand(ID_CSV_OUTPUT));
+        QVERIFY(EditorOf(doc).handlesCommand(ID_CSV_OUTPUT));
 
         ScriptedPrompt script;
         script.choose(m_dir.filePath("out.csv"));

@@ -11,13 +11,10 @@ GridWindow::GridWindow(QSize size)
     window.statusBar()->addWidget(&pane, 1);
     QObject::connect(&editor, &PlaylistEditor::descriptionChanged, &pane, &QLabel::setText);
     commands.setRoute([this] {
-        QList<CommandTarget*> route;
-        route.append(&editor);
-        route.append(&recorder);
-        return route;
+        // Select File and Open File Contents are recorded, the rest runs in the editor.
+        return QList<CommandTarget*>{&recorder, &editor};
     });
-    recorder.handled = {ID_SELECT_FILE, ID_EDIT_CUT,      ID_EDIT_COPY,   ID_EDIT_PASTE,
-                        ID_EDIT_DELETE, ID_OPEN_CONTENTS, ID_PLAY_CHANNEL};
+    recorder.handled = {ID_SELECT_FILE, ID_OPEN_CONTENTS};
     view->OnInitialUpdate();
     window.resize(size);
     window.show();
