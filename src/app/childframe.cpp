@@ -4,8 +4,8 @@
 #include "commandids.h"
 #include "cuedoc.h"
 #include "cueview.h"
-#include "playlisteditor.h"
 #include "exportcardcontroller.h"
+#include "playlisteditor.h"
 #include "slotfinder.h"
 #include "zoomcommands.h"
 

@@ -7,9 +7,9 @@
 #include "commandids.h"
 #include "commandtable.h"
 #include "cuedoc.h"
-#include "playlisteditor.h"
 #include "durationstore.h"
 #include "mainframe.h"
+#include "playlisteditor.h"
 #include "recentfilelist.h"
 
 #include <QAction>

@@ -73,10 +73,11 @@ void CMainFrame::addChild(CChildFrame* child)
 
     PlaylistEditor* editor = child->editor();
     connect(editor, &PlaylistEditor::playlistsDropped, this, &CMainFrame::filesDropped);
-    connect(editor, &PlaylistEditor::descriptionChanged, m_description, [this](const QString& text) {
-        m_description->setText(text);
-        m_description->repaint();
-    });
+    connect(editor, &PlaylistEditor::descriptionChanged, m_description,
+            [this](const QString& text) {
+                m_description->setText(text);
+                m_description->repaint();
+            });
     connect(editor, &PlaylistEditor::playTimeChanged, m_playTime, &QLabel::setText);
 
     m_mdi->addSubWindow(child);

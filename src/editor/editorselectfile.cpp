@@ -42,10 +42,9 @@ void PlaylistEditor::OnSelectFile()
         const QFileInfo playlistFolder(QFileInfo(m_doc->playlistPath()).absolutePath());
         folder = playlistFolder.isDir() ? playlistFolder.absoluteFilePath() : QDir::homePath();
     }
-    const QString path =
-        prompt().openFileName(parent, tr("Select File"), folder,
-                              QtFileFilter(tr("MP3(*.MP3)|*.MP3|All Files(*.*)|*.*||"),
-                                           FilterCase::BothCases));
+    const QString path = prompt().openFileName(
+        parent, tr("Select File"), folder,
+        QtFileFilter(tr("MP3(*.MP3)|*.MP3|All Files(*.*)|*.*||"), FilterCase::BothCases));
     if (path.isEmpty() || !m_doc)
         return;
 

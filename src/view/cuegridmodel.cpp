@@ -35,7 +35,8 @@ QVariant CueGridModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case kMissingRole:
-        return index.column() > 0 && m_editor && m_editor->isMissing(index.column(), index.row() + 1);
+        return index.column() > 0 && m_editor &&
+               m_editor->isMissing(index.column(), index.row() + 1);
     case Qt::ToolTipRole:
         if (index.column() > 0)
             return toolTip(index.column(), index.row() + 1);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "playlisteditor.h"
+
 #include <QAbstractTableModel>
 #include <QPointer>
-
-#include "playlisteditor.h"
 
 class CCueDoc;
 struct SlotRange;

@@ -2,14 +2,13 @@
 #pragma once
 
 #include "gridzoom.h"
+#include "playlisteditor.h"
 
 #include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTableView>
-
-#include "playlisteditor.h"
 
 class CCueDoc;
 class CueGridModel;

@@ -4,8 +4,8 @@
 #include "core/clip.h"
 #include "cuedoc.h"
 #include "cueview.h"
-#include "playlisteditor.h"
 #include "playlistclipboard.h"
+#include "playlisteditor.h"
 
 #include <QCursor>
 #include <QMenu>

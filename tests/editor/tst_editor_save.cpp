@@ -229,8 +229,8 @@ private slots:
         second.SetSlotFile(1, 1, "SECOND.MP3");
         first.SetSlotFile(1, 1, "FIRST.MP3");
         ScriptedPrompt script;
-        script.answer(QMessageBox::Yes); // FIRST.MP3 is missing: save anyway
-        QVERIFY(EditorOf(first).DoFileSave());     // its own last write: no question
+        script.answer(QMessageBox::Yes);       // FIRST.MP3 is missing: save anyway
+        QVERIFY(EditorOf(first).DoFileSave()); // its own last write: no question
         QCOMPARE(script.asked.size(), 1);
 
         script.answer(QMessageBox::Yes); // SECOND.MP3 is missing: save anyway

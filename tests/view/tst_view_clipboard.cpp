@@ -57,8 +57,7 @@ private slots:
         QVERIFY(w.commands.execute(ID_EDIT_PASTE));
         QVERIFY(prompt.asked.isEmpty());
         QCOMPARE(at(w, 7, 5), voice());
-        QCOMPARE(w.pane.text(),
-                 QStringLiteral("Repeat Times=3 /Volume=-12 /Interval=258sec. "));
+        QCOMPARE(w.pane.text(), QStringLiteral("Repeat Times=3 /Volume=-12 /Interval=258sec. "));
         QVERIFY(w.doc.isModified() && w.doc.IsTitleRefreshDue());
         QCOMPARE(titleRequests.count(), 1);
 

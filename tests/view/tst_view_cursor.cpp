@@ -93,8 +93,7 @@ private slots:
         w.pane.setText(QString());
         w.press(Qt::Key_Right);
         QCOMPARE(w.view->cursorColumn(), 16);
-        QCOMPARE(w.pane.text(),
-                 QStringLiteral("Repeat Times=1 /Volume=-2 /Interval=3sec. "));
+        QCOMPARE(w.pane.text(), QStringLiteral("Repeat Times=1 /Volume=-2 /Interval=3sec. "));
     }
 
     void rightKeyScrollsAHiddenColumnToTheLeftEdge()
@@ -209,7 +208,8 @@ private slots:
         }
         // An editor that goes leaves one space.
         auto* editor = new PlaylistEditor(&first.doc);
-        QObject::connect(editor, &PlaylistEditor::descriptionChanged, &first.pane, &QLabel::setText);
+        QObject::connect(editor, &PlaylistEditor::descriptionChanged, &first.pane,
+                         &QLabel::setText);
         delete editor;
         QCOMPARE(first.pane.text(), QStringLiteral(" "));
     }

@@ -96,8 +96,7 @@ private slots:
         QVERIFY(w.doc.isModified() && w.doc.IsTitleRefreshDue());
         // The cursor follows to the target, which the pane describes.
         QCOMPARE(QPoint(w.view->cursorColumn(), w.view->currentIndex().row()), QPoint(7, 4));
-        QCOMPARE(w.pane.text(),
-                 QStringLiteral("Repeat Times=3 /Volume=-12 /Interval=258sec. "));
+        QCOMPARE(w.pane.text(), QStringLiteral("Repeat Times=3 /Volume=-12 /Interval=258sec. "));
         verifyDragEnded(w);
 
         // An empty target asks nothing.
