@@ -111,7 +111,7 @@ FileResult ResolvePath(const std::string& path, ResolvedPath& resolved)
         };
         if (::fstatat(folder.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT || !last || wantsFolder)
-                return FileResult::System(errno, shown + name);
+                return FileResult::System(errno, path);
             resolved.name = name;
             break;
         }
@@ -122,7 +122,7 @@ FileResult ResolvePath(const std::string& path, ResolvedPath& resolved)
             {
             };
             if (::fstat(folder.get(), &folderStatus) != 0)
-                return FileResult::System(errno, shown);
+                return FileResult::System(errno, path);
             if (IsForeignLink(folderStatus, st))
                 return FileResult::Fail(FileFault::ForeignLink, shown + name);
             if (IsProcFolder(folder.get())) {
@@ -136,17 +136,17 @@ FileResult ResolvePath(const std::string& path, ResolvedPath& resolved)
                 Descriptor next(
                     ::openat(folder.get(), name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
                 if (!next.valid())
-                    return FileResult::System(errno, shown + name);
+                    return FileResult::System(errno, path);
                 folder = std::move(next);
                 shown += name + '/';
                 continue;
             }
             std::string target;
             if (const int error = ReadLinkAt(folder.get(), name, st, target); error != 0)
-                return FileResult::System(error, shown + name);
+                return FileResult::System(error, path);
             std::deque<std::string> names = Split(target);
             if (names.empty() && !target.starts_with('/'))
-                return FileResult::System(ENOENT, shown + name);
+                return FileResult::System(ENOENT, path);
             pending.insert(pending.begin(), names.begin(), names.end());
             if (pending.empty())
                 return FileResult::System(EISDIR, path); // the link names "/"
@@ -168,12 +168,12 @@ FileResult ResolvePath(const std::string& path, ResolvedPath& resolved)
             break;
         }
         if (!S_ISDIR(st.st_mode))
-            return FileResult::System(ENOTDIR, shown + name);
+            return FileResult::System(ENOTDIR, path);
         // O_NOFOLLOW: a folder swapped for a link since the check above fails here.
         Descriptor next(
             ::openat(folder.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!next.valid())
-            return FileResult::System(errno, shown + name);
+            return FileResult::System(errno, path);
         folder = std::move(next);
         shown += name + '/';
     }
