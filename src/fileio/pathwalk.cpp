@@ -16,12 +16,12 @@ namespace {
 
 constexpr int kMaxLinks = 40; // the kernel's own limit
 
-uid_t EffectiveUid()
+uid_t RecordedOwner(const struct stat& link)
 {
-    return ::geteuid();
+    return link.st_uid;
 }
 
-LinkFollowerUid g_follower = &EffectiveUid;
+LinkOwnerOf g_ownerOf = &RecordedOwner;
 
 std::deque<std::string> Split(const std::string& path)
 {
@@ -43,8 +43,8 @@ bool IsForeignLink(const struct stat& folder, const struct stat& link)
     constexpr mode_t kShared = S_ISVTX | S_IWOTH;
     if ((folder.st_mode & kShared) != kShared)
         return false;
-    const uid_t follower = g_follower();
-    return link.st_uid != follower && link.st_uid != folder.st_uid;
+    const uid_t owner = g_ownerOf(link);
+    return owner != ::geteuid() && owner != folder.st_uid;
 }
 
 bool IsProcFolder(int folder)
@@ -82,9 +82,9 @@ int Descriptor::close()
     return fd < 0 || ::close(fd) == 0 ? 0 : errno;
 }
 
-void SetLinkFollowerForTesting(LinkFollowerUid follower)
+void SetLinkOwnerForTesting(LinkOwnerOf owner)
 {
-    g_follower = follower ? follower : &EffectiveUid;
+    g_ownerOf = owner ? owner : &RecordedOwner;
 }
 
 FileResult ResolvePath(const std::string& path, ResolvedPath& resolved)

@@ -57,10 +57,10 @@ struct ResolvedPath
     }; // of the last name (links not followed) when exists
 };
 
-// Which owner may be trusted for a link in a sticky, world-writable folder. Tests replace it
-// to stand for a second user; the default is the process's effective user.
-using LinkFollowerUid = uid_t (*)();
-void SetLinkFollowerForTesting(LinkFollowerUid follower);
+// Tells who owns a link (its st_uid). Tests replace it to stand for links planted by a
+// second user; nullptr restores the default. Not thread-safe; for tests only.
+using LinkOwnerOf = uid_t (*)(const struct stat& link);
+void SetLinkOwnerForTesting(LinkOwnerOf owner);
 
 // Resolves path one name at a time, applying the kernel's protected-symlinks rule to every
 // link on the way (a link in a sticky, world-writable folder is followed only when its
