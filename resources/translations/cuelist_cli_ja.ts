@@ -4,46 +4,58 @@
 <context>
     <name>CliText</name>
     <message>
+        <location filename="../../src/cli/checkcommand.cpp" line="32"/>
         <source>Not in the data folder: %1</source>
         <translation>dataフォルダにありません: %1</translation>
     </message>
     <message>
+        <location filename="../../src/cli/csvcommand.cpp" line="19"/>
         <source>The output file %1 is the playlist itself.</source>
         <translation>出力ファイル %1 はプレイリストそのものです。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="35"/>
         <source>The file name is blank; use &quot;cuelist clear&quot; to empty a slot.</source>
         <translation>ファイル名が空白です。設定枠を空にするには &quot;cuelist clear&quot; を使用してください。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="60"/>
         <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
         <translation>%1 には %2～%3 の整数を指定してください (&quot;%4&quot; は指定できません)。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="84"/>
         <source>No command given.</source>
         <translation>コマンドが指定されていません。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="96"/>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>不明なコマンド &quot;%1&quot; です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="132"/>
         <source>Unknown option &quot;%1&quot; for %2.</source>
         <translation>%2 に不明なオプション &quot;%1&quot; が指定されました。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="135"/>
+        <location filename="../../src/cli/invocation.cpp" line="165"/>
         <source>Option %1 needs a value.</source>
         <translation>オプション %1 には値が必要です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="141"/>
         <source>Wrong number of arguments for %1.</source>
         <translation>%1 の引数の数が正しくありません。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="147"/>
         <source>The playlist name is empty.</source>
         <translation>プレイリスト名が空です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/run.cpp" line="12"/>
         <source>Usage: cuelist COMMAND PLAYLIST [ARGUMENTS]
 Reads and edits playlist files (.slp).
 
@@ -116,42 +128,74 @@ CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times は
 2 使い方の誤り、またはファイルの読み書きができない。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/run.cpp" line="57"/>
         <source>Try &quot;cuelist --help&quot;.</source>
         <translation>&quot;cuelist --help&quot; で使い方を表示します。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/run.cpp" line="95"/>
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="62"/>
         <source>%1 is not a playlist file name (.slp).</source>
         <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
     </message>
     <message>
-        <source>Saving would remove records that the editor cannot use; give --repair to remove them:</source>
+        <location filename="../../src/cli/playlistio.cpp" line="60"/>
+        <source>%1 has %2 bytes after the %3 bytes of a playlist; they are ignored.</source>
+        <translation>%1 にはプレイリストの %3 バイトの後に %2 バイトのデータがあります。これらは無視されます。</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/playlistio.cpp" line="81"/>
+        <source>Saving would remove what the editor cannot use; give --repair to remove it:</source>
         <translation>保存するとエディターで使用できないデータが削除されます。削除するには --repair を指定してください:</translation>
     </message>
     <message>
+        <location filename="../../src/cli/playlistio.cpp" line="84"/>
         <source>  channel %1, frame %2 (type %3)</source>
         <translation>  チャンネル %1、設定枠 %2 (種類 %3)</translation>
     </message>
     <message>
+        <location filename="../../src/cli/playlistio.cpp" line="90"/>
+        <source>  %1 bytes after the end of the playlist</source>
+        <translation>  プレイリストの終わりより後の %1 バイト</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/playlistio.cpp" line="121"/>
+        <source>%1 names an open file descriptor; give &quot;-o -&quot; to write to standard output.</source>
+        <translation>%1 は開いているファイル記述子を指しています。標準出力に書き出すには &quot;-o -&quot; を指定してください。</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/editcommands.cpp" line="84"/>
+        <location filename="../../src/cli/editcommands.cpp" line="161"/>
+        <location filename="../../src/cli/editcommands.cpp" line="167"/>
         <source>line %1: %2</source>
         <translation>%1 行目: %2</translation>
     </message>
     <message>
-        <source>Cannot read standard input.</source>
-        <translation>標準入力を読み込めません。</translation>
+        <location filename="../../src/cli/editcommands.cpp" line="105"/>
+        <source>Standard input is larger than %1 bytes; it is not read.</source>
+        <translation>標準入力が %1 バイトを超えているため、読み込みません。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="108"/>
+        <source>Cannot read standard input: %1</source>
+        <translation>標準入力を読み込めません: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/editcommands.cpp" line="157"/>
         <source>only &quot;set&quot; and &quot;clear&quot; lines can be applied.</source>
         <translation>適用できるのは &quot;set&quot; と &quot;clear&quot; の行だけです。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="159"/>
         <source>--repair belongs on the apply command line.</source>
         <translation>--repair は apply のコマンド行に指定してください。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/timescommand.cpp" line="38"/>
         <source>Play time</source>
         <translation>再生時間</translation>
     </message>
