@@ -32,7 +32,7 @@ bench=(
 )
 deb=(
   dpkg-dev fakeroot file lintian
-  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl xvfb
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 sets=("$@")

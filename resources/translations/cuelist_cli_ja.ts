@@ -77,19 +77,21 @@ Commands:
         Empty one slot, or every slot of the channel.
   apply PLAYLIST [FILE|-]
         Read &quot;set&quot; and &quot;clear&quot; lines (their arguments after PLAYLIST) from
-        FILE or standard input, check them all, then write the playlist once.
+        FILE (a file or a pipe) or standard input, check them all, then write
+        the playlist once.
   times PLAYLIST [--channel N]
         List the length of each assigned MP3 file and the play time of each
         channel (∞: repeats without end, ?: length not known).
   --repair  (set, clear, apply) Allow saving without the records that the
-        editor cannot use (text phrases, channels above 127); without it
-        such a playlist is refused.
+        editor cannot use (text phrases, channels above 127) and bytes after
+        the end of the playlist; without it such a playlist is refused.
   --help     Show this help.
   --version  Show the version.
 
 CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never
 change the playlist.
-Exit status: 0 success, 1 name or edit refused or problems found by check,
+Exit status: 0 success, 1 name or edit refused, --repair needed or problems
+found by check,
 2 usage error or a file that cannot be read or written.</source>
         <translation>使い方: cuelist COMMAND PLAYLIST [ARGUMENTS]
 プレイリストファイル (.slp) を読み込み、編集します。
@@ -111,20 +113,20 @@ Exit status: 0 success, 1 name or edit refused or problems found by check,
   clear PLAYLIST CHANNEL [FRAME]
         設定枠を1つ、またはチャンネルのすべての設定枠を空にします。
   apply PLAYLIST [FILE|-]
-        &quot;set&quot; と &quot;clear&quot; の行 (PLAYLIST より後の引数) を FILE または標準入力から
+        &quot;set&quot; と &quot;clear&quot; の行 (PLAYLIST より後の引数) を FILE (ファイルまたはパイプ) または標準入力から
         読み込み、すべて確認してからプレイリストを一度だけ書き込みます。
   times PLAYLIST [--channel N]
         設定済みの各MP3ファイルの長さと、各チャンネルの再生時間を表示します
         (∞: 無制限に繰り返し、?: 長さ不明)。
   --repair  (set、clear、apply) エディターで使用できないデータ (テキストフレーズ、
-        チャンネル128以上) を削除して保存することを許可します。指定しない場合、
+        チャンネル128以上) とプレイリストの終わりより後のデータを削除して保存することを許可します。指定しない場合、
         そのようなプレイリストは拒否します。
   --help     このヘルプを表示します。
   --version  バージョンを表示します。
 
 CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times は
 プレイリストを変更しません。
-終了ステータス: 0 成功、1 ファイル名または編集の拒否、check で問題あり、
+終了ステータス: 0 成功、1 ファイル名または編集の拒否、--repair が必要、check で問題あり、
 2 使い方の誤り、またはファイルの読み書きができない。</translation>
     </message>
     <message>
