@@ -151,10 +151,14 @@ FileResult OpenRegular(const std::string& path, Descriptor& fd, struct stat& st)
 
 FileStamp StampOf(const std::string& path)
 {
+    ResolvedPath resolved;
+    if (!ResolvePath(path, resolved).ok() || !resolved.exists)
+        return {};
     struct stat st
     {
     };
-    if (::stat(path.c_str(), &st) != 0)
+    if (::fstatat(resolved.folder.get(), resolved.name.c_str(), &st,
+                  resolved.viaDescriptor ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
         return {};
     return StampFrom(st);
 }

@@ -24,7 +24,8 @@ struct FileStamp
     bool operator==(const FileStamp&) const = default;
 };
 
-// The stamp of the file a path names now (links followed); exists is false when there is none.
+// The stamp of the file a path names now, links followed as ResolvePath follows them;
+// exists is false when there is none or a link on the way is refused.
 FileStamp StampOf(const std::string& path);
 
 // Reads a whole regular file. The file is opened without blocking and checked before any
