@@ -130,12 +130,12 @@ CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times は
 2 使い方の誤り、またはファイルの読み書きができない。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="57"/>
+        <location filename="../../src/cli/run.cpp" line="59"/>
         <source>Try &quot;cuelist --help&quot;.</source>
         <translation>&quot;cuelist --help&quot; で使い方を表示します。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="95"/>
+        <location filename="../../src/cli/run.cpp" line="97"/>
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
     </message>
