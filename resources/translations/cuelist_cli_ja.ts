@@ -91,8 +91,7 @@ Commands:
 CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never
 change the playlist.
 Exit status: 0 success, 1 name or edit refused, --repair needed or problems
-found by check,
-2 usage error or a file that cannot be read or written.</source>
+found by check, 2 usage error or a file that cannot be read or written.</source>
         <translation>使い方: cuelist COMMAND PLAYLIST [ARGUMENTS]
 プレイリストファイル (.slp) を読み込み、編集します。
 
@@ -113,29 +112,31 @@ found by check,
   clear PLAYLIST CHANNEL [FRAME]
         設定枠を1つ、またはチャンネルのすべての設定枠を空にします。
   apply PLAYLIST [FILE|-]
-        &quot;set&quot; と &quot;clear&quot; の行 (PLAYLIST より後の引数) を FILE (ファイルまたはパイプ) または標準入力から
-        読み込み、すべて確認してからプレイリストを一度だけ書き込みます。
+        &quot;set&quot; と &quot;clear&quot; の行 (PLAYLIST より後の引数) を FILE
+        (ファイルまたはパイプ) または標準入力から読み込み、すべて確認してから
+        プレイリストを一度だけ書き込みます。
   times PLAYLIST [--channel N]
         設定済みの各MP3ファイルの長さと、各チャンネルの再生時間を表示します
         (∞: 無制限に繰り返し、?: 長さ不明)。
   --repair  (set、clear、apply) エディターで使用できないデータ (テキストフレーズ、
-        チャンネル128以上) とプレイリストの終わりより後のデータを削除して保存することを許可します。指定しない場合、
-        そのようなプレイリストは拒否します。
+        チャンネル128以上) とプレイリストの終わりより後のデータを削除して
+        保存することを許可します。指定しない場合、そのようなプレイリストは
+        拒否します。
   --help     このヘルプを表示します。
   --version  バージョンを表示します。
 
 CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times は
 プレイリストを変更しません。
-終了ステータス: 0 成功、1 ファイル名または編集の拒否、--repair が必要、check で問題あり、
-2 使い方の誤り、またはファイルの読み書きができない。</translation>
+終了ステータス: 0 成功、1 ファイル名または編集の拒否、--repair が必要、
+check で問題あり、2 使い方の誤り、またはファイルの読み書きができない。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="59"/>
+        <location filename="../../src/cli/run.cpp" line="58"/>
         <source>Try &quot;cuelist --help&quot;.</source>
         <translation>&quot;cuelist --help&quot; で使い方を表示します。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="97"/>
+        <location filename="../../src/cli/run.cpp" line="96"/>
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
     </message>

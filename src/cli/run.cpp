@@ -45,8 +45,7 @@ QString HelpText()
         "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never\n"
         "change the playlist.\n"
         "Exit status: 0 success, 1 name or edit refused, --repair needed or problems\n"
-        "found by check,\n"
-        "2 usage error or a file that cannot be read or written.");
+        "found by check, 2 usage error or a file that cannot be read or written.");
 }
 
 } // namespace
