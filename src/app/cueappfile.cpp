@@ -59,7 +59,7 @@ CCueDoc* CCueApp::OpenDocumentFile(const QString& path, bool* declined)
     // Any failure to read here is left to the open itself, which reports it.
     // A FIFO or device is refused there too, never waited on.
     std::vector<std::uint8_t> bytes;
-    cuelist::fileio::ReadRegularFile(QFile::encodeName(absolute).toStdString(), bytes,
+    cuelist::fileio::ReadFileHead(QFile::encodeName(absolute).toStdString(), bytes,
                                      cuelist::kImageSize);
     const cuelist::PrecheckResult found = cuelist::ScanImage(bytes);
 

@@ -7,6 +7,8 @@
 #include "fileio/filelock.h"
 #include "media/playlistdurations.h"
 
+#include <cstdint>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,8 @@ struct LoadedPlaylist
     SlotTable table;
     std::vector<RemovedRecord> removed; // what the load repair emptied
     bool isNew = false;                 // the file did not exist
+    std::string path;
+    std::uint64_t trailingBytes = 0; // bytes after the table, which saving drops
 };
 
 enum class IfMissing { Fail, StartEmpty };
@@ -27,10 +31,14 @@ enum class IfMissing { Fail, StartEmpty };
 bool LoadPlaylist(const std::string& path, IfMissing ifMissing, Console& console,
                   LoadedPlaylist& loaded);
 
-// Reports each record the load repair emptied on standard error.
+// Reports each record the load repair emptied, and bytes after the table, on standard error.
 void NoteRemoved(const LoadedPlaylist& loaded, Console& console);
 
-// An edit may only save what the load repair emptied when --repair allows it; otherwise
+// What the load leaves out, one line each: the records the repair emptied and the bytes
+// after the table.
+QStringList LoadFindings(const LoadedPlaylist& loaded);
+
+// An edit may only save without what the load left out when --repair allows it; otherwise
 // reports what would be removed and returns false.
 bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console);
 

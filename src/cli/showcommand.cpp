@@ -3,6 +3,7 @@
 #include "core/describe.h"
 #include "core/names.h"
 #include "core/playtime.h"
+#include "escape.h"
 #include "playlistio.h"
 #include "text/messages.h"
 
@@ -13,29 +14,6 @@
 namespace cuelist::cli {
 
 namespace {
-
-// Control characters and the backslash written as escapes, so that a name can never break
-// a line or add a field.
-QString Escaped(const QString& text)
-{
-    QString out;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\\')
-            out += QLatin1String("\\\\");
-        else if (u == u'\t')
-            out += QLatin1String("\\t");
-        else if (u == u'\n')
-            out += QLatin1String("\\n");
-        else if (u == u'\r')
-            out += QLatin1String("\\r");
-        else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
-            out += QString::asprintf("\\x%02X", unsigned(u));
-        else
-            out += c;
-    }
-    return out;
-}
 
 QString Hex(const SlotRecord& r, std::size_t first, std::size_t count)
 {

@@ -127,7 +127,7 @@ bool CCueDoc::OnOpenDocument(const QString& path)
     // The file layer refuses FIFOs and devices without waiting on them.
     std::vector<std::uint8_t> bytes;
     cuelist::fileio::FileStamp stamp;
-    const cuelist::fileio::FileResult read = cuelist::fileio::ReadRegularFile(
+    const cuelist::fileio::FileResult read = cuelist::fileio::ReadFileHead(
         QFile::encodeName(path).toStdString(), bytes, cuelist::kImageSize, &stamp);
     if (!read.ok()) {
         prompt().refuse(dialogParent(), tr("Unable to open %1.\n%2")

@@ -5,8 +5,10 @@
 #include "core/names.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace cuelist::text {
 
@@ -161,7 +163,14 @@ QString FileResultMessage(const fileio::FileResult& result, bool writing)
     case FileFault::ReadOnly:
         return Messages::tr("%1 is write-protected.").arg(path);
     case FileFault::FolderReadOnly:
-        return Messages::tr("The folder %1 is read-only; no file can be saved in it.").arg(path);
+        return Messages::tr("No file can be saved in the folder %1: %2")
+            .arg(path, SystemErrorText(result.error != 0 ? result.error : EACCES));
+    case FileFault::TooLarge:
+        return Messages::tr("%1 is larger than %2 bytes; it is not read.")
+            .arg(path, QLocale(QLocale::English).toString(qulonglong(result.limit)));
+    case FileFault::DescriptorLink:
+        return Messages::tr("%1 names an open file descriptor, not a file that can be replaced.")
+            .arg(path);
     case FileFault::System:
         break;
     }
