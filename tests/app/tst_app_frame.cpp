@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutdlg.h"
 #include "appfixture.h"
+#include "commandline.h"
 #include "childframe.h"
 #include "commandids.h"
 #include "commandtable.h"
@@ -303,7 +304,10 @@ private slots:
         });
         app.commands()->execute(ID_APP_ABOUT);
         QCOMPARE(title, QStringLiteral("QUARNIX Cuelist Studio Version Information"));
-        QCOMPARE(text, QStringLiteral("QUARNIX Cuelist Studio Version. 1.0.0.0"));
+        // The version the build was made as, the same the command line prints.
+        QCOMPARE(text.section('\n', 0, 0),
+                 QStringLiteral("QUARNIX Cuelist Studio Version. ") + ParseCommandLine({"x", "--version"}).output.section(' ', 1).trimmed());
+        QVERIFY(text.contains("GPL-3.0-or-later"));
         QVERIFY(hasIcon);
     }
 
