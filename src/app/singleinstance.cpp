@@ -205,7 +205,7 @@ void SingleInstance::serve(QLocalSocket* socket)
         socket->deleteLater();
     };
     socket->setReadBufferSize(kMaxMessage + 1);
-    QTimer::singleShot(kConnectionTimeoutMs, socket, drop);
+    QTimer::singleShot(m_timeoutMs, socket, drop);
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
 
     const auto onReadyRead = [this, socket, exchange, drop] {

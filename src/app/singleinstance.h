@@ -24,8 +24,6 @@ public:
     static constexpr int kMaxConnections = 8;
     // Bytes one hand-over may take; a larger one is not from a start of this program.
     static constexpr qint64 kMaxMessage = 1024 * 1024;
-    // How long a connection may take from its start to its confirmation.
-    static constexpr int kConnectionTimeoutMs = 10000;
 
     explicit SingleInstance(QObject* parent = nullptr);
     ~SingleInstance() override;
@@ -43,6 +41,9 @@ public:
     // socket cannot be made (the editor then simply runs on its own).
     bool listen();
 
+    // How long a connection may take from its start to its confirmation; 10 s unless set.
+    void setConnectionTimeout(int ms) { m_timeoutMs = ms; }
+
     // Connections open now (tests watch the limits with it).
     int connectionCount() const { return m_connections; }
 
@@ -56,4 +57,5 @@ private:
 
     QLocalServer* m_server;
     int m_connections = 0;
+    int m_timeoutMs = 10000;
 };
