@@ -74,8 +74,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // --help-all is taken as --help: Qt's generic options are named in that text already.
     const QCommandLineOption help(
-        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("help-all")});
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")});
+        QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("help-all")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption newInstance(QStringLiteral("new-instance"));
     parser.addOptions({help, version, newInstance});
     for (const char* name : kQtValueOptions)

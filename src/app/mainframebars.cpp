@@ -121,7 +121,7 @@ void CMainFrame::LoadBarState()
         restoreState(layout);
     statusBar()->setVisible(kStatusBarShown.get());
     // The smallest size that still shows the bars, a few rows and the status panes.
-    RestoreWindowPlacement(this, kGeometry.get(), QSize(640, 400));
+    RestoreWindowPlacement(this, kGeometry.get(), QSize(480, 320));
     m_commands->updateStates();
 }
 
