@@ -18,18 +18,18 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <optional>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
-#include <cstring>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -156,8 +156,7 @@ int RunBareWindow(int argc, char* argv[])
             if (event->type() == QEvent::Paint && !*painted) {
                 *painted = true;
                 QTimer::singleShot(0, qApp, [] {
-                    const long long spawned =
-                        qEnvironmentVariable("CUELIST_SPAWN_NS").toLongLong();
+                    const long long spawned = qEnvironmentVariable("CUELIST_SPAWN_NS").toLongLong();
                     long long rss = -1;
                     QFile status("/proc/self/status");
                     if (status.open(QIODevice::ReadOnly))

@@ -45,8 +45,7 @@ void AppendEntry(QString& text, const QString& names, const QString& description
 // may not be installed.
 QString HelpText(const QString& program)
 {
-    QString text = Texts::tr("Usage: %1 [options] [FILE.slp...]").arg(program) +
-                   QLatin1Char('\n') +
+    QString text = Texts::tr("Usage: %1 [options] [FILE.slp...]").arg(program) + QLatin1Char('\n') +
                    Texts::tr("Edits the playlists (.slp) of a sound and announcement playback "
                              "device.") +
                    QStringLiteral("\n\n") + Texts::tr("Options:") + QLatin1Char('\n');

@@ -143,9 +143,8 @@ bool SingleInstance::handOver(const QStringList& files, int timeoutMs)
         const ssize_t n = ::recv(socket.get(), &answer, 1, MSG_DONTWAIT);
         if (n == 1)
             break;
-        if ((n < 0 && errno == EINTR) ||
-            (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) &&
-             WaitFor(socket.get(), POLLIN, deadline)))
+        if ((n < 0 && errno == EINTR) || (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) &&
+                                          WaitFor(socket.get(), POLLIN, deadline)))
             continue;
         taken = false; // closed, refused or timed out
     }

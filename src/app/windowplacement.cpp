@@ -32,10 +32,10 @@ bool DecodeWindowPlacement(const QByteArray& saved, WindowPlacement* placement)
     if (in.status() != QDataStream::Ok || !normal.isValid())
         return false;
     placement->geometry = normal;
-    placement->decoration = frame.isValid() && frame.width() >= normal.width() &&
-                                    frame.height() >= normal.height()
-                                ? frame.size() - normal.size()
-                                : QSize();
+    placement->decoration =
+        frame.isValid() && frame.width() >= normal.width() && frame.height() >= normal.height()
+            ? frame.size() - normal.size()
+            : QSize();
     placement->maximized = maximized != 0 || fullScreen != 0;
     return true;
 }
@@ -46,12 +46,12 @@ QRect FitToScreen(const QRect& geometry, const QSize& decoration, const QRect& a
     const QSize frame = decoration.isValid() ? decoration : QSize(0, 0);
     const QSize room = (available.size() - frame).expandedTo(QSize(1, 1));
     const QSize size = geometry.size().expandedTo(minimum).boundedTo(room);
-    const int x = std::clamp(geometry.x(), available.left(),
-                             std::max(available.left(), available.right() + 1 - size.width() -
-                                                            frame.width()));
-    const int y = std::clamp(geometry.y(), available.top(),
-                             std::max(available.top(), available.bottom() + 1 -
-                                                           size.height() - frame.height()));
+    const int x = std::clamp(
+        geometry.x(), available.left(),
+        std::max(available.left(), available.right() + 1 - size.width() - frame.width()));
+    const int y = std::clamp(
+        geometry.y(), available.top(),
+        std::max(available.top(), available.bottom() + 1 - size.height() - frame.height()));
     return QRect(QPoint(x, y), size);
 }
 
@@ -68,8 +68,7 @@ void RestoreWindowPlacement(QWidget* window, const QByteArray& saved, const QSiz
     const QRect available = screen->availableGeometry();
     if (!decoded)
         placement.geometry.moveTopLeft(available.topLeft());
-    window->setGeometry(
-        FitToScreen(placement.geometry, placement.decoration, available, minimum));
+    window->setGeometry(FitToScreen(placement.geometry, placement.decoration, available, minimum));
     if (placement.maximized)
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }

@@ -5,6 +5,7 @@
 #include "htmlhandler.h"
 #include "prompt.h"
 
+#include <functional>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +13,6 @@
 #include <QProcess>
 #include <QTimer>
 #include <QUrl>
-#include <functional>
 
 #ifndef CUELIST_HELP_FROM_BIN
 #define CUELIST_HELP_FROM_BIN "../share/cuelist-studio/help"

@@ -3,9 +3,9 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QPalette>
 #include <QRegularExpression>
-#include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -47,32 +47,31 @@ QString HelpPageInPalette(QString html, const QPalette& palette)
                                    QRegularExpression::CaseInsensitiveOption |
                                        QRegularExpression::DotMatchesEverythingOption |
                                        QRegularExpression::InvertedGreedinessOption));
-    const QString css =
-        QStringLiteral("<style>"
-                       "body { color: %1; }"
-                       "h1 { font-size: x-large; }"
-                       "h2 { font-size: large; color: %2; }"
-                       "a { color: %2; }"
-                       "code, kbd { background-color: %3; }"
-                       "pre { margin: 0; }"
-                       "td, th { border: 1px solid %4; padding: 2px 6px; }"
-                       ".note { background-color: %3; }"
-                       "</style>")
-            .arg(color(QPalette::Text), color(QPalette::Link), color(QPalette::AlternateBase),
-                 color(QPalette::Mid));
+    const QString css = QStringLiteral("<style>"
+                                       "body { color: %1; }"
+                                       "h1 { font-size: x-large; }"
+                                       "h2 { font-size: large; color: %2; }"
+                                       "a { color: %2; }"
+                                       "code, kbd { background-color: %3; }"
+                                       "pre { margin: 0; }"
+                                       "td, th { border: 1px solid %4; padding: 2px 6px; }"
+                                       ".note { background-color: %3; }"
+                                       "</style>")
+                            .arg(color(QPalette::Text), color(QPalette::Link),
+                                 color(QPalette::AlternateBase), color(QPalette::Mid));
     const qsizetype head = html.indexOf(QLatin1String("</head>"), 0, Qt::CaseInsensitive);
     html.insert(head < 0 ? 0 : head, css);
     // Rich text gives each line of a <pre> block its own background strip; a table cell
     // draws the block as one.
-    html.replace(QRegularExpression(QStringLiteral("<pre>"),
-                                    QRegularExpression::CaseInsensitiveOption),
-                 QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"8\" "
-                                "style=\"border: none;\" bgcolor=\"%1\"><tr><td style=\"border: "
-                                "none;\"><pre>")
-                     .arg(color(QPalette::AlternateBase)));
-    html.replace(QRegularExpression(QStringLiteral("</pre>"),
-                                    QRegularExpression::CaseInsensitiveOption),
-                 QStringLiteral("</pre></td></tr></table>"));
+    html.replace(
+        QRegularExpression(QStringLiteral("<pre>"), QRegularExpression::CaseInsensitiveOption),
+        QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"8\" "
+                       "style=\"border: none;\" bgcolor=\"%1\"><tr><td style=\"border: "
+                       "none;\"><pre>")
+            .arg(color(QPalette::AlternateBase)));
+    html.replace(
+        QRegularExpression(QStringLiteral("</pre>"), QRegularExpression::CaseInsensitiveOption),
+        QStringLiteral("</pre></td></tr></table>"));
     return html;
 }
 

@@ -161,13 +161,14 @@ private slots:
         cuelist::text::InstallTranslations(*qApp, QLocale(QLocale::English));
         QCOMPARE(japanese.count('\n'), help.count('\n'));
         for (const QString& line : japanese.split('\n', Qt::SkipEmptyParts)) {
-            const bool translated = std::any_of(line.begin(), line.end(),
-                                                [](QChar c) { return c.unicode() > 0x7f; });
+            const bool translated =
+                std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() > 0x7f; });
             QVERIFY2(translated, qPrintable(line));
         }
         for (const QString& line : refused.split('\n', Qt::SkipEmptyParts))
-            QVERIFY2(std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() > 0x7f; }),
-                     qPrintable(line));
+            QVERIFY2(
+                std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() > 0x7f; }),
+                qPrintable(line));
     }
 
     // Help, version and refusals work where no display can be opened.
@@ -402,9 +403,8 @@ private slots:
         // What saveGeometry writes on a 3000 x 2000 screen.
         QByteArray data;
         QDataStream out(&data, QIODevice::WriteOnly);
-        out << quint32(0x1D9D0CB) << quint16(3) << quint16(0)
-            << saved.adjusted(-1, -30, 1, 1) << saved << qint32(0) << quint8(maximized)
-            << quint8(0) << qint32(3000) << saved;
+        out << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << saved.adjusted(-1, -30, 1, 1)
+            << saved << qint32(0) << quint8(maximized) << quint8(0) << qint32(3000) << saved;
         if (cut >= 0)
             data.truncate(cut);
 
@@ -414,7 +414,11 @@ private slots:
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(window.isMaximized(), maximized);
         const QRect normal = maximized ? window.normalGeometry() : window.geometry();
-        QVERIFY2(available.contains(normal), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(normal.x()).arg(normal.y()).arg(normal.width()).arg(normal.height())));
+        QVERIFY2(available.contains(normal), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                            .arg(normal.x())
+                                                            .arg(normal.y())
+                                                            .arg(normal.width())
+                                                            .arg(normal.height())));
         QVERIFY(normal.width() >= 480 && normal.height() >= 320);
         if (cut >= 0)
             QCOMPARE(normal.size(), QSize(1024, 720).boundedTo(available.size()));
@@ -541,7 +545,8 @@ private slots:
                                     ? dark.color(QPalette::Base)
                                     : block.blockFormat().background().color();
             if (QTextTable* table = cursor.currentTable()) {
-                const QTextTableCellFormat cell = table->cellAt(cursor).format().toTableCellFormat();
+                const QTextTableCellFormat cell =
+                    table->cellAt(cursor).format().toTableCellFormat();
                 if (cell.background().style() != Qt::NoBrush)
                     background = cell.background().color();
                 else if (table->format().background().style() != Qt::NoBrush)

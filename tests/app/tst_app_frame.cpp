@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutdlg.h"
 #include "appfixture.h"
-#include "commandline.h"
 #include "childframe.h"
 #include "commandids.h"
+#include "commandline.h"
 #include "commandtable.h"
 #include "cueapp.h"
 #include "cuedoc.h"
@@ -306,7 +306,8 @@ private slots:
         QCOMPARE(title, QStringLiteral("QUARNIX Cuelist Studio Version Information"));
         // The version the build was made as, the same the command line prints.
         QCOMPARE(text.section('\n', 0, 0),
-                 QStringLiteral("QUARNIX Cuelist Studio Version. ") + ParseCommandLine({"x", "--version"}).output.section(' ', 1).trimmed());
+                 QStringLiteral("QUARNIX Cuelist Studio Version. ") +
+                     ParseCommandLine({"x", "--version"}).output.section(' ', 1).trimmed());
         QVERIFY(text.contains("GPL-3.0-or-later"));
         QVERIFY(hasIcon);
     }
