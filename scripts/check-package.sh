@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package that `make deb` built: lintian without errors, then the package
-# unpacked into a scratch root, its programs started from there (the editor offscreen) and
-# its MIME type recognised by xdg-mime.
+# unpacked into a scratch root, its programs hardened and started from there (the editor
+# offscreen) and its MIME type recognised by xdg-mime.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 deb=$(ls build-deb/cuelist-studio_*.deb)
@@ -13,6 +13,22 @@ scratch=$(mktemp -d /tmp/cuelist-package.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 root=$scratch/root
 dpkg -x "$deb" "$root"
+
+# Both programs read untrusted playlists and MP3 headers: they must be hardened.
+for program in cuelist cuelist-studio; do
+  binary=$root/usr/bin/$program
+  if command -v hardening-check >/dev/null; then
+    hardening-check "$binary"
+  fi
+  fail() { echo "$program: $1" >&2; exit 1; }
+  readelf -hW "$binary" | grep -q 'Type: *DYN' || fail "not position-independent"
+  readelf -lW "$binary" | grep -q 'GNU_RELRO' || fail "no RELRO"
+  readelf -dW "$binary" | grep -Eq 'BIND_NOW|FLAGS_1.*NOW' || fail "not bound at start-up"
+  symbols=$(readelf --dyn-syms -W "$binary")
+  grep -q '__stack_chk_fail' <<<"$symbols" || fail "no stack protector"
+  grep -Eq '__(mem[a-z]*|[a-z]*printf|str[a-z]*|read|fgets|poll|realpath)_chk' <<<"$symbols" ||
+    fail "no fortified calls"
+done
 
 timeout 30 "$root/usr/bin/cuelist" --version
 timeout 30 "$root/usr/bin/cuelist" set "$scratch/show.slp" 1 1 VOICE01.MP3 >/dev/null

@@ -8,8 +8,12 @@
             <translation>QUARNIX Cuelist Studio のバージョン情報</translation>
         </message>
         <message>
-            <source>QUARNIX Cuelist Studio Version. 1.0.0.0</source>
-            <translation>QUARNIX Cuelist Studio バージョン 1.0.0.0</translation>
+            <source>QUARNIX Cuelist Studio Version. %1</source>
+            <translation>QUARNIX Cuelist Studio バージョン %1</translation>
+        </message>
+        <message>
+            <source>Free software under the GNU General Public License, version 3 or later (%1).</source>
+            <translation>GNU 一般公衆利用許諾書 バージョン 3 以降 (%1) のもとで配布されるフリーソフトウェアです。</translation>
         </message>
     </context>
     <context>
@@ -25,6 +29,34 @@
         <message>
             <source>Playlists to open, each in a window of its own.</source>
             <translation>開くプレイリスト。それぞれ別のウィンドウで開きます。</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [options] [FILE.slp...]</source>
+            <translation>使い方: %1 [オプション] [ファイル.slp...]</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>オプション:</translation>
+        </message>
+        <message>
+            <source>Show this help and exit.</source>
+            <translation>このヘルプを表示して終了します。</translation>
+        </message>
+        <message>
+            <source>Show the version number and exit.</source>
+            <translation>バージョン番号を表示して終了します。</translation>
+        </message>
+        <message>
+            <source>Arguments:</source>
+            <translation>引数:</translation>
+        </message>
+        <message>
+            <source>Qt&apos;s display options (-platform, -style, -reverse, ...) are accepted and passed on.</source>
+            <translation>Qt の表示オプション (-platform、-style、-reverse など) も指定できます。</translation>
+        </message>
+        <message>
+            <source>Unknown option &apos;%1&apos;.</source>
+            <translation>不明なオプション &apos;%1&apos; です。</translation>
         </message>
         <message>
             <source>Try &apos;%1 --help&apos; for more information.</source>

@@ -9,6 +9,7 @@
 #include "descriptionpane.h"
 #include "durationstore.h"
 #include "gridmetrics.h"
+#include "paddedheader.h"
 #include "playlistclipboard.h"
 #include "playtimepane.h"
 #include "slotdragcontroller.h"
@@ -26,6 +27,7 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     : QTableView(parent), m_doc(doc), m_folderWatch(new DataFolderWatch(this)),
       m_model(new CueGridModel(doc, m_folderWatch, this)), m_drag(new SlotDragController(this))
 {
+    setHorizontalHeader(new PaddedHeader(Qt::Horizontal, this));
     setModel(m_model);
     m_scale = GridZoom::scaleAt(GridZoom::kActual, QApplication::font());
     setItemDelegate(new CueGridDelegate(this, this));

@@ -3,6 +3,7 @@
 #include "appfixture.h"
 #include "childframe.h"
 #include "commandids.h"
+#include "commandline.h"
 #include "commandtable.h"
 #include "cueapp.h"
 #include "cuedoc.h"
@@ -310,7 +311,11 @@ private slots:
         });
         app.commands()->execute(ID_APP_ABOUT);
         QCOMPARE(title, QStringLiteral("QUARNIX Cuelist Studio Version Information"));
-        QCOMPARE(text, QStringLiteral("QUARNIX Cuelist Studio Version. 1.0.0.0"));
+        // The version the build was made as, the same the command line prints.
+        QCOMPARE(text.section('\n', 0, 0),
+                 QStringLiteral("QUARNIX Cuelist Studio Version. ") +
+                     ParseCommandLine({"x", "--version"}).output.section(' ', 1).trimmed());
+        QVERIFY(text.contains("GPL-3.0-or-later"));
         QVERIFY(hasIcon);
     }
 

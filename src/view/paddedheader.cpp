@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "paddedheader.h"
+
+PaddedHeader::PaddedHeader(Qt::Orientation orientation, QWidget* parent)
+    : QHeaderView(orientation, parent)
+{
+}
+
+int PaddedHeader::padding() const
+{
+    return std::max(3, fontMetrics().height() / 4);
+}
+
+QSize PaddedHeader::sectionSizeFromContents(int logicalIndex) const
+{
+    const int room = 2 * padding();
+    return QHeaderView::sectionSizeFromContents(logicalIndex) + QSize(room, room);
+}
