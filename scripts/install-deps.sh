@@ -21,6 +21,7 @@ test=(
   ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-tools
+  poppler-utils
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils
 )

@@ -8,14 +8,15 @@
 
 namespace cuelist::cli {
 
-enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times };
+enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times, Sheet };
 
 // One run of the tool as the command line asks for it, with every number already in range.
 struct Invocation
 {
     Command command = Command::Help;
     std::string playlist;
-    std::string output;             // csv: -o OUTPUT, empty or "-" for standard output
+    std::string output;             // csv, sheet: -o OUTPUT, empty or "-" for standard output
+    std::string paper;              // sheet: "a4", "letter", or empty for the locale's
     std::string input;              // apply: the file of edits, empty or "-" for standard input
     int channel = 0;                // show, times: 0 for every channel
     int frame = 0;                  // clear: 0 for every frame of the channel

@@ -35,13 +35,17 @@ QString HelpText()
         "  times PLAYLIST [--channel N]\n"
         "        List the length of each assigned MP3 file and the play time of each\n"
         "        channel (\u221e: repeats without end, ?: length not known).\n"
+        "  sheet PLAYLIST -o FILE.pdf [--paper a4|letter]\n"
+        "        Write the printable cue sheet as PDF: each channel in use with its\n"
+        "        files, settings, lengths and play time, missing files marked.\n"
+        "        Landscape; the paper follows the locale unless --paper is given.\n"
         "  --repair  (set, clear, apply) Allow saving without the records that the\n"
         "        editor cannot use (text phrases, channels above 127); without it\n"
         "        such a playlist is refused.\n"
         "  --help     Show this help.\n"
         "  --version  Show the version.\n"
         "\n"
-        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never\n"
+        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times and sheet never\n"
         "change the playlist.\n"
         "Exit status: 0 success, 1 name or edit refused or problems found by check,\n"
         "2 usage error or a file that cannot be read or written.");
@@ -87,6 +91,9 @@ int Run(const std::vector<std::string>& args, Console& console)
         break;
     case Command::Times:
         status = RunTimes(inv, console);
+        break;
+    case Command::Sheet:
+        status = RunSheet(inv, console);
         break;
     }
 
