@@ -2,6 +2,7 @@
 #include "childframe.h"
 
 #include "cuedoc.h"
+#include "cuesheetcommands.h"
 #include "cueview.h"
 
 #include <QCloseEvent>
@@ -25,6 +26,17 @@ CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent),
     m_doc->addView(m_view);
     setWidget(m_view);
     connect(m_doc, &CCueDoc::closeRequested, this, &CChildFrame::closeWithoutAsking);
+    m_sheet = new CueSheetCommands(m_doc, this);
+}
+
+bool CChildFrame::handlesCommand(int id) const
+{
+    return m_sheet->handlesCommand(id);
+}
+
+void CChildFrame::runCommand(int id)
+{
+    m_sheet->runCommand(id);
 }
 
 CChildFrame::~CChildFrame()

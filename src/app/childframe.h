@@ -7,6 +7,7 @@
 
 class CCueDoc;
 class CCueView;
+class CueSheetCommands;
 
 // The window of one playlist inside the main frame: owns the document and its grid view,
 // is always maximised, and asks whether to save changes before it closes.
@@ -25,9 +26,9 @@ public:
     // Closes the window without the save question (it was asked already).
     void closeWithoutAsking();
 
-    // CommandTarget: the frame adds no commands of its own.
-    bool handlesCommand(int /*id*/) const override { return false; }
-    void runCommand(int /*id*/) override {}
+    // CommandTarget: the cue sheet's Print, Print Preview and Export PDF.
+    bool handlesCommand(int id) const override;
+    void runCommand(int id) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,5 +36,6 @@ protected:
 private:
     CCueDoc* m_doc;
     CCueView* m_view;
+    CueSheetCommands* m_sheet; // a child
     bool m_closeConfirmed = false;
 };
