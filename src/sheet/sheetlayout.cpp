@@ -95,8 +95,7 @@ public:
         const double title = m_style.lineHeight(TextRole::Title);
         const double info = m_style.lineHeight(TextRole::Info);
         // The page number is filled in once the number of pages is known.
-        const double numberWidth =
-            m_style.width(TextRole::PageNumber, SheetText::tr("Page %1 of %2").arg(9999).arg(9999));
+        const double numberWidth = pageNumberWidth();
         text(page, {0, 0, w - numberWidth - m_g.pad, title}, m_content.title, TextRole::Title);
         text(page, {0, title, w, info}, m_content.path, TextRole::Info, Qt::ElideMiddle);
         text(page, {0, title + info, w, info}, m_content.details, TextRole::Info);
@@ -125,8 +124,9 @@ public:
         const double w = m_area.width();
         const double title = m_style.lineHeight(TextRole::Title);
         const int count = int(pages.size());
+        const double numberWidth = pageNumberWidth();
         for (int i = 0; i < count; ++i)
-            text(pages[std::size_t(i)], {0, 0, w, title},
+            text(pages[std::size_t(i)], {w - numberWidth, 0, numberWidth, title},
                  SheetText::tr("Page %1 of %2").arg(i + 1).arg(count), TextRole::PageNumber,
                  Qt::ElideRight, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -174,6 +174,12 @@ public:
     }
 
 private:
+    double pageNumberWidth() const
+    {
+        return std::ceil(m_style.width(TextRole::PageNumber,
+                                       SheetText::tr("Page %1 of %2").arg(9999).arg(9999)));
+    }
+
     QRectF cellText(const QRectF& cell) const
     {
         return cell.adjusted(m_g.pad, m_g.pad, -m_g.pad, -m_g.pad);
