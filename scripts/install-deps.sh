@@ -15,7 +15,7 @@ run=(
   libgl-dev libvulkan-dev
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  fonts-noto-cjk
+  fonts-noto-cjk fonts-dejavu-core
 )
 test=(
   ccache

@@ -32,9 +32,10 @@ constexpr RoleFont kRoleFonts[kTextRoleCount] = {
 
 QStringList SheetStyle::families()
 {
-    return {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-            QStringLiteral("IPAexGothic"),      QStringLiteral("IPAGothic"),
-            QStringLiteral("Noto Sans"),        QStringLiteral("DejaVu Sans")};
+    return {QStringLiteral("DejaVu Sans"),  QStringLiteral("Noto Sans CJK JP"),
+            QStringLiteral("Noto Sans JP"), QStringLiteral("IPAexGothic"),
+            QStringLiteral("IPAGothic"),    QStringLiteral("Noto Sans"),
+            QStringLiteral("DejaVu Sans")};
 }
 
 SheetStyle::SheetStyle(double dpi, double scale) : m_dpi(dpi), m_scale(scale)
