@@ -95,7 +95,8 @@ private slots:
         QCOMPARE(MenuItems(*frame, "File(&F)"),
                  QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
                               "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
-                              "CSV File Output(&V)\tAlt+C", "-", "Exit(&X)"}));
+                              "CSV File Output(&V)\tAlt+C", "-", "Print(&P)...\tCtrl+P",
+                              "Print Preview(&R)...", "Export PDF(&E)...", "-", "Exit(&X)"}));
         QCOMPARE(MenuItems(*frame, "Edit(&E)"),
                  QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-",
                               "Cut(&T)    Ctrl+X", "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V",
