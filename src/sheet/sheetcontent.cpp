@@ -44,13 +44,15 @@ SheetCell CellOf(const SheetSource& source, int frame, int channel, bool& anyLou
     cell.settings = SettingsText(record);
     cell.missing =
         source.dataFolderKnown && source.missing.count(text::CellText(cellName).toStdString()) != 0;
-    QString length = QStringLiteral("?");
-    if (cell.missing)
-        length = SheetText::tr("missing");
-    else if (source.durationOf)
-        if (const auto ms = source.durationOf(cellName))
-            length = text::DurationText(*ms);
-    cell.timing = SheetText::tr("Int. %1 s / Len. %2").arg(IntervalOf(record)).arg(length);
+    if (cell.missing) {
+        cell.timing = SheetText::tr("Int. %1 s / missing").arg(IntervalOf(record));
+    } else {
+        QString length = QStringLiteral("?");
+        if (source.durationOf)
+            if (const auto ms = source.durationOf(cellName))
+                length = text::DurationText(*ms);
+        cell.timing = SheetText::tr("Int. %1 s / Len. %2").arg(IntervalOf(record)).arg(length);
+    }
     if (source.loudnessOf && !cell.missing)
         if (const auto lufs = source.loudnessOf(frame, channel)) {
             cell.loudness = SheetText::tr("%1 LUFS").arg(*lufs, 0, 'f', 1);

@@ -90,7 +90,7 @@ TEST_F(SheetCli, JapaneseEmbedsItsFont)
     const CliRun run = RunCli({"sheet", m_playlist, "-o", pdf}, {"LANG=ja_JP.UTF-8"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QString text = PdfText(pdf);
-    EXPECT_TRUE(text.contains(QStringLiteral("見つかりません")));
+    EXPECT_TRUE(text.contains(QStringLiteral("ファイルなし")));
     EXPECT_TRUE(text.contains(QStringLiteral("再生時間")));
     const QString fonts = PdfFonts(pdf);
     EXPECT_TRUE(fonts.contains(QStringLiteral("NotoSansCJKjp"))) << fonts.toStdString();
