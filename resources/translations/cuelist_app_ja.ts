@@ -1,486 +1,547 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
-<context>
-    <name>CAboutDlg</name>
-    <message>
-        <location filename="../../src/app/aboutdlg.cpp" line="14"/>
-        <source>QUARNIX Cuelist Studio Version Information</source>
-        <translation>QUARNIX Cuelist Studio のバージョン情報</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/aboutdlg.cpp" line="19"/>
-        <source>QUARNIX Cuelist Studio Version. 1.0.0.0</source>
-        <translation>QUARNIX Cuelist Studio バージョン 1.0.0.0</translation>
-    </message>
-</context>
-<context>
-    <name>CCueApp</name>
-    <message>
-        <location filename="../../src/app/cueapp.cpp" line="150"/>
-        <source>Open this playlist</source>
-        <translation>このプレイリストを開きます</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cueapp.cpp" line="157"/>
-        <source>Recently used file</source>
-        <translation>最近使ったファイル</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cueappfile.cpp" line="37"/>
-        <source>PlayList%1</source>
-        <translation>PlayList%1</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cueappfile.cpp" line="46"/>
-        <source>PlayList(*.slp)</source>
-        <translation>プレイリスト(*.slp)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cueappfile.cpp" line="47"/>
-        <source>All Files(*)</source>
-        <translation>すべてのファイル(*)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cueappfile.cpp" line="48"/>
-        <source>Open</source>
-        <translation>開く</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cueappfile.cpp" line="71"/>
-        <source>The opened playlist includes unknown file type in the setup frame.  Are you sure the application deletes the unknown files?</source>
-        <translation>開いたプレイリストの設定枠に不明なファイル種別が含まれています。  不明なファイルを削除してもよろしいですか?</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cueappfile.cpp" line="74"/>
-        <source>The opened playlist includes unknow channel numbers. Are you sure the application deletes these messages of unknown channel numbers? </source>
-        <translation>開いたプレイリストに不明なチャンネル番号が含まれています。不明なチャンネル番号のデータを削除してもよろしいですか? </translation>
-    </message>
-</context>
-<context>
-    <name>CMainFrame</name>
-    <message>
-        <location filename="../../src/app/mainframe.cpp" line="53"/>
-        <source>QUARNIX Cuelist Studio</source>
-        <translation>QUARNIX Cuelist Studio</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainframebars.cpp" line="82"/>
-        <source>File Toolbar</source>
-        <translation>ファイル ツールバー</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainframebars.cpp" line="86"/>
-        <source>Edit Toolbar</source>
-        <translation>編集ツールバー</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainframebars.cpp" line="106"/>
-        <source>Ready</source>
-        <translation>レディ</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainframemenus.cpp" line="35"/>
-        <location filename="../../src/app/mainframemenus.cpp" line="43"/>
-        <source>File(&amp;F)</source>
-        <translation>ファイル(&amp;F)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainframemenus.cpp" line="38"/>
-        <location filename="../../src/app/mainframemenus.cpp" line="51"/>
-        <source>View(&amp;V)</source>
-        <translation>表示(&amp;V)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainframemenus.cpp" line="40"/>
-        <location filename="../../src/app/mainframemenus.cpp" line="53"/>
-        <source>Help(&amp;H)</source>
-        <translation>ヘルプ(&amp;H)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainframemenus.cpp" line="47"/>
-        <source>Edit(&amp;E)</source>
-        <translation>編集(&amp;E)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/mainframebars.cpp" line="126"/>
-        <source>Play time of the channel under the cursor</source>
-        <translation>カーソル位置のチャンネルの再生時間</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLine</name>
-    <message>
-        <location filename="../../src/app/commandline.cpp" line="36"/>
-        <source>Edits the playlists (.slp) of a sound and announcement playback device.</source>
-        <translation>音声・アナウンス再生装置のプレイリスト (.slp) を編集します。</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/commandline.cpp" line="41"/>
-        <source>Start a separate editor instead of handing the files to the running one.</source>
-        <translation>実行中のエディタにファイルを渡さず、別のエディタを起動します。</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/commandline.cpp" line="54"/>
-        <source>Playlists to open, each in a window of its own.</source>
-        <translation>開くプレイリスト。それぞれ別のウィンドウで開きます。</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/commandline.cpp" line="63"/>
-        <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation>詳しくは &apos;%1 --help&apos; を実行してください。</translation>
-    </message>
-</context>
-<context>
-    <name>Commands</name>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="48"/>
-        <source>Undo(&amp;U)</source>
-        <translation>元に戻す(&amp;U)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="49"/>
-        <source>Undo the last edit
- Undo</source>
-        <translation>直前の編集を元に戻します
-元に戻す</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="50"/>
-        <source>Redo(&amp;R)</source>
-        <translation>やり直し(&amp;R)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="51"/>
-        <source>Redo the edit undone last
- Redo</source>
-        <translation>元に戻した編集をやり直します
-やり直し</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="23"/>
-        <source>New PlayList(&amp;N)</source>
-        <translation>新規プレイリスト(&amp;N)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="24"/>
-        <source>Create a new PlayList 
- New PlayList</source>
-        <translation>新しいプレイリストを作成します
-新規プレイリスト</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="25"/>
-        <source>Open PlayList(&amp;O)...</source>
-        <translation>プレイリストを開く(&amp;O)...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="26"/>
-        <source>Open an existing PlayList 
- Open</source>
-        <translation>既存のプレイリストを開きます
-開く</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="27"/>
-        <source>Close(&amp;C)</source>
-        <translation>閉じる(&amp;C)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="28"/>
-        <source>Close active playlist 
- Close</source>
-        <translation>作業中のプレイリストを閉じます
-閉じる</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="29"/>
-        <source>Save(&amp;S)</source>
-        <translation>上書き保存(&amp;S)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="30"/>
-        <source>Save the active PlayList 
- Save</source>
-        <translation>作業中のプレイリストを上書き保存します
-上書き保存</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="31"/>
-        <source>Save As(&amp;A)</source>
-        <translation>名前を付けて保存(&amp;A)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="32"/>
-        <source>Save the active PlayList with a new name
- Save As</source>
-        <translation>作業中のプレイリストに名前を付けて保存します
-名前を付けて保存</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="34"/>
-        <source>CSV File Output(&amp;V)</source>
-        <translation>CSV ファイル出力(&amp;V)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="35"/>
-        <source>Output the file name of playlist as CSV format 
- CSV Output</source>
-        <translation>プレイリストのファイル名を CSV 形式で出力します
-CSV 出力</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="37"/>
-        <source>Print(&amp;P)...</source>
-        <translation>印刷(&amp;P)...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="38"/>
-        <source>Print the cue sheet of the active PlayList
+    <context>
+        <name>CAboutDlg</name>
+        <message>
+            <source>QUARNIX Cuelist Studio Version Information</source>
+            <translation>QUARNIX Cuelist Studio のバージョン情報</translation>
+        </message>
+        <message>
+            <source>QUARNIX Cuelist Studio Version. 1.0.0.0</source>
+            <translation>QUARNIX Cuelist Studio バージョン 1.0.0.0</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommandLine</name>
+        <message>
+            <source>Edits the playlists (.slp) of a sound and announcement playback device.</source>
+            <translation>音声・アナウンス再生装置のプレイリスト (.slp) を編集します。</translation>
+        </message>
+        <message>
+            <source>Start a separate editor instead of handing the files to the running one.</source>
+            <translation>実行中のエディタにファイルを渡さず、別のエディタを起動します。</translation>
+        </message>
+        <message>
+            <source>Playlists to open, each in a window of its own.</source>
+            <translation>開くプレイリスト。それぞれ別のウィンドウで開きます。</translation>
+        </message>
+        <message>
+            <source>Try &apos;%1 --help&apos; for more information.</source>
+            <translation>詳しくは &apos;%1 --help&apos; を実行してください。</translation>
+        </message>
+    </context>
+    <context>
+        <name>CCueApp</name>
+        <message>
+            <source>Open this playlist</source>
+            <translation>このプレイリストを開きます</translation>
+        </message>
+        <message>
+            <source>Recently used file</source>
+            <translation>最近使ったファイル</translation>
+        </message>
+        <message>
+            <source>PlayList%1</source>
+            <translation>PlayList%1</translation>
+        </message>
+        <message>
+            <source>PlayList(*.slp)</source>
+            <translation>プレイリスト(*.slp)</translation>
+        </message>
+        <message>
+            <source>All Files(*)</source>
+            <translation>すべてのファイル(*)</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>開く</translation>
+        </message>
+        <message>
+            <source>The opened playlist includes unknown file type in the setup frame.  Are you sure the application deletes the unknown files?</source>
+            <translation>開いたプレイリストの設定枠に不明なファイル種別が含まれています。  不明なファイルを削除してもよろしいですか?</translation>
+        </message>
+        <message>
+            <source>The opened playlist includes unknow channel numbers. Are you sure the application deletes these messages of unknown channel numbers? </source>
+            <translation>開いたプレイリストに不明なチャンネル番号が含まれています。不明なチャンネル番号のデータを削除してもよろしいですか? </translation>
+        </message>
+    </context>
+    <context>
+        <name>CMainFrame</name>
+        <message>
+            <source>QUARNIX Cuelist Studio</source>
+            <translation>QUARNIX Cuelist Studio</translation>
+        </message>
+        <message>
+            <source>File Toolbar</source>
+            <translation>ファイル ツールバー</translation>
+        </message>
+        <message>
+            <source>Edit Toolbar</source>
+            <translation>編集ツールバー</translation>
+        </message>
+        <message>
+            <source>Ready</source>
+            <translation>レディ</translation>
+        </message>
+        <message>
+            <source>File(&amp;F)</source>
+            <translation>ファイル(&amp;F)</translation>
+        </message>
+        <message>
+            <source>View(&amp;V)</source>
+            <translation>表示(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Help(&amp;H)</source>
+            <translation>ヘルプ(&amp;H)</translation>
+        </message>
+        <message>
+            <source>Edit(&amp;E)</source>
+            <translation>編集(&amp;E)</translation>
+        </message>
+        <message>
+            <source>Play time of the channel under the cursor</source>
+            <translation>カーソル位置のチャンネルの再生時間</translation>
+        </message>
+    </context>
+    <context>
+        <name>Commands</name>
+        <message>
+            <source>Print(&amp;P)...</source>
+            <translation>印刷(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Print the cue sheet of the active PlayList
  Print</source>
-        <translation>アクティブなプレイリストのキューシートを印刷します
+            <translation>アクティブなプレイリストのキューシートを印刷します
  印刷</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="40"/>
-        <source>Print Preview(&amp;R)...</source>
-        <translation>印刷プレビュー(&amp;R)...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="41"/>
-        <source>Show the pages of the cue sheet
+        </message>
+        <message>
+            <source>Print Preview(&amp;R)...</source>
+            <translation>印刷プレビュー(&amp;R)...</translation>
+        </message>
+        <message>
+            <source>Show the pages of the cue sheet
  Print Preview</source>
-        <translation>キューシートのページを表示します
+            <translation>キューシートのページを表示します
  印刷プレビュー</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="43"/>
-        <source>Export PDF(&amp;E)...</source>
-        <translation>PDF 書き出し(&amp;E)...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="44"/>
-        <source>Write the cue sheet as a PDF file
+        </message>
+        <message>
+            <source>Export PDF(&amp;E)...</source>
+            <translation>PDF 書き出し(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>Write the cue sheet as a PDF file
  Export PDF</source>
-        <translation>キューシートを PDF ファイルに書き出します
+            <translation>キューシートを PDF ファイルに書き出します
  PDF 書き出し</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="46"/>
-        <source>Exit(&amp;X)</source>
-        <translation>終了(&amp;X)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="47"/>
-        <source>Exit application and save playlist 
+        </message>
+        <message>
+            <source>Undo(&amp;U)</source>
+            <translation>元に戻す(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Undo the last edit
+ Undo</source>
+            <translation>直前の編集を元に戻します
+元に戻す</translation>
+        </message>
+        <message>
+            <source>Redo(&amp;R)</source>
+            <translation>やり直し(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Redo the edit undone last
+ Redo</source>
+            <translation>元に戻した編集をやり直します
+やり直し</translation>
+        </message>
+        <message>
+            <source>New PlayList(&amp;N)</source>
+            <translation>新規プレイリスト(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Create a new PlayList 
+ New PlayList</source>
+            <translation>新しいプレイリストを作成します
+新規プレイリスト</translation>
+        </message>
+        <message>
+            <source>Open PlayList(&amp;O)...</source>
+            <translation>プレイリストを開く(&amp;O)...</translation>
+        </message>
+        <message>
+            <source>Open an existing PlayList 
+ Open</source>
+            <translation>既存のプレイリストを開きます
+開く</translation>
+        </message>
+        <message>
+            <source>Close(&amp;C)</source>
+            <translation>閉じる(&amp;C)</translation>
+        </message>
+        <message>
+            <source>Close active playlist 
+ Close</source>
+            <translation>作業中のプレイリストを閉じます
+閉じる</translation>
+        </message>
+        <message>
+            <source>Save(&amp;S)</source>
+            <translation>上書き保存(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Save the active PlayList 
+ Save</source>
+            <translation>作業中のプレイリストを上書き保存します
+上書き保存</translation>
+        </message>
+        <message>
+            <source>Save As(&amp;A)</source>
+            <translation>名前を付けて保存(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Save the active PlayList with a new name
+ Save As</source>
+            <translation>作業中のプレイリストに名前を付けて保存します
+名前を付けて保存</translation>
+        </message>
+        <message>
+            <source>CSV File Output(&amp;V)</source>
+            <translation>CSV ファイル出力(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Output the file name of playlist as CSV format 
+ CSV Output</source>
+            <translation>プレイリストのファイル名を CSV 形式で出力します
+CSV 出力</translation>
+        </message>
+        <message>
+            <source>Exit(&amp;X)</source>
+            <translation>終了(&amp;X)</translation>
+        </message>
+        <message>
+            <source>Exit application and save playlist 
  Exit</source>
-        <translation>プレイリストを保存してアプリケーションを終了します
+            <translation>プレイリストを保存してアプリケーションを終了します
 終了</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="52"/>
-        <source>Select File(&amp;F)</source>
-        <translation>ファイル選択(&amp;F)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="53"/>
-        <source>Select the file to be defined as phrase frame
+        </message>
+        <message>
+            <source>Select File(&amp;F)</source>
+            <translation>ファイル選択(&amp;F)</translation>
+        </message>
+        <message>
+            <source>Select the file to be defined as phrase frame
  Select File</source>
-        <translation>設定枠に割り当てるファイルを選択します
+            <translation>設定枠に割り当てるファイルを選択します
 ファイル選択</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="55"/>
-        <source>Cut(&amp;T)    Ctrl+X</source>
-        <translation>切り取り(&amp;T)    Ctrl+X</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="56"/>
-        <source>Cut the phrase and save on clipboard
+        </message>
+        <message>
+            <source>Cut(&amp;T)    Ctrl+X</source>
+            <translation>切り取り(&amp;T)    Ctrl+X</translation>
+        </message>
+        <message>
+            <source>Cut the phrase and save on clipboard
  Cut</source>
-        <translation>フレーズを切り取ってクリップボードに保存します
+            <translation>フレーズを切り取ってクリップボードに保存します
 切り取り</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="57"/>
-        <source>Copy(&amp;C)        Ctrl+C</source>
-        <translation>コピー(&amp;C)        Ctrl+C</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="58"/>
-        <source>Copy the phrase and save on clipboard
+        </message>
+        <message>
+            <source>Copy(&amp;C)        Ctrl+C</source>
+            <translation>コピー(&amp;C)        Ctrl+C</translation>
+        </message>
+        <message>
+            <source>Copy the phrase and save on clipboard
  Copy</source>
-        <translation>フレーズをコピーしてクリップボードに保存します
+            <translation>フレーズをコピーしてクリップボードに保存します
 コピー</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="60"/>
-        <source>Paste(&amp;P)    Ctrl+V</source>
-        <translation>貼り付け(&amp;P)    Ctrl+V</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="61"/>
-        <source>Paste the clipboard phrase
+        </message>
+        <message>
+            <source>Paste(&amp;P)    Ctrl+V</source>
+            <translation>貼り付け(&amp;P)    Ctrl+V</translation>
+        </message>
+        <message>
+            <source>Paste the clipboard phrase
  Paste</source>
-        <translation>クリップボードのフレーズを貼り付けます
+            <translation>クリップボードのフレーズを貼り付けます
 貼り付け</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="62"/>
-        <source>Delete(&amp;D)        DEL</source>
-        <translation>削除(&amp;D)        DEL</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="63"/>
-        <source>Delete the phrase
+        </message>
+        <message>
+            <source>Delete(&amp;D)        DEL</source>
+            <translation>削除(&amp;D)        DEL</translation>
+        </message>
+        <message>
+            <source>Delete the phrase
  Delete</source>
-        <translation>フレーズを削除します
+            <translation>フレーズを削除します
 削除</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="64"/>
-        <source>Open File Contents(&amp;L)</source>
-        <translation>ファイル内容を開く(&amp;L)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="65"/>
-        <source>Display and modify settings
+        </message>
+        <message>
+            <source>Open File Contents(&amp;L)</source>
+            <translation>ファイル内容を開く(&amp;L)</translation>
+        </message>
+        <message>
+            <source>Display and modify settings
 Open contents</source>
-        <translation>設定内容を表示して変更します
+            <translation>設定内容を表示して変更します
 内容を開く</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="67"/>
-        <source>Play Channel(&amp;W)  Ctrl+W</source>
-        <translation>チャンネル再生(&amp;W)  Ctrl+W</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="68"/>
-        <source>Play the setup data 
+        </message>
+        <message>
+            <source>Play Channel(&amp;W)  Ctrl+W</source>
+            <translation>チャンネル再生(&amp;W)  Ctrl+W</translation>
+        </message>
+        <message>
+            <source>Play the setup data 
  Play</source>
-        <translation>設定データを再生します
+            <translation>設定データを再生します
 再生</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="74"/>
-        <source>Status Bar(&amp;B)</source>
-        <translation>ステータス バー(&amp;B)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="75"/>
-        <source>Display/hide the status bar
- Status Bar&apos;s Display Switch</source>
-        <translation>ステータス バーの表示/非表示を切り替えます
+        </message>
+        <message>
+            <source>Status Bar(&amp;B)</source>
+            <translation>ステータス バー(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Display/hide the status bar
+ Status Bar's Display Switch</source>
+            <translation>ステータス バーの表示/非表示を切り替えます
 ステータス バーの表示切り替え</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="77"/>
-        <location filename="../../src/app/appcommands.cpp" line="118"/>
-        <source>File Toolbar(&amp;I)</source>
-        <translation>ファイル ツールバー(&amp;I)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="78"/>
-        <source>Display/hide File Toolbar
- File Toolbar&apos;s Display Switch</source>
-        <translation>ファイル ツールバーの表示/非表示を切り替えます
+        </message>
+        <message>
+            <source>File Toolbar(&amp;I)</source>
+            <translation>ファイル ツールバー(&amp;I)</translation>
+        </message>
+        <message>
+            <source>Display/hide File Toolbar
+ File Toolbar's Display Switch</source>
+            <translation>ファイル ツールバーの表示/非表示を切り替えます
 ファイル ツールバーの表示切り替え</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="80"/>
-        <location filename="../../src/app/appcommands.cpp" line="121"/>
-        <source>Edit Toolbar(&amp;U)</source>
-        <translation>編集ツールバー(&amp;U)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="81"/>
-        <source>Display/hide Edit Toolbar
- Edit Toolbar&apos;s Display Switch</source>
-        <translation>編集ツールバーの表示/非表示を切り替えます
+        </message>
+        <message>
+            <source>Edit Toolbar(&amp;U)</source>
+            <translation>編集ツールバー(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Display/hide Edit Toolbar
+ Edit Toolbar's Display Switch</source>
+            <translation>編集ツールバーの表示/非表示を切り替えます
 編集ツールバーの表示切り替え</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="83"/>
-        <source>Help(&amp;H)</source>
-        <translation>ヘルプ(&amp;H)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="84"/>
-        <source>Open the help
+        </message>
+        <message>
+            <source>Help(&amp;H)</source>
+            <translation>ヘルプ(&amp;H)</translation>
+        </message>
+        <message>
+            <source>Open the help
  Help</source>
-        <translation>ヘルプを開きます
+            <translation>ヘルプを開きます
 ヘルプ</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="85"/>
-        <source>Version Information(&amp;R)</source>
-        <translation>バージョン情報(&amp;R)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="86"/>
-        <source>Display program informaition
+        </message>
+        <message>
+            <source>Version Information(&amp;R)</source>
+            <translation>バージョン情報(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Display program informaition
 Version Information</source>
-        <translation>プログラムの情報を表示します
+            <translation>プログラムの情報を表示します
 バージョン情報</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="119"/>
-        <source>File Bar(&amp;I)</source>
-        <translation>ファイル バー(&amp;I)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="122"/>
-        <source>Edit Bar(&amp;U)</source>
-        <translation>編集バー(&amp;U)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="69"/>
-        <source>Find Missing Files(&amp;M)...</source>
-        <translation>見つからないファイルの検索(&amp;M)...</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/appcommands.cpp" line="70"/>
-        <source>List the files missing from the data folder and relink them
+        </message>
+        <message>
+            <source>File Bar(&amp;I)</source>
+            <translation>ファイル バー(&amp;I)</translation>
+        </message>
+        <message>
+            <source>Edit Bar(&amp;U)</source>
+            <translation>編集バー(&amp;U)</translation>
+        </message>
+        <message>
+            <source>Find Missing Files(&amp;M)...</source>
+            <translation>見つからないファイルの検索(&amp;M)...</translation>
+        </message>
+        <message>
+            <source>List the files missing from the data folder and relink them
  Find Missing Files</source>
-        <translation>dataフォルダにないファイルを一覧表示して再リンクします
+            <translation>dataフォルダにないファイルを一覧表示して再リンクします
  見つからないファイルの検索</translation>
-    </message>
-</context>
-<context>
-    <name>CueSheetCommands</name>
-    <message>
-        <location filename="../../src/app/cuesheetcommands.cpp" line="109"/>
-        <source>Unable to print the cue sheet of %1.</source>
-        <translation>%1 のキューシートを印刷できません。</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cuesheetcommands.cpp" line="129"/>
-        <source>Export PDF</source>
-        <translation>PDF 書き出し</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cuesheetcommands.cpp" line="136"/>
-        <source>PDF document(*.pdf)|*.pdf||</source>
-        <translation>PDF 文書(*.pdf)|*.pdf||</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cuesheetcommands.cpp" line="140"/>
-        <source>%1 is a playlist; choose another file for the PDF.</source>
-        <translation>%1 はプレイリストです。PDF には別のファイルを選んでください。</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cuesheetcommands.cpp" line="146"/>
-        <source>%1 already exists.
+        </message>
+        <message>
+            <source>Find(&amp;I)...</source>
+            <translation>検索(&amp;I)...</translation>
+        </message>
+        <message>
+            <source>Find the slots that use a file
+ Find</source>
+            <translation>ファイルを使っている設定枠を検索します
+ 検索</translation>
+        </message>
+        <message>
+            <source>Find Next(&amp;N)</source>
+            <translation>次を検索(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Go to the next slot that uses the file
+ Find Next</source>
+            <translation>そのファイルを使っている次の設定枠へ移動します
+ 次を検索</translation>
+        </message>
+        <message>
+            <source>Find Previous(&amp;V)</source>
+            <translation>前を検索(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Go to the previous slot that uses the file
+ Find Previous</source>
+            <translation>そのファイルを使っている前の設定枠へ移動します
+ 前を検索</translation>
+        </message>
+        <message>
+            <source>Relink File(&amp;K)...</source>
+            <translation>ファイルの再リンク(&amp;K)...</translation>
+        </message>
+        <message>
+            <source>Name another file of the data folder in every slot that uses the missing file under the cursor
+ Relink File</source>
+            <translation>カーソル位置の見つからないファイルを使っているすべての設定枠に、dataフォルダの別のファイルを設定します
+ ファイルの再リンク</translation>
+        </message>
+        <message>
+            <source>Zoom In(&amp;Z)</source>
+            <translation>拡大(&amp;Z)</translation>
+        </message>
+        <message>
+            <source>Show the grid larger
+ Zoom In</source>
+            <translation>グリッドを大きく表示します
+ 拡大</translation>
+        </message>
+        <message>
+            <source>Zoom Out(&amp;O)</source>
+            <translation>縮小(&amp;O)</translation>
+        </message>
+        <message>
+            <source>Show the grid smaller
+ Zoom Out</source>
+            <translation>グリッドを小さく表示します
+ 縮小</translation>
+        </message>
+        <message>
+            <source>Actual Size(&amp;A)</source>
+            <translation>実際のサイズ(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Show the grid at its actual size
+ Actual Size</source>
+            <translation>グリッドを実際のサイズで表示します
+ 実際のサイズ</translation>
+        </message>
+        <message>
+            <source>Fit All Frames(&amp;F)</source>
+            <translation>全設定枠を表示(&amp;F)</translation>
+        </message>
+        <message>
+            <source>Show the Channel column and all 16 frames in the window&apos;s width
+ Fit All Frames</source>
+            <translation>チャンネル列と16の設定枠すべてをウィンドウの幅に収めます
+ 全設定枠を表示</translation>
+        </message>
+        <message>
+            <source>Document Tabs(&amp;T)</source>
+            <translation>ドキュメントタブ(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Show the open playlists as tabs
+ Document Tabs</source>
+            <translation>開いているプレイリストをタブで表示します
+ ドキュメントタブ</translation>
+        </message>
+        <message>
+            <source>Next Window(&amp;N)</source>
+            <translation>次のウィンドウ(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Go to the next playlist window
+ Next Window</source>
+            <translation>次のプレイリストウィンドウへ移動します
+ 次のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Previous Window(&amp;P)</source>
+            <translation>前のウィンドウ(&amp;P)</translation>
+        </message>
+        <message>
+            <source>Go to the previous playlist window
+ Previous Window</source>
+            <translation>前のプレイリストウィンドウへ移動します
+ 前のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Recent Window</source>
+            <translation>直前のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Go back to the playlist window used before
+ Recent Window</source>
+            <translation>直前に使ったプレイリストウィンドウへ戻ります
+ 直前のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Recent Window Back</source>
+            <translation>直前のウィンドウ（逆順）</translation>
+        </message>
+        <message>
+            <source>Go the other way through the windows used
+ Recent Window</source>
+            <translation>使ったウィンドウを逆の順にたどります
+ 直前のウィンドウ</translation>
+        </message>
+        <message>
+            <source>Close All(&amp;A)</source>
+            <translation>すべて閉じる(&amp;A)</translation>
+        </message>
+        <message>
+            <source>Close every playlist window
+ Close All</source>
+            <translation>すべてのプレイリストウィンドウを閉じます
+ すべて閉じる</translation>
+        </message>
+    </context>
+    <context>
+        <name>WindowMenu</name>
+        <message>
+            <source>Window(&amp;W)</source>
+            <translation>ウィンドウ(&amp;W)</translation>
+        </message>
+    </context>
+    <context>
+        <name>CueSheetCommands</name>
+        <message>
+            <source>Unable to print the cue sheet of %1.</source>
+            <translation>%1 のキューシートを印刷できません。</translation>
+        </message>
+        <message>
+            <source>Export PDF</source>
+            <translation>PDF 書き出し</translation>
+        </message>
+        <message>
+            <source>PDF document(*.pdf)|*.pdf||</source>
+            <translation>PDF 文書(*.pdf)|*.pdf||</translation>
+        </message>
+        <message>
+            <source>%1 is a playlist; choose another file for the PDF.</source>
+            <translation>%1 はプレイリストです。PDF には別のファイルを選んでください。</translation>
+        </message>
+        <message>
+            <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation>%1 は既に存在します。
+            <translation>%1 は既に存在します。
 置き換えますか?</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/cuesheetcommands.cpp" line="161"/>
-        <source>Unable to save %1.
+        </message>
+        <message>
+            <source>Unable to save %1.
 %2</source>
-        <translation>%1 を保存できません。
+            <translation>%1 を保存できません。
 %2</translation>
-    </message>
-</context>
+        </message>
+    </context>
 </TS>

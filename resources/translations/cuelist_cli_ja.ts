@@ -4,69 +4,54 @@
 <context>
     <name>CliText</name>
     <message>
-        <location filename="../../src/cli/checkcommand.cpp" line="30"/>
         <source>Not in the data folder: %1</source>
         <translation>dataフォルダにありません: %1</translation>
     </message>
     <message>
-        <location filename="../../src/cli/csvcommand.cpp" line="19"/>
-        <location filename="../../src/cli/sheetcommand.cpp" line="23"/>
         <source>The output file %1 is the playlist itself.</source>
         <translation>出力ファイル %1 はプレイリストそのものです。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="34"/>
         <source>The file name is blank; use &quot;cuelist clear&quot; to empty a slot.</source>
         <translation>ファイル名が空白です。設定枠を空にするには &quot;cuelist clear&quot; を使用してください。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="61"/>
         <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
         <translation>%1 には %2～%3 の整数を指定してください (&quot;%4&quot; は指定できません)。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="85"/>
         <source>No command given.</source>
         <translation>コマンドが指定されていません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="97"/>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>不明なコマンド &quot;%1&quot; です。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="133"/>
         <source>Unknown option &quot;%1&quot; for %2.</source>
         <translation>%2 に不明なオプション &quot;%1&quot; が指定されました。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="136"/>
-        <location filename="../../src/cli/invocation.cpp" line="166"/>
         <source>Option %1 needs a value.</source>
         <translation>オプション %1 には値が必要です。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="142"/>
         <source>Wrong number of arguments for %1.</source>
         <translation>%1 の引数の数が正しくありません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="148"/>
         <source>The playlist name is empty.</source>
         <translation>プレイリスト名が空です。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="174"/>
         <source>--paper must be a4 or letter, not &quot;%1&quot;.</source>
         <translation>--paper には a4 または letter を指定してください (&quot;%1&quot; は使えません)。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="199"/>
         <source>sheet needs -o FILE.pdf (or -o - for standard output).</source>
         <translation>sheet には -o FILE.pdf (標準出力には -o -) が必要です。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="12"/>
         <source>Usage: cuelist COMMAND PLAYLIST [ARGUMENTS]
 Reads and edits playlist files (.slp).
 
@@ -147,63 +132,50 @@ CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times、she
 2 使い方の誤り、またはファイルの読み書きができない。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="61"/>
         <source>Try &quot;cuelist --help&quot;.</source>
         <translation>&quot;cuelist --help&quot; で使い方を表示します。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="102"/>
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="61"/>
         <source>%1 is not a playlist file name (.slp).</source>
         <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/playlistio.cpp" line="64"/>
         <source>Saving would remove records that the editor cannot use; give --repair to remove them:</source>
         <translation>保存するとエディターで使用できないデータが削除されます。削除するには --repair を指定してください:</translation>
     </message>
     <message>
-        <location filename="../../src/cli/playlistio.cpp" line="67"/>
         <source>  channel %1, frame %2 (type %3)</source>
         <translation>  チャンネル %1、設定枠 %2 (種類 %3)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="83"/>
-        <location filename="../../src/cli/editcommands.cpp" line="152"/>
         <source>line %1: %2</source>
         <translation>%1 行目: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="97"/>
         <source>Cannot read standard input.</source>
         <translation>標準入力を読み込めません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="148"/>
         <source>only &quot;set&quot; and &quot;clear&quot; lines can be applied.</source>
         <translation>適用できるのは &quot;set&quot; と &quot;clear&quot; の行だけです。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="150"/>
         <source>--repair belongs on the apply command line.</source>
         <translation>--repair は apply のコマンド行に指定してください。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/timescommand.cpp" line="36"/>
         <source>Play time</source>
         <translation>再生時間</translation>
     </message>
     <message>
-        <location filename="../../src/cli/sheetcommand.cpp" line="27"/>
         <source>Cannot lay out the sheet: no fonts available.</source>
         <translation>キューシートをレイアウトできません: フォントを使用できません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/sheetcommand.cpp" line="50"/>
         <source>Cannot lay out the sheet.</source>
         <translation>キューシートをレイアウトできません。</translation>
     </message>

@@ -181,4 +181,19 @@
         <translation>dataフォルダにないファイル: %1</translation>
     </message>
 </context>
+<context>
+    <name>CFindFileDlg</name>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>VOICE01.MP3 or part of it</source>
+        <translation>VOICE01.MP3 またはその一部</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>ファイル名:</translation>
+    </message>
+</context>
 </TS>

@@ -134,4 +134,23 @@
         <translation>見つかりません</translation>
     </message>
 </context>
+<context>
+    <name>SlotFinder</name>
+    <message>
+        <source>No slot uses a file whose name contains &quot;%1&quot;.</source>
+        <translation>名前に「%1」を含むファイルを使っている設定枠はありません。</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <translation>%2 件中 %1 件目: %3</translation>
+    </message>
+    <message>
+        <source>(missing from the data folder: Relink File names another)</source>
+        <translation>（dataフォルダにありません: ファイルの再リンクで別のファイルを設定できます）</translation>
+    </message>
+    <message>
+        <source>%1 relinked</source>
+        <translation>%1 を再リンクしました</translation>
+    </message>
+</context>
 </TS>
