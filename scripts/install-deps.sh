@@ -34,6 +34,8 @@ bench=(
 deb=(
   dpkg-dev fakeroot file lintian
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl xvfb
+  # screenshots of the running editor, taken to check its layouts
+  x11-apps xdotool
 )
 
 sets=("$@")

@@ -17,6 +17,7 @@ struct Definition
     const char* prompt; // status prompt, line feed, tool tip
     const char* shortcut;
     const char* icon;
+    const char* otherShortcut = nullptr; // a second key for the same command
 };
 
 constexpr Definition kDefinitions[] = {
@@ -71,6 +72,48 @@ constexpr Definition kDefinitions[] = {
          "Commands",
          "List the files missing from the data folder and relink them\n Find Missing Files"),
      nullptr, nullptr},
+    {ID_EDIT_FIND, QT_TRANSLATE_NOOP("Commands", "Find(&I)..."),
+     QT_TRANSLATE_NOOP("Commands", "Find the slots that use a file\n Find"), "Ctrl+F", nullptr},
+    {ID_EDIT_FIND_NEXT, QT_TRANSLATE_NOOP("Commands", "Find Next(&N)"),
+     QT_TRANSLATE_NOOP("Commands", "Go to the next slot that uses the file\n Find Next"), "F3",
+     nullptr},
+    {ID_EDIT_FIND_PREVIOUS, QT_TRANSLATE_NOOP("Commands", "Find Previous(&V)"),
+     QT_TRANSLATE_NOOP("Commands", "Go to the previous slot that uses the file\n Find Previous"),
+     "Shift+F3", nullptr},
+    {ID_RELINK_FILE, QT_TRANSLATE_NOOP("Commands", "Relink File(&K)..."),
+     QT_TRANSLATE_NOOP("Commands",
+                       "Name another file of the data folder in every slot that uses the missing "
+                       "file under the cursor\n Relink File"),
+     "Ctrl+R", nullptr},
+    {ID_VIEW_ZOOM_IN, QT_TRANSLATE_NOOP("Commands", "Zoom In(&Z)"),
+     QT_TRANSLATE_NOOP("Commands", "Show the grid larger\n Zoom In"), "Ctrl++", nullptr, "Ctrl+="},
+    {ID_VIEW_ZOOM_OUT, QT_TRANSLATE_NOOP("Commands", "Zoom Out(&O)"),
+     QT_TRANSLATE_NOOP("Commands", "Show the grid smaller\n Zoom Out"), "Ctrl+-", nullptr},
+    {ID_VIEW_ZOOM_ACTUAL, QT_TRANSLATE_NOOP("Commands", "Actual Size(&A)"),
+     QT_TRANSLATE_NOOP("Commands", "Show the grid at its actual size\n Actual Size"), "Ctrl+0",
+     nullptr},
+    {ID_VIEW_ZOOM_FIT, QT_TRANSLATE_NOOP("Commands", "Fit All Frames(&F)"),
+     QT_TRANSLATE_NOOP("Commands",
+                       "Show the Channel column and all 16 frames in the window's width\n Fit All "
+                       "Frames"),
+     nullptr, nullptr},
+    {ID_VIEW_DOCUMENT_TABS, QT_TRANSLATE_NOOP("Commands", "Document Tabs(&T)"),
+     QT_TRANSLATE_NOOP("Commands", "Show the open playlists as tabs\n Document Tabs"), nullptr,
+     nullptr},
+    {ID_WINDOW_NEXT, QT_TRANSLATE_NOOP("Commands", "Next Window(&N)"),
+     QT_TRANSLATE_NOOP("Commands", "Go to the next playlist window\n Next Window"), "Ctrl+F6",
+     nullptr},
+    {ID_WINDOW_PREVIOUS, QT_TRANSLATE_NOOP("Commands", "Previous Window(&P)"),
+     QT_TRANSLATE_NOOP("Commands", "Go to the previous playlist window\n Previous Window"),
+     "Ctrl+Shift+F6", nullptr},
+    {ID_WINDOW_RECENT, QT_TRANSLATE_NOOP("Commands", "Recent Window"),
+     QT_TRANSLATE_NOOP("Commands", "Go back to the playlist window used before\n Recent Window"),
+     nullptr, nullptr},
+    {ID_WINDOW_RECENT_BACK, QT_TRANSLATE_NOOP("Commands", "Recent Window Back"),
+     QT_TRANSLATE_NOOP("Commands", "Go the other way through the windows used\n Recent Window"),
+     nullptr, nullptr},
+    {ID_WINDOW_CLOSE_ALL, QT_TRANSLATE_NOOP("Commands", "Close All(&A)"),
+     QT_TRANSLATE_NOOP("Commands", "Close every playlist window\n Close All"), nullptr, nullptr},
     {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("Commands", "Status Bar(&B)"),
      QT_TRANSLATE_NOOP("Commands", "Display/hide the status bar\n Status Bar's Display Switch"),
      nullptr, nullptr},
@@ -105,8 +148,12 @@ void Configure(CommandTable& table)
         const qsizetype split = prompt.indexOf(QLatin1Char('\n'));
         action->setStatusTip(prompt.left(split).trimmed());
         action->setToolTip(split < 0 ? action->statusTip() : prompt.mid(split + 1).trimmed());
-        if (d.shortcut)
-            action->setShortcut(QKeySequence(QLatin1String(d.shortcut)));
+        if (d.shortcut) {
+            QList<QKeySequence> keys{QKeySequence(QLatin1String(d.shortcut))};
+            if (d.otherShortcut)
+                keys << QKeySequence(QLatin1String(d.otherShortcut));
+            action->setShortcuts(keys);
+        }
         if (d.icon)
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(d.icon))));
     }

@@ -4,6 +4,8 @@
 #include "cuedoc.h"
 #include "cuesheetcommands.h"
 #include "cueview.h"
+#include "slotfinder.h"
+#include "zoomcommands.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -25,24 +27,17 @@ CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent),
     m_view = new CCueView(m_doc, this);
     m_doc->addView(m_view);
     setWidget(m_view);
+    m_zoom = new ZoomCommands(m_view);
+    m_finder = new SlotFinder(m_view, this);
     connect(m_doc, &CCueDoc::closeRequested, this, &CChildFrame::closeWithoutAsking);
     m_sheet = new CueSheetCommands(m_doc, this);
-}
-
-bool CChildFrame::handlesCommand(int id) const
-{
-    return m_sheet->handlesCommand(id);
-}
-
-void CChildFrame::runCommand(int id)
-{
-    m_sheet->runCommand(id);
 }
 
 CChildFrame::~CChildFrame()
 {
     // The view refers to the document: it goes first.
     m_doc->removeView(m_view);
+    delete m_zoom;
     delete m_view;
     delete m_doc;
 }
@@ -61,4 +56,27 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     }
     m_closeConfirmed = true;
     QMdiSubWindow::closeEvent(event);
+}
+
+bool CChildFrame::handlesCommand(int id) const
+{
+    return m_zoom->handlesCommand(id) || m_finder->handlesCommand(id) ||
+           m_sheet->handlesCommand(id);
+}
+
+void CChildFrame::runCommand(int id)
+{
+    if (m_zoom->handlesCommand(id))
+        m_zoom->runCommand(id);
+    else if (m_finder->handlesCommand(id))
+        m_finder->runCommand(id);
+    else if (m_sheet->handlesCommand(id))
+        m_sheet->runCommand(id);
+}
+
+std::optional<CommandState> CChildFrame::commandState(int id) const
+{
+    if (auto state = m_zoom->commandState(id))
+        return state;
+    return m_finder->commandState(id);
 }

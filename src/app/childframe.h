@@ -8,6 +8,8 @@
 class CCueDoc;
 class CCueView;
 class CueSheetCommands;
+class SlotFinder;
+class ZoomCommands;
 
 // The window of one playlist inside the main frame: owns the document and its grid view,
 // is always maximised, and asks whether to save changes before it closes.
@@ -26,9 +28,13 @@ public:
     // Closes the window without the save question (it was asked already).
     void closeWithoutAsking();
 
-    // CommandTarget: the cue sheet's Print, Print Preview and Export PDF.
+    SlotFinder* finder() const { return m_finder; }
+
+    // CommandTarget: the grid's zoom and Find, and the cue sheet's Print, Print Preview
+    // and Export PDF.
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
+    std::optional<CommandState> commandState(int id) const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,5 +43,7 @@ private:
     CCueDoc* m_doc;
     CCueView* m_view;
     CueSheetCommands* m_sheet; // a child
+    ZoomCommands* m_zoom;      // owned
+    SlotFinder* m_finder;      // owned (QObject child)
     bool m_closeConfirmed = false;
 };

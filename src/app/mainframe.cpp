@@ -8,9 +8,11 @@
 #include "cuedoc.h"
 #include "cueview.h"
 #include "gridcolumns.h"
+#include "gridzoomsetting.h"
 #include "help.h"
 #include "playlistname.h"
 #include "settingvalue.h"
+#include "windowmenu.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -75,6 +77,7 @@ void CMainFrame::addChild(CChildFrame* child)
     if (CCueView* view = child->view()) {
         view->OnInitialUpdate();
         RestoreColumnWidths(view);
+        RestoreZoom(view);
     }
     child->showMaximized();
     m_mdi->setActiveSubWindow(child);
@@ -142,7 +145,7 @@ void CMainFrame::onChildDestroyed()
 bool CMainFrame::handlesCommand(int id) const
 {
     return id == ID_HELP || id == ID_VIEW_TOOLBAR || id == ID_VIEW_EDIT_TOOLBAR ||
-           id == ID_VIEW_STATUS_BAR;
+           id == ID_VIEW_STATUS_BAR || m_windowMenu->handlesCommand(id);
 }
 
 void CMainFrame::runCommand(int id)
@@ -161,6 +164,8 @@ void CMainFrame::runCommand(int id)
         statusBar()->setVisible(statusBar()->isHidden());
         break;
     default:
+        if (m_windowMenu->handlesCommand(id))
+            m_windowMenu->runCommand(id);
         break;
     }
 }
@@ -175,7 +180,7 @@ std::optional<CommandState> CMainFrame::commandState(int id) const
     case ID_VIEW_STATUS_BAR:
         return CommandState{true, !statusBar()->isHidden()};
     default:
-        return std::nullopt;
+        return m_windowMenu->commandState(id);
     }
 }
 

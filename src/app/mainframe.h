@@ -14,6 +14,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class WindowMenu;
 
 // The top-level window: the MDI area with the playlist windows, the two menu bars (with and
 // without a playlist), the File and Edit tool bars, the status bar with the description
@@ -40,6 +41,7 @@ public:
     // The File menu without a playlist, where the recent files are listed.
     QMenu* noPlaylistFileMenu() const { return m_noPlaylistMenus.value(0); }
     bool showsPlaylistMenu() const { return m_playlistMenuShown; }
+    WindowMenu* windowMenu() const { return m_windowMenu; }
 
     // Adds a playlist window: maximised, activated, its view initialised.
     void addChild(CChildFrame* child);
@@ -53,7 +55,7 @@ public:
     void LoadBarState();
     void SaveBarState() const;
 
-    // CommandTarget: Help and the three bar toggles.
+    // CommandTarget: Help, the three bar toggles and the Window menu's commands.
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
     std::optional<CommandState> commandState(int id) const override;
@@ -87,6 +89,7 @@ private:
     QLabel* m_num = nullptr;
     QList<QMenu*> m_noPlaylistMenus;
     QList<QMenu*> m_playlistMenus;
+    WindowMenu* m_windowMenu = nullptr; // owned (QObject child)
     bool m_playlistMenuShown = false;
     QList<QPointer<CChildFrame>> m_children;
     QPointer<CChildFrame> m_activeChild;

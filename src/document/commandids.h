@@ -12,6 +12,20 @@ enum CommandId : int {
     ID_OPEN_CONTENTS = 32776,
     ID_PLAY_CHANNEL = 32794,
     ID_FIND_MISSING = 32795,
+    ID_VIEW_ZOOM_IN = 32796,
+    ID_VIEW_ZOOM_OUT = 32797,
+    ID_VIEW_ZOOM_ACTUAL = 32798,
+    ID_VIEW_ZOOM_FIT = 32799,
+    ID_VIEW_DOCUMENT_TABS = 32800,
+    ID_WINDOW_NEXT = 32801,
+    ID_WINDOW_PREVIOUS = 32802,
+    ID_WINDOW_RECENT = 32803,      // Ctrl+Tab: back through the most recently used
+    ID_WINDOW_RECENT_BACK = 32804, // Ctrl+Shift+Tab
+    ID_WINDOW_CLOSE_ALL = 32805,
+    ID_EDIT_FIND = 32806,
+    ID_EDIT_FIND_NEXT = 32807,
+    ID_EDIT_FIND_PREVIOUS = 32808,
+    ID_RELINK_FILE = 32809,
     ID_FILE_EXPORT_PDF = 32840,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
@@ -31,5 +45,6 @@ enum CommandId : int {
     ID_NEXT_PANE = 57680, // bound to keys, handled nowhere
     ID_PREV_PANE = 57681, // bound to keys, handled nowhere
     ID_VIEW_TOOLBAR = 59392,
+    ID_WINDOW_CHILD1 = 65280, // 65280..65288: the first nine playlist windows
     ID_VIEW_STATUS_BAR = 59393,
 };

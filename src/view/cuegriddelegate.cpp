@@ -10,10 +10,6 @@
 #include <QStyle>
 
 namespace {
-constexpr int kMarkSize = CueGridDelegate::kMarkSpace - 2;
-constexpr int kFitMargin = 4;
-constexpr int kTextInset = 2;
-static_assert(CueGridDelegate::kTextMargins == kFitMargin + 2 * kTextInset);
 constexpr int kFrameWidth = 2;
 
 // A red that reads on the cell's background, light or dark.
@@ -43,14 +39,15 @@ void CueGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->save();
     painter->fillRect(option.rect, background);
 
+    const GridScale& scale = m_view->gridScale();
     const bool cursorCell = cursorRow && column > 0 && column == m_view->cursorColumn();
     const bool missing = column > 0 && index.data(CueGridModel::kMissingRole).toBool();
     QRect textArea = option.rect;
     QRect markRect;
     if (missing) {
         // The mark takes the left of the cell; the name keeps the rest.
-        const int side = std::min(option.rect.height() - 2 * kTextInset, kMarkSize);
-        markRect = QRect(option.rect.left() + kTextInset,
+        const int side = std::min(option.rect.height() - 2 * scale.textInset, scale.markSize());
+        markRect = QRect(option.rect.left() + scale.textInset,
                          option.rect.top() + (option.rect.height() - side) / 2, side, side);
         textArea.setLeft(markRect.right() + 1);
     }
@@ -58,7 +55,7 @@ void CueGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const QString text = index.data(Qt::DisplayRole).toString();
     bool shortened = false;
     const QString fitted =
-        FitCellText(option.fontMetrics, text, textArea.width(), kFitMargin, &shortened);
+        FitCellText(option.fontMetrics, text, textArea.width(), scale.fitMargin, &shortened);
 
     Qt::Alignment alignment = Qt::AlignLeft;
     if (column > 0 && !shortened)
@@ -76,7 +73,7 @@ void CueGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         if (!cursorCell)
             painter->setPen(MissingTextColor(background));
     }
-    const QRect textRect = textArea.adjusted(kTextInset, 0, -kTextInset, 0);
+    const QRect textRect = textArea.adjusted(scale.textInset, 0, -scale.textInset, 0);
     painter->drawText(textRect, int(alignment | Qt::AlignVCenter | Qt::TextSingleLine), fitted);
     painter->restore();
 }
@@ -108,12 +105,13 @@ void CueGridDelegate::drawMissingMark(QPainter* painter, const QRect& rect) cons
                              QPointF(rect.left() + 0.5, rect.bottom() + 0.5)};
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(QColor(40, 40, 40), 1.2));
+    // Thin lines on a small mark, so that its yellow still shows when zoomed out.
+    painter->setPen(QPen(QColor(40, 40, 40), std::clamp(rect.width() / 14.0, 0.6, 1.2)));
     painter->setBrush(QColor(255, 200, 0));
     painter->drawPolygon(triangle);
     const qreal x = rect.center().x() + 0.5;
     painter->setPen(
-        QPen(QColor(40, 40, 40), std::max(1.5, rect.width() / 9.0), Qt::SolidLine, Qt::RoundCap));
+        QPen(QColor(40, 40, 40), std::max(0.8, rect.width() / 9.0), Qt::SolidLine, Qt::RoundCap));
     painter->drawLine(QPointF(x, rect.top() + rect.height() * 0.38),
                       QPointF(x, rect.top() + rect.height() * 0.68));
     painter->drawPoint(QPointF(x, rect.top() + rect.height() * 0.84));

@@ -19,9 +19,9 @@ public:
                const QModelIndex& index) const override;
 
     static QColor cursorCellColor() { return QColor(192, 0, 0); }
-    // Pixels of a cell's width that its text never takes.
+    // Pixels of a cell's width that its text never takes, at actual size.
     static constexpr int kTextMargins = 8;
-    // Pixels the mark of a missing file takes before the name.
+    // Pixels the mark of a missing file takes before the name, at actual size.
     static constexpr int kMarkSpace = 20;
 
 private:

@@ -14,6 +14,7 @@
 #include "slotdragcontroller.h"
 #include "slotrange.h"
 
+#include <cmath>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -26,6 +27,7 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
       m_model(new CueGridModel(doc, m_folderWatch, this)), m_drag(new SlotDragController(this))
 {
     setModel(m_model);
+    m_scale = GridZoom::scaleAt(GridZoom::kActual, QApplication::font());
     setItemDelegate(new CueGridDelegate(this, this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -56,10 +58,13 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &CCueView::onHorizontalAction);
     PlaylistClipboard::follow();
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
-        if (!m_settingWidths)
-            emit columnWidthsChanged();
-    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (m_settingWidths)
+                    return;
+                keepUserWidth(column, width);
+                emit columnWidthsChanged();
+            });
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
     // The current row is the active channel: the commands' states follow it.
@@ -100,19 +105,8 @@ CCueDoc* CCueView::document() const
 
 void CCueView::OnInitialUpdate()
 {
-    QFont font = QApplication::font();
-    font.setPixelSize(24);
-    setFont(font); // the header takes it too, so the titles fix the column widths
-
-    const int rowHeight = GridRowHeight(QFontMetrics(font));
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-
-    QList<int> widths;
-    for (int column = 0; column < m_model->columnCount(); ++column)
-        widths << minimumColumnWidth(column);
-    setColumnWidths(widths);
-
+    applyScale();
     // Listed now, so that the first paint shows the missing files already.
     OnUpdate();
 }
@@ -129,21 +123,16 @@ void CCueView::followFolder()
 
 int CCueView::minimumColumnWidth(int column) const
 {
-    const int title = horizontalHeader()->sectionSizeHint(column);
-    if (column == 0)
-        return title;
-    // The widest name a slot can hold, with the delegate's margins and room for the mark
-    // of a missing file.
-    const int name = QFontMetrics(font()).horizontalAdvance(QStringLiteral("MMMMMMMM.MP3")) +
-                     CueGridDelegate::kTextMargins + CueGridDelegate::kMarkSpace;
-    return std::max(title, name);
+    return minimumColumnWidthAt(column, m_scale);
 }
 
 QList<int> CCueView::columnWidths() const
 {
+    const GridScale actual = GridZoom::scaleAt(GridZoom::kActual, QApplication::font());
     QList<int> widths;
     for (int column = 0; column < m_model->columnCount(); ++column)
-        widths << columnWidth(column);
+        widths << minimumColumnWidthAt(column, actual) +
+                      int(std::lround(m_extraWidths.value(column)));
     return widths;
 }
 
@@ -151,11 +140,11 @@ void CCueView::setColumnWidths(const QList<int>& widths)
 {
     if (widths.size() != m_model->columnCount())
         return;
-    m_settingWidths = true;
+    const GridScale actual = GridZoom::scaleAt(GridZoom::kActual, QApplication::font());
+    m_extraWidths.clear();
     for (int column = 0; column < widths.size(); ++column)
-        horizontalHeader()->resizeSection(column,
-                                          std::max(widths[column], minimumColumnWidth(column)));
-    m_settingWidths = false;
+        m_extraWidths << std::max(0, widths[column] - minimumColumnWidthAt(column, actual));
+    applyColumnWidths();
 }
 
 void CCueView::OnUpdate()

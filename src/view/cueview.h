@@ -5,6 +5,7 @@
 #include "core/playtime.h"
 #include "documentview.h"
 #include "findmissingdlg.h"
+#include "gridzoom.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -45,12 +46,24 @@ public:
 
     // Sets the grid font, row height and column widths, then fills the texts.
     void OnInitialUpdate();
-    // Column widths, the Channel column first. A phrase column is at least as wide as its
-    // title and a full 12-character name in the grid font. Setting a list of another length
-    // changes nothing; a width below the column's minimum is raised to it.
+    // Column widths at actual size, the Channel column first. A phrase column is at least as
+    // wide as its title and a full 12-character name in the grid font. Setting a list of
+    // another length changes nothing; a width below the column's minimum is raised to it.
+    // What a column has beyond its minimum scales with the zoom.
     QList<int> columnWidths() const;
     void setColumnWidths(const QList<int>& widths);
     int minimumColumnWidth(int column) const;
+
+    // The zoom in percent of the actual size: fonts, rows, columns and marks scale with it,
+    // and the cursor cell stays in view. Fitting picks the largest zoom at which the Channel
+    // column and all 16 frames fit the width of the grid, dropping widths the user chose when
+    // even the smallest zoom would not fit with them.
+    int zoom() const { return m_scale.percent; }
+    void setZoom(int percent);
+    void fitAllFrames();
+    const GridScale& gridScale() const { return m_scale; }
+    // The width of the Channel column and all 16 frames at a zoom.
+    int layoutWidthAt(int percent) const;
     // Shows the description of the document's current slot when activated.
     void OnActivateView(bool activate);
 
@@ -140,6 +153,7 @@ public:
 signals:
     // The user resized a column.
     void columnWidthsChanged();
+    void zoomChanged(int percent);
 
 signals:
     // Playlist files dropped on the grid, for the main window to open.
@@ -152,6 +166,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -189,6 +204,11 @@ private:
     bool isCommandKey(const QKeyEvent* event) const;
     void updateCommandStates() const;
     void scheduleCommandStates();
+    int minimumColumnWidthAt(int column, const GridScale& scale) const;
+    // Fonts, row height and column widths from m_scale; keeps the cursor cell in view.
+    void applyScale();
+    void applyColumnWidths();
+    void keepUserWidth(int column, int width);
 
     QPointer<CCueDoc> m_doc;                  // not owned
     DataFolderWatch* m_folderWatch = nullptr; // owned by this view (QObject child)
@@ -199,6 +219,9 @@ private:
     QString m_typedDigits;
     qint64 m_lastTypedMs = 0;
     bool m_settingWidths = false; // column widths set by the program, not the user
+    GridScale m_scale;
+    QList<double> m_extraWidths; // per column, beyond its minimum, at actual size
+    int m_wheelAngle = 0;        // Ctrl+wheel turned but not yet a whole step
     bool m_statesPending = false;
     int m_hoverColumn = -1;
     int m_hoverRow = -1;

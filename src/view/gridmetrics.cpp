@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 
 namespace {
-constexpr int kExtraRowHeight = 20;
 constexpr int kThumbStep = 16;
 const QString kEllipsis = QStringLiteral("...");
 } // namespace
@@ -33,7 +32,7 @@ bool AcceptsThumbPosition(int position, int maximum)
     return position == 0 || position >= maximum || position % kThumbStep == 0;
 }
 
-int GridRowHeight(const QFontMetrics& metrics)
+int GridRowHeight(const QFontMetrics& metrics, int extraHeight)
 {
-    return kExtraRowHeight + metrics.height() + std::max(0, metrics.leading());
+    return extraHeight + metrics.height() + std::max(0, metrics.leading());
 }

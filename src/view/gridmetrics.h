@@ -16,4 +16,4 @@ bool AcceptsThumbPosition(int position, int maximum);
 
 // The height of a grid row for a font: the extra height, the character height and the
 // external leading.
-int GridRowHeight(const QFontMetrics& metrics);
+int GridRowHeight(const QFontMetrics& metrics, int extraHeight = 20);

@@ -91,19 +91,25 @@ private slots:
         QVERIFY(app.InitInstance({}));
         CMainFrame* frame = app.mainFrame();
 
-        QCOMPARE(MenuTitles(*frame), QStringList({"File(&F)", "Edit(&E)", "View(&V)", "Help(&H)"}));
+        QCOMPARE(MenuTitles(*frame),
+                 QStringList({"File(&F)", "Edit(&E)", "View(&V)", "Window(&W)", "Help(&H)"}));
         QCOMPARE(MenuItems(*frame, "File(&F)"),
                  QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
                               "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
                               "CSV File Output(&V)\tAlt+C", "-", "Print(&P)...\tCtrl+P",
                               "Print Preview(&R)...", "Export PDF(&E)...", "-", "Exit(&X)"}));
-        QCOMPARE(MenuItems(*frame, "Edit(&E)"),
-                 QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-",
-                              "Cut(&T)    Ctrl+X", "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V",
-                              "Delete(&D)        DEL", "-", "Open File Contents(&L)",
-                              "Play Channel(&W)  Ctrl+W", "-", "Find Missing Files(&M)..."}));
-        QCOMPARE(MenuItems(*frame, "View(&V)"),
-                 QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)"}));
+        QCOMPARE(
+            MenuItems(*frame, "Edit(&E)"),
+            QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-", "Cut(&T)    Ctrl+X",
+                         "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V", "Delete(&D)        DEL",
+                         "-", "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W", "-",
+                         "Find(&I)...\tCtrl+F", "Find Next(&N)\tF3", "Find Previous(&V)\tShift+F3",
+                         "Find Missing Files(&M)...", "Relink File(&K)...\tCtrl+R"}));
+        QCOMPARE(
+            MenuItems(*frame, "View(&V)"),
+            QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)", "-",
+                         "Zoom In(&Z)\tCtrl++", "Zoom Out(&O)\tCtrl+-", "Actual Size(&A)\tCtrl+0",
+                         "Fit All Frames(&F)", "-", "Document Tabs(&T)"}));
         QCOMPARE(MenuItems(*frame, "Help(&H)"),
                  QStringList({"Help(&H)", "Version Information(&R)"}));
 
@@ -316,8 +322,9 @@ private slots:
             CCueApp app;
             QVERIFY(app.InitInstance({}));
             CMainFrame* frame = app.mainFrame();
-            QCOMPARE(MenuTitles(*frame),
-                     QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"}));
+            QCOMPARE(MenuTitles(*frame), QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)",
+                                                      "ウィンドウ(&W)", "ヘルプ(&H)"}));
+            QVERIFY(MenuItems(*frame, "表示(&V)").contains(QStringLiteral("全設定枠を表示(&F)")));
             QCOMPARE(MenuItems(*frame, "編集(&E)").value(0), QStringLiteral("元に戻す(&U)"));
             QCOMPARE(MenuItems(*frame, "編集(&E)").value(5),
                      QStringLiteral("切り取り(&T)    Ctrl+X"));
