@@ -17,11 +17,13 @@ run=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
   zlib1g-dev
+  fonts-noto-cjk fonts-dejavu-core
 )
 test=(
   ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-tools
+  poppler-utils
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils
   dosfstools mtools

@@ -140,6 +140,36 @@
     <context>
         <name>Commands</name>
         <message>
+            <source>Print(&amp;P)...</source>
+            <translation>印刷(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Print the cue sheet of the active PlayList
+ Print</source>
+            <translation>アクティブなプレイリストのキューシートを印刷します
+ 印刷</translation>
+        </message>
+        <message>
+            <source>Print Preview(&amp;R)...</source>
+            <translation>印刷プレビュー(&amp;R)...</translation>
+        </message>
+        <message>
+            <source>Show the pages of the cue sheet
+ Print Preview</source>
+            <translation>キューシートのページを表示します
+ 印刷プレビュー</translation>
+        </message>
+        <message>
+            <source>Export PDF(&amp;D)...</source>
+            <translation>PDF 書き出し(&amp;D)...</translation>
+        </message>
+        <message>
+            <source>Write the cue sheet as a PDF file
+ Export PDF</source>
+            <translation>キューシートを PDF ファイルに書き出します
+ PDF 書き出し</translation>
+        </message>
+        <message>
             <source>Undo(&amp;U)</source>
             <translation>元に戻す(&amp;U)</translation>
         </message>
@@ -546,6 +576,37 @@ Version Information</source>
         <message>
             <source>Copying %1 to the card...</source>
             <translation>%1 をカードにコピーしています...</translation>
+        </message>
+    </context>
+    <context>
+        <name>CueSheetCommands</name>
+        <message>
+            <source>Unable to print the cue sheet of %1.</source>
+            <translation>%1 のキューシートを印刷できません。</translation>
+        </message>
+        <message>
+            <source>Export PDF</source>
+            <translation>PDF 書き出し</translation>
+        </message>
+        <message>
+            <source>PDF document(*.pdf)|*.pdf||</source>
+            <translation>PDF 文書(*.pdf)|*.pdf||</translation>
+        </message>
+        <message>
+            <source>%1 is a playlist; choose another file for the PDF.</source>
+            <translation>%1 はプレイリストです。PDF には別のファイルを選んでください。</translation>
+        </message>
+        <message>
+            <source>%1 already exists.
+Do you want to replace it?</source>
+            <translation>%1 は既に存在します。
+置き換えますか?</translation>
+        </message>
+        <message>
+            <source>Unable to save %1.
+%2</source>
+            <translation>%1 を保存できません。
+%2</translation>
         </message>
     </context>
 </TS>

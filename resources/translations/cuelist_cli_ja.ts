@@ -55,6 +55,14 @@
         <translation>プレイリスト名が空です。</translation>
     </message>
     <message>
+        <source>--paper must be a4 or letter, not &quot;%1&quot;.</source>
+        <translation>--paper には a4 または letter を指定してください (&quot;%1&quot; は使えません)。</translation>
+    </message>
+    <message>
+        <source>sheet needs -o FILE.pdf (or -o - for standard output).</source>
+        <translation>sheet には -o FILE.pdf (標準出力には -o -) が必要です。</translation>
+    </message>
+    <message>
         <location filename="../../src/cli/run.cpp" line="12"/>
         <source>Usage: cuelist COMMAND PLAYLIST [ARGUMENTS]
 Reads and edits playlist files (.slp).
@@ -89,14 +97,18 @@ Commands:
         playlist is replaced last. Files in TARGET/DATA that the playlist does
         not name are kept unless --remove-extra is given. --dry-run prints the
         plan and the problems and changes nothing.
+  sheet PLAYLIST -o FILE.pdf [--paper a4|letter]
+        Write the printable cue sheet as PDF: each channel in use with its
+        files, settings, lengths and play time, missing files marked.
+        Landscape; the paper follows the locale unless --paper is given.
   --repair  (set, clear, apply) Allow saving without the records that the
         editor cannot use (text phrases, channels above 127) and bytes after
         the end of the playlist; without it such a playlist is refused.
   --help     Show this help.
   --version  Show the version.
 
-CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times and export
-never change the playlist.
+CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times, export and
+sheet never change the playlist.
 Exit status: 0 success, 1 name or edit refused, --repair needed or problems
 found by check or export, 2 usage error or a file that cannot be read or
 written, 3 export failed while copying, 4 export interrupted (3 and 4 leave
@@ -134,6 +146,10 @@ the card&apos;s old playlist in place).</source>
         TARGET/DATA にあるプレイリストで使われていないファイルは、
         --remove-extra を指定しない限り残します。--dry-run では計画と問題を
         表示するだけで、何も変更しません。
+  sheet PLAYLIST -o FILE.pdf [--paper a4|letter]
+        印刷用のキューシートをPDFで書き出します。使用中の各チャンネルの
+        ファイル、設定、長さ、再生時間を載せ、見つからないファイルに印を付けます。
+        横向きで、用紙は --paper を指定しない限りロケールに従います。
   --repair  (set、clear、apply) エディターで使用できないデータ (テキストフレーズ、
         チャンネル128以上) とプレイリストの終わりより後のデータを削除して
         保存することを許可します。指定しない場合、そのようなプレイリストは
@@ -141,7 +157,7 @@ the card&apos;s old playlist in place).</source>
   --help     このヘルプを表示します。
   --version  バージョンを表示します。
 
-CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times、export は
+CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times、export、sheet は
 プレイリストを変更しません。
 終了ステータス: 0 成功、1 ファイル名または編集の拒否、--repair が必要、
 check または export で問題あり、2 使い方の誤り、またはファイルの読み書きが
@@ -243,6 +259,14 @@ check または export で問題あり、2 使い方の誤り、またはファ�
     <message>
         <source>Nothing was copied.</source>
         <translation>何もコピーしませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot lay out the sheet: no fonts available.</source>
+        <translation>キューシートをレイアウトできません: フォントを使用できません。</translation>
+    </message>
+    <message>
+        <source>Cannot lay out the sheet.</source>
+        <translation>キューシートをレイアウトできません。</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 
 class CCueDoc;
 class CCueView;
+class CueSheetCommands;
 class SlotFinder;
 class ZoomCommands;
 
@@ -29,7 +30,8 @@ public:
 
     SlotFinder* finder() const { return m_finder; }
 
-    // CommandTarget: the grid's zoom, Find, and Export to Card (the whole playlist as it is now).
+    // CommandTarget: the grid's zoom and Find, Export to Card (the whole playlist as it is
+    // now), and the cue sheet's Print, Print Preview and Export PDF.
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
     std::optional<CommandState> commandState(int id) const override;
@@ -40,7 +42,8 @@ protected:
 private:
     CCueDoc* m_doc;
     CCueView* m_view;
-    ZoomCommands* m_zoom; // owned
-    SlotFinder* m_finder; // owned (QObject child)
+    CueSheetCommands* m_sheet; // a child
+    ZoomCommands* m_zoom;      // owned
+    SlotFinder* m_finder;      // owned (QObject child)
     bool m_closeConfirmed = false;
 };

@@ -44,7 +44,8 @@ void CMainFrame::createMenus()
     m_playlistMenus = {
         MakeMenu(this, c, tr("File(&F)"),
                  {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
-                  ID_CSV_OUTPUT, ID_EXPORT_CARD, 0, ID_APP_EXIT}),
+                  ID_CSV_OUTPUT, ID_EXPORT_CARD, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                  ID_FILE_EXPORT_PDF, 0, ID_APP_EXIT}),
         MakeMenu(this, c, tr("Edit(&E)"),
                  {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_SELECT_FILE, 0, ID_EDIT_CUT, ID_EDIT_COPY,
                   ID_EDIT_PASTE, ID_EDIT_DELETE, 0, ID_OPEN_CONTENTS, ID_PLAY_CHANNEL, 0,

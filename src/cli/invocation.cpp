@@ -32,6 +32,7 @@ const std::map<std::string_view, CommandShape>& Shapes()
         {"apply", {Command::Apply, 1, 2, {}, {"--repair"}}},
         {"times", {Command::Times, 1, 1, {"--channel"}, {}}},
         {"export", {Command::Export, 2, 2, {}, {"--dry-run", "--remove-extra", "--keep-extra"}}},
+        {"sheet", {Command::Sheet, 1, 1, {"-o", "--output", "--paper"}, {}}},
     };
     return shapes;
 }
@@ -172,6 +173,14 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
             if (value.empty())
                 return Failure(CliText::tr("Option %1 needs a value.").arg(QStringLiteral("-o")));
             inv.output = value;
+        } else if (key == "--paper") {
+            std::string paper;
+            for (const char c : value)
+                paper.push_back(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c);
+            if (paper != "a4" && paper != "letter")
+                return Failure(
+                    CliText::tr("--paper must be a4 or letter, not \"%1\".").arg(Text(value)));
+            inv.paper = paper;
         } else if (key == "--repair") {
             inv.repair = true;
         } else if (key == "--json") {
@@ -200,6 +209,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
             inv.interval = number;
         }
     }
+    if (s.command == Command::Sheet && inv.output.empty())
+        return Failure(CliText::tr("sheet needs -o FILE.pdf (or -o - for standard output)."));
     return {inv, {}};
 }
 

@@ -43,14 +43,18 @@ QString HelpText()
         "        playlist is replaced last. Files in TARGET/DATA that the playlist does\n"
         "        not name are kept unless --remove-extra is given. --dry-run prints the\n"
         "        plan and the problems and changes nothing.\n"
+        "  sheet PLAYLIST -o FILE.pdf [--paper a4|letter]\n"
+        "        Write the printable cue sheet as PDF: each channel in use with its\n"
+        "        files, settings, lengths and play time, missing files marked.\n"
+        "        Landscape; the paper follows the locale unless --paper is given.\n"
         "  --repair  (set, clear, apply) Allow saving without the records that the\n"
         "        editor cannot use (text phrases, channels above 127) and bytes after\n"
         "        the end of the playlist; without it such a playlist is refused.\n"
         "  --help     Show this help.\n"
         "  --version  Show the version.\n"
         "\n"
-        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times and export\n"
-        "never change the playlist.\n"
+        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times, export and\n"
+        "sheet never change the playlist.\n"
         "Exit status: 0 success, 1 name or edit refused, --repair needed or problems\n"
         "found by check or export, 2 usage error or a file that cannot be read or\n"
         "written, 3 export failed while copying, 4 export interrupted (3 and 4 leave\n"
@@ -100,6 +104,9 @@ int Run(const std::vector<std::string>& args, Console& console)
         break;
     case Command::Export:
         status = RunExport(inv, console);
+        break;
+    case Command::Sheet:
+        status = RunSheet(inv, console);
         break;
     }
 

@@ -94,11 +94,12 @@ private slots:
 
         QCOMPARE(MenuTitles(*frame),
                  QStringList({"File(&F)", "Edit(&E)", "View(&V)", "Window(&W)", "Help(&H)"}));
-        QCOMPARE(
-            MenuItems(*frame, "File(&F)"),
-            QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O", "Close(&C)",
-                         "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
-                         "CSV File Output(&V)\tAlt+C", "Export to Card(&E)...", "-", "Exit(&X)"}));
+        QCOMPARE(MenuItems(*frame, "File(&F)"),
+                 QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
+                              "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
+                              "CSV File Output(&V)\tAlt+C", "Export to Card(&E)...", "-",
+                              "Print(&P)...\tCtrl+P", "Print Preview(&R)...", "Export PDF(&D)...",
+                              "-", "Exit(&X)"}));
         QCOMPARE(
             MenuItems(*frame, "Edit(&E)"),
             QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-", "Cut(&T)    Ctrl+X",
