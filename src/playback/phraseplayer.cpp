@@ -107,6 +107,20 @@ bool Decodes(const gchar* uri)
     return ok;
 }
 
+// Every file of the channel leaves the filter in one format: the sink then never has to
+// renegotiate between files (which drops the end of the file before), and the gain works on
+// float samples, so that even -70 dB keeps its exact level.
+GstElement* MakeOutputFilter()
+{
+    GError* error = nullptr;
+    GstElement* bin = gst_parse_bin_from_description(
+        "audioconvert ! audioresample ! "
+        "audio/x-raw,format=F32LE,rate=44100,channels=2,layout=interleaved ! volume name=gain",
+        TRUE, &error);
+    g_clear_error(&error);
+    return bin;
+}
+
 } // namespace
 
 struct CPhrasePlayer::Callbacks
@@ -181,17 +195,19 @@ int CPhrasePlayer::Create()
         return kFailed;
     gst_object_ref_sink(m_pipeline);
     GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
-    m_volume = gst_element_factory_make("volume", nullptr);
-    if (!sink || !m_volume) {
+    GstElement* filter = MakeOutputFilter();
+    if (!sink || !filter) {
         if (sink)
             gst_object_unref(sink);
-        if (m_volume)
-            gst_object_unref(m_volume);
-        m_volume = nullptr;
+        if (filter)
+            gst_object_unref(filter);
         return kFailed;
     }
+    m_volume = gst_bin_get_by_name(GST_BIN(filter), "gain");
+    if (m_volume)
+        gst_object_unref(m_volume); // the bin keeps it as long as the pipeline lives
     // playbin takes the floating references of the sink and the filter.
-    g_object_set(m_pipeline, "audio-sink", sink, "audio-filter", m_volume, "flags",
+    g_object_set(m_pipeline, "audio-sink", sink, "audio-filter", filter, "flags",
                  kPlayFlagAudio | kPlayFlagSoftVolume, nullptr);
     g_signal_connect(m_pipeline, "about-to-finish", G_CALLBACK(&Callbacks::AboutToFinish), this);
     GstPad* pad = gst_element_get_static_pad(m_volume, "src");
