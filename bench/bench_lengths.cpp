@@ -204,7 +204,8 @@ int main(int argc, char** argv)
         for (const std::string& file : files) {
             const auto start = Clock::now();
             MeasureDuration(file);
-            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            const double ms =
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             if (ms > 20)
                 std::printf("  slow: %.0f ms %s\n", ms, file.c_str());
         }
@@ -235,7 +236,7 @@ int main(int argc, char** argv)
         ::waitpid(child, &status, 0);
     }
 
-    TimeCache(files, fs::temp_directory_path() / ("cuelist-bench-lengths-" +
-                                                    std::to_string(::getpid())));
+    TimeCache(files,
+              fs::temp_directory_path() / ("cuelist-bench-lengths-" + std::to_string(::getpid())));
     return 0;
 }

@@ -122,8 +122,8 @@ std::optional<std::int64_t> Mp3LengthOf(int fd)
     // are not decoded).
     const long flags = MPG123_GAPLESS | MPG123_QUIET | MPG123_SKIP_ID3V2;
     if (mpg123_param(handle.h, MPG123_FLAGS, flags, 0) != MPG123_OK ||
-        mpg123_replace_reader_handle(handle.h, &BufferedFile::Read, &BufferedFile::Seek,
-                                     nullptr) != MPG123_OK ||
+        mpg123_replace_reader_handle(handle.h, &BufferedFile::Read, &BufferedFile::Seek, nullptr) !=
+            MPG123_OK ||
         mpg123_open_handle(handle.h, &file) != MPG123_OK)
         return std::nullopt;
     long rate = 0;

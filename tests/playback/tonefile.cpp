@@ -8,11 +8,11 @@ bool WriteToneMp3(const std::string& path, int milliseconds, bool xing, int rate
     if (!gst_init_check(nullptr, nullptr, nullptr))
         return false;
     // One buffer per 10 ms.
-    const std::string description =
-        "audiotestsrc samplesperbuffer=" + std::to_string(rate / 100) +
-        " num-buffers=" + std::to_string(milliseconds / 10) +
-        " ! audio/x-raw,rate=" + std::to_string(rate) + ",channels=" + std::to_string(channels) +
-        " ! lamemp3enc ! " + (xing ? "xingmux ! " : "") + "filesink name=out";
+    const std::string description = "audiotestsrc samplesperbuffer=" + std::to_string(rate / 100) +
+                                    " num-buffers=" + std::to_string(milliseconds / 10) +
+                                    " ! audio/x-raw,rate=" + std::to_string(rate) +
+                                    ",channels=" + std::to_string(channels) + " ! lamemp3enc ! " +
+                                    (xing ? "xingmux ! " : "") + "filesink name=out";
     GError* error = nullptr;
     GstElement* pipeline = gst_parse_launch(description.c_str(), &error);
     if (!pipeline) {
