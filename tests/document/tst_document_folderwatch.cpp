@@ -64,7 +64,7 @@ private slots:
         int written = 0;
         QTimer writer;
         connect(&writer, &QTimer::timeout, this, [&] {
-            write(data + QStringLiteral("W%1.MP3").arg(written++ % 5), QByteArray(written, 'w'));
+            write(data + QStringLiteral("W%1.MP3").arg(written++), "w"); // a new name each time
         });
         writer.start(100);
         QTest::qWait(300);
