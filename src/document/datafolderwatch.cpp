@@ -16,6 +16,9 @@ constexpr int kMaxWaitMs = 500;
 // Files watched one by one (a file written over in place tells only its own watch); in a
 // larger folder only the folder itself is watched.
 constexpr qsizetype kMaxWatchedFiles = 4096;
+// A watch per file costs a few milliseconds per hundred files: they are set up after the
+// playlist's window has been painted, not while it opens.
+constexpr int kFileWatchDelayMs = 1000;
 } // namespace
 
 DataFolderWatch::DataFolderWatch(QObject* parent) : QObject(parent)
@@ -24,6 +27,12 @@ DataFolderWatch::DataFolderWatch(QObject* parent) : QObject(parent)
     m_settle.setInterval(kSettleMs);
     m_deadline.setSingleShot(true);
     m_deadline.setInterval(kMaxWaitMs);
+    m_fileWatchDelay.setSingleShot(true);
+    m_fileWatchDelay.setInterval(kFileWatchDelayMs);
+    connect(&m_fileWatchDelay, &QTimer::timeout, this, [this] {
+        m_watchFiles = true;
+        watchPaths(m_names, false);
+    });
     connect(&m_settle, &QTimer::timeout, this, &DataFolderWatch::rescan);
     connect(&m_deadline, &QTimer::timeout, this, &DataFolderWatch::rescan);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &DataFolderWatch::onEvent);
@@ -37,6 +46,8 @@ void DataFolderWatch::setFolder(const QString& dataFolderPath)
     if (dataFolderPath == m_path && m_listing)
         return;
     m_path = dataFolderPath;
+    m_watchFiles = false;
+    m_fileWatchDelay.start();
     rescan();
 }
 
@@ -84,7 +95,7 @@ void DataFolderWatch::watchPaths(const QStringList& names, bool renew)
     if (m_listing && m_listing->Exists()) {
         const QString folder = QString::fromStdString(m_listing->Folder());
         wanted << folder;
-        if (names.size() <= kMaxWatchedFiles)
+        if (m_watchFiles && names.size() <= kMaxWatchedFiles)
             for (const QString& name : names)
                 wanted << folder + name;
     }

@@ -67,6 +67,8 @@ private:
     QList<Stamp> m_stamps; // index for index with m_names
     std::vector<std::string> m_spellings;
     QFileSystemWatcher m_watcher;
-    QTimer m_settle;   // a copy of many files is one rescan, not one per file
-    QTimer m_deadline; // started by the first event of a burst; the settle wait ends there
+    QTimer m_settle;         // a copy of many files is one rescan, not one per file
+    QTimer m_deadline;       // started by the first event of a burst; the settle wait ends there
+    QTimer m_fileWatchDelay; // a new folder's files are watched once it has run out
+    bool m_watchFiles = false;
 };
