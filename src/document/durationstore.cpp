@@ -12,7 +12,7 @@ constexpr std::size_t kBatch = 96;
 DurationStore::DurationStore(const QString& cacheFile, QObject* parent)
     : QObject(parent), m_cache(cacheFile.toStdString())
 {
-    m_cache.Load();
+    // The kept lengths are read on the worker, so that the first window never waits for them.
     m_worker = std::thread([this] { work(); });
 }
 
@@ -44,6 +44,12 @@ std::optional<qint64> DurationStore::duration(const QString& path) const
 {
     const auto it = m_known.find(path.toStdString());
     return it == m_known.end() ? std::nullopt : it->second;
+}
+
+bool DurationStore::unreadable(const QString& path) const
+{
+    const auto it = m_known.find(path.toStdString());
+    return it != m_known.end() && !it->second;
 }
 
 void DurationStore::request(const QStringList& paths, bool recheck)
@@ -81,6 +87,7 @@ bool DurationStore::busy() const
 
 void DurationStore::work()
 {
+    m_cache.Load();
     for (;;) {
         std::vector<std::string> batch;
         {

@@ -76,6 +76,9 @@ QString CueGridModel::toolTip(int frame, int channel) const
                 lines << tr("Duration: %1").arg(cuelist::text::DurationText(*length));
     } else if (isMissing(frame, channel)) {
         lines << tr("missing");
+        if (const QString note = cuelist::text::AmbiguousDataFolderText(m_folder->spellings());
+            !note.isEmpty())
+            lines << note;
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -6,6 +6,7 @@
 #include "gridmetrics.h"
 #include "gridwindow.h"
 #include "modalscripts.h"
+#include "playtimepane.h"
 #include "scriptedprompt.h"
 #include "text/messages.h"
 
@@ -143,6 +144,16 @@ private slots:
         QVERIFY(tip(w, 2, 1).endsWith("missing"));
         QVERIFY(!tip(w, 1, 1).contains("missing"));
         QVERIFY(tip(w, 4, 1).isEmpty());
+
+        // The play-time pane follows the cursor's channel on the Channel column too, and the
+        // count stops at the first missing file, as the preview does.
+        w.view->OnActivateView(true);
+        w.click(0, 4);
+        QTRY_VERIFY(PlayTimePane::text().startsWith("Ch.0005"));
+        QVERIFY(PlayTimePane::text().contains("stops at frame 3"));
+        w.click(0, 0);
+        QTRY_VERIFY(PlayTimePane::text().startsWith("Ch.0001"));
+        QVERIFY(PlayTimePane::text().contains("stops at frame 2"));
 
         // Files copied in, removed or renamed in DATA: one listing, flags follow.
         touch("show/Data/Later.mp3");
