@@ -20,6 +20,8 @@ int RunSet(const Invocation& inv, Console& console);
 int RunClear(const Invocation& inv, Console& console);
 int RunApply(const Invocation& inv, Console& console);
 int RunTimes(const Invocation& inv, Console& console);
+int RunLoudness(const Invocation& inv, Console& console);
+int RunImport(const Invocation& inv, Console& console);
 
 // Parses the arguments after the program name and runs the command.
 int Run(const std::vector<std::string>& args, Console& console);

@@ -8,7 +8,7 @@
 
 namespace cuelist::cli {
 
-enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times };
+enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times, Loudness, Import };
 
 // One run of the tool as the command line asks for it, with every number already in range.
 struct Invocation
@@ -23,8 +23,11 @@ struct Invocation
     std::optional<int> attenuation; // set: --volume, stored negated (0..70)
     std::optional<int> repeat;
     std::optional<int> interval;
-    bool repair = false; // set, clear, apply: may drop what the load repair empties
-    bool json = false;   // show: JSON for scripts
+    bool repair = false;              // set, clear, apply: may drop what the load repair empties
+    bool json = false;                // show: JSON for scripts
+    std::vector<std::string> sources; // import: the audio files, in order
+    int bitrate = 128;                // import: --bitrate, kbps
+    int sampleRate = 44100;           // import: --rate, Hz
 };
 
 // Either an invocation or the reason the command line is unusable.

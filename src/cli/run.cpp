@@ -35,14 +35,21 @@ QString HelpText()
         "  times PLAYLIST [--channel N]\n"
         "        List the length of each assigned MP3 file and the play time of each\n"
         "        channel (\u221e: repeats without end, ?: length not known).\n"
-        "  --repair  (set, clear, apply) Allow saving without the records that the\n"
+        "  loudness PLAYLIST [--channel N]\n"
+        "        List the integrated loudness (LUFS) and true peak (dBTP) of each\n"
+        "        assigned MP3 file, and how loud it plays at the slot's volume.\n"
+        "  import PLAYLIST CHANNEL FRAME FILE... [--bitrate KBPS] [--rate HZ]\n"
+        "        Encode audio files (WAV, FLAC, OGG, Opus, MP3...) as MP3 into the\n"
+        "        data folder under new unique names and assign them to consecutive\n"
+        "        free frames from FRAME on. Default 128 kbps, 44100 Hz.\n"
+        "  --repair  (set, clear, apply, import) Allow saving without the records that the\n"
         "        editor cannot use (text phrases, channels above 127); without it\n"
         "        such a playlist is refused.\n"
         "  --help     Show this help.\n"
         "  --version  Show the version.\n"
         "\n"
-        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never\n"
-        "change the playlist.\n"
+        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times and loudness\n"
+        "never change the playlist.\n"
         "Exit status: 0 success, 1 name or edit refused or problems found by check,\n"
         "2 usage error or a file that cannot be read or written.");
 }
@@ -87,6 +94,12 @@ int Run(const std::vector<std::string>& args, Console& console)
         break;
     case Command::Times:
         status = RunTimes(inv, console);
+        break;
+    case Command::Loudness:
+        status = RunLoudness(inv, console);
+        break;
+    case Command::Import:
+        status = RunImport(inv, console);
         break;
     }
 
