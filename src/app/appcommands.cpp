@@ -62,6 +62,14 @@ constexpr Definition kDefinitions[] = {
          "Commands",
          "List the files missing from the data folder and relink them\n Find Missing Files"),
      nullptr, nullptr},
+    {ID_IMPORT_AUDIO, QT_TRANSLATE_NOOP("Commands", "Import Audio(&I)..."),
+     QT_TRANSLATE_NOOP("Commands", "Encode audio files as MP3 into the data folder and set them "
+                                   "from the cursor on\n Import Audio"),
+     nullptr, nullptr},
+    {ID_MATCH_LOUDNESS, QT_TRANSLATE_NOOP("Commands", "Match Loudness(&L)..."),
+     QT_TRANSLATE_NOOP("Commands", "Set the volumes so that every phrase plays as loud as the "
+                                   "quietest\n Match Loudness"),
+     nullptr, nullptr},
     {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("Commands", "Status Bar(&B)"),
      QT_TRANSLATE_NOOP("Commands", "Display/hide the status bar\n Status Bar's Display Switch"),
      nullptr, nullptr},

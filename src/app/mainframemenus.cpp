@@ -42,11 +42,11 @@ void CMainFrame::createMenus()
     m_playlistMenus = {
         MakeMenu(this, c, tr("File(&F)"),
                  {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, 0, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0,
-                  ID_CSV_OUTPUT, 0, ID_APP_EXIT}),
+                  ID_IMPORT_AUDIO, ID_CSV_OUTPUT, 0, ID_APP_EXIT}),
         MakeMenu(this, c, tr("Edit(&E)"),
                  {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_SELECT_FILE, 0, ID_EDIT_CUT, ID_EDIT_COPY,
                   ID_EDIT_PASTE, ID_EDIT_DELETE, 0, ID_OPEN_CONTENTS, ID_PLAY_CHANNEL, 0,
-                  ID_FIND_MISSING}),
+                  ID_FIND_MISSING, ID_MATCH_LOUDNESS}),
         MakeMenu(this, c, tr("View(&V)"),
                  {ID_VIEW_STATUS_BAR, ID_VIEW_TOOLBAR, ID_VIEW_EDIT_TOOLBAR}),
         MakeMenu(this, c, tr("Help(&H)"), {ID_HELP, ID_APP_ABOUT}),

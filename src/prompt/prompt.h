@@ -5,6 +5,7 @@
 #include <QFlags>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -32,6 +33,19 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& initialPath,
                                  const QString& filter, const QString& defaultSuffix,
                                  const SaveNameCheck& check = {}) = 0;
+
+    // Several files to open, and a folder. By default they are answered like openFileName,
+    // so that a scripted prompt's file answers serve them too.
+    virtual QStringList openFileNames(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter)
+    {
+        const QString one = openFileName(parent, title, folder, filter);
+        return one.isEmpty() ? QStringList() : QStringList{one};
+    }
+    virtual QString existingFolder(QWidget* parent, const QString& title, const QString& folder)
+    {
+        return openFileName(parent, title, folder, QString());
+    }
 
     // An OK box with the exclamation icon, the form every refusal takes.
     void refuse(QWidget* parent, const QString& text)
