@@ -84,8 +84,8 @@ QList<CImportAudioDlg::Row> CImportAudioDlg::rows() const
 {
     QList<Row> rows;
     for (int row = 0; row < m_table->rowCount(); ++row)
-        rows.append({m_table->item(row, 0)->data(Qt::UserRole).toString(),
-                     m_table->item(row, 1)->text()});
+        rows.append(
+            {m_table->item(row, 0)->data(Qt::UserRole).toString(), m_table->item(row, 1)->text()});
     return rows;
 }
 

@@ -33,7 +33,8 @@ public:
 
     void setRows(const QList<Row>& rows, const TakenCheck& taken);
     QList<Row> rows() const;
-    void setPlacement(const QString& text); // where the files go, e.g. "Channel 0003, from frame 02"
+    void
+    setPlacement(const QString& text); // where the files go, e.g. "Channel 0003, from frame 02"
     void setSettings(const cuelist::EncodeSettings& settings);
     cuelist::EncodeSettings settings() const;
     // Empty when every name can be used; else why not, naming the row.

@@ -11,10 +11,8 @@ constexpr std::size_t kBatch = 96;
 constexpr std::size_t kLoudnessBatch = 4;
 } // namespace
 
-DurationStore::DurationStore(const QString& cacheFile, QObject* parent,
-                             const QString& loudnessFile)
-    : QObject(parent), m_cache(cacheFile.toStdString()),
-      m_loudnessCache(loudnessFile.toStdString())
+DurationStore::DurationStore(const QString& cacheFile, QObject* parent, const QString& loudnessFile)
+    : QObject(parent), m_cache(cacheFile.toStdString()), m_loudnessCache(loudnessFile.toStdString())
 {
     m_cache.Load();
     m_loudnessCache.Load();
@@ -140,8 +138,7 @@ void DurationStore::work()
             if (last)
                 m_loudnessCache.Save();
             QMetaObject::invokeMethod(
-                this, [this, batch, values] { noteLoudness(batch, values); },
-                Qt::QueuedConnection);
+                this, [this, batch, values] { noteLoudness(batch, values); }, Qt::QueuedConnection);
             continue;
         }
         // Files whose kept length still holds are only confirmed; the rest are measured.

@@ -17,9 +17,10 @@
 
 // The play lengths and loudness of the MP3 files the open playlists name, for the grid's tool
 // tips, the play-time pane and Match Loudness. Loudness is measured after every waiting length,
-// a few files at a time, and kept beside the lengths under the same file stamps. Lengths kept from earlier runs are known as soon as they are asked for;
-// the others are measured on a worker thread, so no caller ever waits for a file. The
-// application makes one and registers it; without one no length is known.
+// a few files at a time, and kept beside the lengths under the same file stamps. Lengths kept from
+// earlier runs are known as soon as they are asked for; the others are measured on a worker thread,
+// so no caller ever waits for a file. The application makes one and registers it; without one no
+// length is known.
 class DurationStore final : public QObject
 {
     Q_OBJECT

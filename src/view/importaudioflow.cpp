@@ -54,8 +54,7 @@ bool ImportAudioFlow::NeedsImport(const QString& path)
     if (info.suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) == 0)
         return cuelist::CheckSlotFileName(info.fileName().toStdString()).result !=
                    cuelist::kNameAccepted ||
-               cuelist::CheckFileNameEdges(info.fileName().toStdString()) !=
-                   cuelist::kNameAccepted;
+               cuelist::CheckFileNameEdges(info.fileName().toStdString()) != cuelist::kNameAccepted;
     return IsAudio(path);
 }
 
@@ -81,8 +80,8 @@ QString ImportAudioFlow::dataFolder()
         if (std::string real = cuelist::ResolveFolderIgnoringCase(known); !real.empty())
             return QString::fromStdString(real);
         if (m_doc->playlistPath().isEmpty()) {
-            prompt().refuse(m_parent, tr("The data folder %1 no longer exists.")
-                                          .arg(m_doc->dataFolderPath()));
+            prompt().refuse(
+                m_parent, tr("The data folder %1 no longer exists.").arg(m_doc->dataFolderPath()));
             return {};
         }
         const QString folder = QFileInfo(m_doc->playlistPath()).absolutePath();
@@ -102,7 +101,8 @@ QString ImportAudioFlow::dataFolder()
     const QFileInfo info(chosen);
     if (info.fileName().compare(QLatin1String("DATA"), Qt::CaseInsensitive) == 0)
         return QDir(info.absoluteFilePath()).absolutePath() + QLatin1Char('/');
-    const std::string inside = (QDir(chosen).absolutePath() + QLatin1String("/DATA/")).toStdString();
+    const std::string inside =
+        (QDir(chosen).absolutePath() + QLatin1String("/DATA/")).toStdString();
     if (std::string real = cuelist::ResolveFolderIgnoringCase(inside); !real.empty())
         return QString::fromStdString(real);
     if (!QDir(chosen).mkdir(QStringLiteral("DATA"))) {
@@ -155,8 +155,8 @@ int ImportAudioFlow::importFiles(const QStringList& sources, int frame, int chan
                             .arg(channel, 4, 10, QLatin1Char('0'))
                             .arg(frames.front(), 2, 10, QLatin1Char('0'))
                             .arg(QDir::toNativeSeparators(folder)));
-    dialog.setSettings({Profile().value(kBitrateKey, 128).toInt(),
-                        Profile().value(kRateKey, 44100).toInt()});
+    dialog.setSettings(
+        {Profile().value(kBitrateKey, 128).toInt(), Profile().value(kRateKey, 44100).toInt()});
     if (dialog.exec() != QDialog::Accepted || !m_doc)
         return 0;
     const cuelist::EncodeSettings settings = dialog.settings();
@@ -175,8 +175,8 @@ int ImportAudioFlow::importFiles(const QStringList& sources, int frame, int chan
         m_parent, tr("Importing %n audio file(s)...", nullptr, int(items.size())),
         [&](ProgressControl& control) {
             outcome = cuelist::ImportAudioFiles(
-                items, target, settings,
-                [&control](double f) { control.permille = int(f * 1000); }, &control.cancel);
+                items, target, settings, [&control](double f) { control.permille = int(f * 1000); },
+                &control.cancel);
         });
     if (!finished || outcome.cancelled || !m_doc)
         return 0;

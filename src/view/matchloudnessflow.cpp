@@ -66,9 +66,10 @@ int MatchLoudnessFlow::match(int firstChannel, int lastChannel)
         for (int frame = 1; frame <= cuelist::kFrameCount; ++frame) {
             if (m_doc->table().TypeAt(frame, channel) != cuelist::kTypeMp3)
                 continue;
-            phrases.push_back({frame, channel,
-                             int(m_doc->table().RecordAt(frame, channel)[cuelist::record::kVolume]),
-                             std::nullopt});
+            phrases.push_back(
+                {frame, channel,
+                 int(m_doc->table().RecordAt(frame, channel)[cuelist::record::kVolume]),
+                 std::nullopt});
             paths.push_back(folder.PathOf(m_doc->cellText(frame, channel).toStdString()));
         }
     if (phrases.empty()) {

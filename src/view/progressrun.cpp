@@ -20,12 +20,13 @@ bool RunWithProgress(QWidget* parent, const QString& label,
     dialog.setAutoReset(false);
     dialog.setValue(0);
     QEventLoop loop;
-    QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
-        control.cancel = true;
-    });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] { control.cancel = true; });
     QTimer poll;
     poll.setInterval(50);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        // The button, Escape and closing the window all end up here.
+        if (dialog.wasCanceled())
+            control.cancel = true;
         if (!control.cancel)
             dialog.setValue(std::clamp(control.permille.load(), 0, 1000));
         if (finished)
