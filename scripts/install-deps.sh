@@ -13,8 +13,7 @@ run=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev libvulkan-dev
-  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
-  libmpg123-dev libebur128-dev
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libmpg123-dev libebur128-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
 )
@@ -32,6 +31,8 @@ bench=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # the preview is measured as heard through a private sound server
   pulseaudio pulseaudio-utils
+  # the corpus of scripts/make-mp3-corpus.sh
+  lame
 )
 deb=(
   dpkg-dev fakeroot file lintian

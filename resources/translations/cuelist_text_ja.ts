@@ -112,6 +112,14 @@
         <translation>%1 に書き込めません: %2</translation>
     </message>
     <message>
+        <source>The folders %1 are beside the playlist; the files are taken from %2 only.</source>
+        <translation>プレイリストの横にフォルダー %1 があります。ファイルは %2 からのみ読み込まれます。</translation>
+    </message>
+    <message>
+        <source>%1, stops at frame %2 (file missing or unplayable)</source>
+        <translation>%1、設定枠%2で停止(ファイルがないか再生できません)</translation>
+    </message>
+    <message>
         <source>File name starts or ends with a space or tab; rename the file</source>
         <translation>ファイル名の先頭または末尾に空白かタブがあります。ファイル名を変更してください</translation>
     </message>

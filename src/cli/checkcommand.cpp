@@ -23,7 +23,11 @@ int RunCheck(const Invocation& inv, Console& console)
     std::filesystem::path playlist = std::filesystem::absolute(inv.playlist, ec);
     if (ec)
         playlist = inv.playlist;
-    const DataFolderListing folder(DataFolderPathFor(playlist.string()));
+    const std::string dataFolder = DataFolderPathFor(playlist.string());
+    const DataFolderListing folder(dataFolder);
+    if (const QString note = text::AmbiguousDataFolderText(DataFolderSpellings(dataFolder));
+        !note.isEmpty())
+        console.OutLine(note);
     const std::vector<std::string> missing = MissingFiles(loaded.table, folder);
     for (const std::string& name : missing) // UTF-8 already
         console.OutLine(

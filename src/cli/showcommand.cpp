@@ -46,7 +46,8 @@ QString Hex(const SlotRecord& r, std::size_t first, std::size_t count)
 
 QJsonValue Milliseconds(std::optional<std::int64_t> milliseconds)
 {
-    return milliseconds ? QJsonValue(qint64(*milliseconds)) : QJsonValue(QJsonValue::Null);
+    return milliseconds && *milliseconds >= 0 ? QJsonValue(qint64(*milliseconds))
+                                              : QJsonValue(QJsonValue::Null);
 }
 
 // A channel's play time as `cuelist times` and the editor show it, with its figures.
@@ -58,6 +59,8 @@ QJsonObject PlayTimeJson(int channel, const ChannelPlayTime& time)
         {QStringLiteral("milliseconds"), qint64(time.milliseconds)},
         {QStringLiteral("endless"), time.endless},
         {QStringLiteral("unknownLengths"), time.unknown},
+        {QStringLiteral("stopsAtFrame"),
+         time.stopFrame > 0 ? QJsonValue(time.stopFrame) : QJsonValue(QJsonValue::Null)},
     };
 }
 

@@ -45,9 +45,14 @@ bool CCueDoc::CheckMissingFiles()
     QStringList names;
     for (const std::string& name : missing)
         names << QString::fromStdString(name);
-    const QString text = tr("The following files do not exist in \"data\" folder.\n"
-                            "Are you sure you want to do the save operation?") +
-                         QLatin1String("\r\n") + names.join(QLatin1String(", "));
+    QString text = tr("The following files do not exist in \"data\" folder.\n"
+                      "Are you sure you want to do the save operation?") +
+                   QLatin1String("\r\n") + names.join(QLatin1String(", "));
+    // With DATA and data side by side, the user must learn which one was looked in.
+    if (const QString note = cuelist::text::AmbiguousDataFolderText(
+            cuelist::DataFolderSpellings(m_dataFolderPath.toStdString()));
+        !note.isEmpty())
+        text += QLatin1String("\r\n\r\n") + note;
     return prompt().ask(dialogParent(), text, QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Question) == QMessageBox::Yes;
 }

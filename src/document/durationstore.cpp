@@ -14,8 +14,8 @@ constexpr std::size_t kLoudnessBatch = 4;
 DurationStore::DurationStore(const QString& cacheFile, QObject* parent, const QString& loudnessFile)
     : QObject(parent), m_cache(cacheFile.toStdString()), m_loudnessCache(loudnessFile.toStdString())
 {
-    m_cache.Load();
-    m_loudnessCache.Load();
+    // The kept lengths and loudness are read on the worker, so that the first window never
+    // waits for them.
     m_worker = std::thread([this] { work(); });
 }
 
@@ -50,6 +50,12 @@ std::optional<qint64> DurationStore::duration(const QString& path) const
 {
     const auto it = m_known.find(path.toStdString());
     return it == m_known.end() ? std::nullopt : it->second;
+}
+
+bool DurationStore::unreadable(const QString& path) const
+{
+    const auto it = m_known.find(path.toStdString());
+    return it != m_known.end() && !it->second;
 }
 
 void DurationStore::request(const QStringList& paths, bool recheck)
@@ -100,6 +106,8 @@ void DurationStore::noteLoudness(const std::vector<std::string>& paths,
 
 void DurationStore::work()
 {
+    m_cache.Load();
+    m_loudnessCache.Load();
     for (;;) {
         std::vector<std::string> batch;
         bool forLengths = true;

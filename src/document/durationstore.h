@@ -16,11 +16,11 @@
 #include <thread>
 
 // The play lengths and loudness of the MP3 files the open playlists name, for the grid's tool
-// tips, the play-time pane and Match Loudness. Loudness is measured after every waiting length,
-// a few files at a time, and kept beside the lengths under the same file stamps. Lengths kept from
-// earlier runs are known as soon as they are asked for; the others are measured on a worker thread,
-// so no caller ever waits for a file. The application makes one and registers it; without one no
-// length is known.
+// tips, the play-time pane and Match Loudness. Lengths kept from earlier runs are read on a
+// worker thread and known as soon as it has them; the others are measured there too, so no
+// caller ever waits for a file. Loudness is measured on the same worker after every waiting
+// length, a few files at a time, and kept beside the lengths under the same file stamps. The
+// application makes one and registers it; without one no length is known.
 class DurationStore final : public QObject
 {
     Q_OBJECT
@@ -37,10 +37,12 @@ public:
 
     // The length of a file given by its path as on disk, when known.
     std::optional<qint64> duration(const QString& path) const;
+    // True when the file was read and found to hold no playable audio (or could not be read).
+    bool unreadable(const QString& path) const;
     // Asks for the lengths of these files (paths as on disk). Lengths kept from earlier runs
-    // are known when this returns; the worker then checks each file's stamp, measures the
-    // new and changed ones, and durationsChanged() follows. Files already known are checked
-    // again only with `recheck` (after the data folder changed on disk).
+    // are known when this returns once the worker has read them; it then checks each file's stamp,
+    // measures the new and changed ones, and durationsChanged() follows. Files already known are
+    // checked again only with `recheck` (after the data folder changed on disk).
     void request(const QStringList& paths, bool recheck = false);
     // True while files wait to be measured.
     bool busy() const;

@@ -198,8 +198,27 @@ QString DurationText(std::int64_t milliseconds)
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, zero);
 }
 
+QString AmbiguousDataFolderText(const std::vector<std::string>& spellings)
+{
+    if (spellings.size() < 2)
+        return {};
+    QStringList names;
+    for (const std::string& name : spellings)
+        names << QLatin1Char('"') + QString::fromStdString(name) + QLatin1Char('"');
+    return Messages::tr("The folders %1 are beside the playlist; the files are taken from %2 "
+                        "only.")
+        .arg(names.join(QLatin1String(", ")), names.front());
+}
+
 QString PlayTimeText(const ChannelPlayTime& time)
 {
+    if (time.stopFrame > 0) {
+        ChannelPlayTime before = time;
+        before.stopFrame = 0;
+        return Messages::tr("%1, stops at frame %2 (file missing or unplayable)")
+            .arg(PlayTimeText(before))
+            .arg(time.stopFrame);
+    }
     if (time.endless)
         return QStringLiteral("\u221e");
     if (time.unknown == 0)

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <QString>
 #include <string>
+#include <vector>
 
 class QCoreApplication;
 class QLocale;
@@ -54,6 +55,11 @@ QString FileFaultReason(const fileio::FileResult& result);
 
 // The system's description of an errno value.
 QString SystemErrorText(int error);
+// Names the folders that differ only in case beside a playlist, the one in use first (as
+// DataFolderSpellings gives them), and says which one the files are taken from. Empty for
+// fewer than two.
+QString AmbiguousDataFolderText(const std::vector<std::string>& spellings);
+
 // A play length: "m:ss", or "h:mm:ss" from an hour on, rounded to the second.
 QString DurationText(std::int64_t milliseconds);
 // A channel's play time: "∞" when it repeats without end, "≥ m:ss" when some of its

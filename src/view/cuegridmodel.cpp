@@ -81,6 +81,9 @@ QString CueGridModel::toolTip(int frame, int channel) const
         }
     } else if (isMissing(frame, channel)) {
         lines << tr("missing");
+        if (const QString note = cuelist::text::AmbiguousDataFolderText(m_folder->spellings());
+            !note.isEmpty())
+            lines << note;
     }
     return lines.join(QLatin1Char('\n'));
 }

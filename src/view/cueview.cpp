@@ -68,6 +68,10 @@ CCueView::CCueView(CCueDoc* doc, QWidget* parent)
 
     // A file added to or removed from the data folder shows in the flags within a second.
     connect(m_folderWatch, &DataFolderWatch::changed, this, [this] {
+        if (m_doc) {
+            m_doc->SetTitleRefreshDue(true); // the total data size follows the folder too
+            emit m_doc->frameTitleUpdateRequested();
+        }
         m_model->refresh();
         viewport()->update();
         requestDurations(1, cuelist::kEditableChannelCount, true);

@@ -16,6 +16,7 @@ void CCueView::ShowSlotDescription(int column, int rowOrCode)
 {
     if (column == 0) {
         DescriptionPane::setText(QStringLiteral("       "));
+        updatePlayTime();
         updateCommandStates();
         return;
     }
@@ -58,9 +59,9 @@ cuelist::ChannelPlayTime CCueView::channelPlayTime(int channel) const
     const DurationStore* store = DurationStore::instance();
     const auto lookup = [this, store](const std::string& name) -> std::optional<std::int64_t> {
         const QString path = m_folderWatch->pathOf(cuelist::text::CellText(name));
-        if (!store || path.isEmpty())
-            return std::nullopt;
-        return store->duration(path);
+        if (path.isEmpty() || (store && store->unreadable(path)))
+            return cuelist::kUnplayable; // the preview stops there
+        return store ? store->duration(path) : std::nullopt;
     };
     return cuelist::ChannelPlayTimeOf(m_doc->table(), channel, lookup);
 }

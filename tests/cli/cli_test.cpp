@@ -118,6 +118,15 @@ TEST_F(CliTool, CheckPassesACleanPlaylist)
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.out, "Total data size:2KB\n");
     EXPECT_EQ(check.err, "");
+
+    // An empty "data" beside "Data": both are named, with the one used; abc.mp3 is then
+    // missing from it.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("data"));
+    const CliRun twice = RunCli({"check", m_playlist});
+    EXPECT_EQ(twice.status, 1);
+    EXPECT_TRUE(twice.out.startsWith("The folders \"data\", \"Data\" are beside the playlist; "
+                                     "the files are taken from \"data\" only.\n"))
+        << twice.out.constData();
 }
 
 TEST_F(CliTool, SetCreatesStoresAndRefuses)
@@ -383,13 +392,14 @@ TEST_F(CliTool, TimesListsLengthsAndPlayTimes)
     EXPECT_EQ(QString::fromUtf8(times.out),
               "0002\t01\tA,B.MP3\t?\n"
               "0002\t03\tABC.MP3\t0:03\n"
-              "0002\tPlay time\t\t\u221e\n" // frame 1 repeats without end
+              // frame 1 is missing: the preview stops there, before the endless frame 3
+              "0002\tPlay time\t\t0:00, stops at frame 1 (file missing or unplayable)\n"
               "0003\t05\tABC.MP3\t0:03\n"
               "0003\t09\tABC.MP3\t0:03\n"
               "0003\tPlay time\t\t0:28\n" // 2 x (2.612 + 10) + 2.612
               "0127\t01\t\uff76\uff85.MP3\t?\n"
               "0127\t16\tZZ.MP3\t?\n" // not audio
-              "0127\tPlay time\t\t?\n");
+              "0127\tPlay time\t\t0:00, stops at frame 1 (file missing or unplayable)\n");
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("cache/cuelist-studio/durations.tsv")));
     // The same figures for one channel, the second time from the kept cache.
     EXPECT_EQ(RunCli({"times", m_playlist, "--channel", "3"}, {"LC_ALL=C.UTF-8", cache}).out,
