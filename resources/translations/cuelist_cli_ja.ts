@@ -4,46 +4,68 @@
 <context>
     <name>CliText</name>
     <message>
+        <location filename="../../src/cli/checkcommand.cpp" line="34"/>
         <source>Not in the data folder: %1</source>
         <translation>dataフォルダにありません: %1</translation>
     </message>
     <message>
+        <location filename="../../src/cli/csvcommand.cpp" line="19"/>
         <source>The output file %1 is the playlist itself.</source>
         <translation>出力ファイル %1 はプレイリストそのものです。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="34"/>
         <source>The file name is blank; use &quot;cuelist clear&quot; to empty a slot.</source>
         <translation>ファイル名が空白です。設定枠を空にするには &quot;cuelist clear&quot; を使用してください。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="63"/>
         <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
         <translation>%1 には %2～%3 の整数を指定してください (&quot;%4&quot; は指定できません)。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="87"/>
         <source>No command given.</source>
         <translation>コマンドが指定されていません。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="99"/>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>不明なコマンド &quot;%1&quot; です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="135"/>
         <source>Unknown option &quot;%1&quot; for %2.</source>
         <translation>%2 に不明なオプション &quot;%1&quot; が指定されました。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="138"/>
+        <location filename="../../src/cli/invocation.cpp" line="170"/>
         <source>Option %1 needs a value.</source>
         <translation>オプション %1 には値が必要です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="144"/>
         <source>Wrong number of arguments for %1.</source>
         <translation>%1 の引数の数が正しくありません。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="150"/>
         <source>The playlist name is empty.</source>
         <translation>プレイリスト名が空です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="190"/>
+        <source>--bitrate must be one of %1, not &quot;%2&quot;.</source>
+        <translation>--bitrate は %1 のいずれかです (&quot;%2&quot; は使えません)。</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/invocation.cpp" line="196"/>
+        <source>--rate must be one of %1, not &quot;%2&quot;.</source>
+        <translation>--rate は %1 のいずれかです (&quot;%2&quot; は使えません)。</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/run.cpp" line="12"/>
         <source>Usage: cuelist COMMAND PLAYLIST [ARGUMENTS]
 Reads and edits playlist files (.slp).
 
@@ -69,14 +91,21 @@ Commands:
   times PLAYLIST [--channel N]
         List the length of each assigned MP3 file and the play time of each
         channel (∞: repeats without end, ?: length not known).
-  --repair  (set, clear, apply) Allow saving without the records that the
+  loudness PLAYLIST [--channel N]
+        List the integrated loudness (LUFS) and true peak (dBTP) of each
+        assigned MP3 file, and how loud it plays at the slot&apos;s volume.
+  import PLAYLIST CHANNEL FRAME FILE... [--bitrate KBPS] [--rate HZ]
+        Encode audio files (WAV, FLAC, OGG, Opus, MP3...) as MP3 into the
+        data folder under new unique names and assign them to consecutive
+        free frames from FRAME on. Default 128 kbps, 44100 Hz.
+  --repair  (set, clear, apply, import) Allow saving without the records that the
         editor cannot use (text phrases, channels above 127); without it
         such a playlist is refused.
   --help     Show this help.
   --version  Show the version.
 
-CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check and times never
-change the playlist.
+CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times and loudness
+never change the playlist.
 Exit status: 0 success, 1 name or edit refused or problems found by check,
 2 usage error or a file that cannot be read or written.</source>
         <translation>使い方: cuelist COMMAND PLAYLIST [ARGUMENTS]
@@ -104,56 +133,80 @@ Exit status: 0 success, 1 name or edit refused or problems found by check,
   times PLAYLIST [--channel N]
         設定済みの各MP3ファイルの長さと、各チャンネルの再生時間を表示します
         (∞: 無制限に繰り返し、?: 長さ不明)。
-  --repair  (set、clear、apply) エディターで使用できないデータ (テキストフレーズ、
+  loudness PLAYLIST [--channel N]
+        設定済みの各MP3ファイルの統合ラウドネス (LUFS) とトゥルーピーク (dBTP)、
+        設定枠のボリュームで再生したときの大きさを表示します。
+  import PLAYLIST CHANNEL FRAME FILE... [--bitrate KBPS] [--rate HZ]
+        オーディオ ファイル (WAV、FLAC、OGG、Opus、MP3...) を MP3 に変換して
+        新しい一意の名前でdataフォルダに置き、FRAME 以降の空きフレームに
+        順に設定します。既定は 128 kbps、44100 Hz です。
+  --repair  (set、clear、apply、import) エディターで使用できないデータ (テキストフレーズ、
         チャンネル128以上) を削除して保存することを許可します。指定しない場合、
         そのようなプレイリストは拒否します。
   --help     このヘルプを表示します。
   --version  バージョンを表示します。
 
-CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times は
+CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times、loudness は
 プレイリストを変更しません。
 終了ステータス: 0 成功、1 ファイル名または編集の拒否、check で問題あり、
 2 使い方の誤り、またはファイルの読み書きができない。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/run.cpp" line="64"/>
         <source>Try &quot;cuelist --help&quot;.</source>
         <translation>&quot;cuelist --help&quot; で使い方を表示します。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/run.cpp" line="108"/>
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="61"/>
+        <location filename="../../src/cli/importcommand.cpp" line="74"/>
         <source>%1 is not a playlist file name (.slp).</source>
         <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/playlistio.cpp" line="64"/>
         <source>Saving would remove records that the editor cannot use; give --repair to remove them:</source>
         <translation>保存するとエディターで使用できないデータが削除されます。削除するには --repair を指定してください:</translation>
     </message>
     <message>
+        <location filename="../../src/cli/playlistio.cpp" line="67"/>
         <source>  channel %1, frame %2 (type %3)</source>
         <translation>  チャンネル %1、設定枠 %2 (種類 %3)</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="83"/>
+        <location filename="../../src/cli/editcommands.cpp" line="152"/>
         <source>line %1: %2</source>
         <translation>%1 行目: %2</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="97"/>
         <source>Cannot read standard input.</source>
         <translation>標準入力を読み込めません。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="148"/>
         <source>only &quot;set&quot; and &quot;clear&quot; lines can be applied.</source>
         <translation>適用できるのは &quot;set&quot; と &quot;clear&quot; の行だけです。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/editcommands.cpp" line="150"/>
         <source>--repair belongs on the apply command line.</source>
         <translation>--repair は apply のコマンド行に指定してください。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/timescommand.cpp" line="36"/>
         <source>Play time</source>
         <translation>再生時間</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/importcommand.cpp" line="98"/>
+        <source>%1 was not imported: no free frame is left in channel %2.</source>
+        <translation>%1 は取り込まれませんでした: チャンネル %2 に空きフレームがありません。</translation>
     </message>
 </context>
 </TS>

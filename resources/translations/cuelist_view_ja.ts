@@ -4,7 +4,7 @@
 <context>
     <name>CCueView</name>
     <message>
-        <location filename="../../src/view/cueview_menu.cpp" line="+31"/>
+        <location filename="../../src/view/cueview_menu.cpp" line="+32"/>
         <source>Select File(&amp;F)</source>
         <comment>empty slot</comment>
         <translation>ﾌｧｲﾙ名設定(&amp;F)</translation>
@@ -26,8 +26,8 @@
         <translation>コピー(&amp;C)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <location line="+5"/>
+        <location line="+4"/>
         <source>Paste(&amp;P)</source>
         <translation>貼り付け(&amp;P)</translation>
     </message>
@@ -42,7 +42,7 @@
         <translation>再生(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/view/cueview_clipboard.cpp" line="+34"/>
+        <location filename="../../src/view/cueview_clipboard.cpp" line="+35"/>
         <source>The data could not be placed on the clipboard.</source>
         <translation>クリップボードにデータを置けませんでした。</translation>
     </message>
@@ -57,8 +57,8 @@
         <translation>クリップボードのデータを読み取れませんでした。</translation>
     </message>
     <message>
-        <location filename="../../src/view/cueview_settings.cpp" line="+41"/>
-        <location filename="../../src/view/cueview_drop.cpp" line="+130"/>
+        <location filename="../../src/view/cueview_settings.cpp" line="+42"/>
+        <location filename="../../src/view/cueview_drop.cpp" line="+253"/>
         <source>Unknown File Type. Reset File Name</source>
         <translation>ファイルの種類が不明です。ファイル名を設定し直してください</translation>
     </message>
@@ -83,32 +83,40 @@
         <translation>ドロップ</translation>
     </message>
     <message>
+        <location filename="../../src/view/cueview_status.cpp" line="+74"/>
         <source>Ch.%1 play time: %2</source>
         <translation>Ch.%1 再生時間: %2</translation>
     </message>
     <message>
+        <location filename="../../src/view/cueview_drop.cpp" line="-80"/>
         <source>Drop Files</source>
         <translation>ファイルのドロップ</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Frame 16 was reached: these files were not set.
 %1</source>
         <translation>設定枠16を超えたため、次のファイルは設定されませんでした。
 %1</translation>
     </message>
     <message>
+        <location filename="../../src/view/cueview_missing.cpp" line="+51"/>
         <source>MP3 File(*.mp3)</source>
         <translation>MP3ファイル(*.mp3)</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>All Files(*)</source>
         <translation>すべてのファイル(*)</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+19"/>
         <source>Relink %1</source>
         <translation>%1 の再リンク</translation>
     </message>
     <message>
+        <location line="-14"/>
         <source>Choose a file in the data folder of this playlist.</source>
         <translation>このプレイリストのdataフォルダにあるファイルを選んでください。</translation>
     </message>
@@ -116,7 +124,7 @@
 <context>
     <name>CueGridModel</name>
     <message>
-        <location filename="../../src/view/cuegridmodel.cpp" line="+43"/>
+        <location filename="../../src/view/cuegridmodel.cpp" line="+98"/>
         <source>Channel</source>
         <translation>チャンネル</translation>
     </message>
@@ -126,12 +134,162 @@
         <translation>    設定枠%1    </translation>
     </message>
     <message>
+        <location line="-24"/>
         <source>Duration: %1</source>
         <translation>長さ: %1</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Loudness: %1, true peak %2</source>
+        <translation>ラウドネス: %1、トゥルーピーク %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>missing</source>
         <translation>見つかりません</translation>
+    </message>
+</context>
+<context>
+    <name>ImportAudioFlow</name>
+    <message>
+        <location filename="../../src/view/importaudioflow.cpp" line="+66"/>
+        <source>Audio Files(*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.aif;*.aiff)</source>
+        <translation>オーディオ ファイル(*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.aif;*.aiff)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>All Files(*)</source>
+        <translation>すべてのファイル(*)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+122"/>
+        <source>Import Audio</source>
+        <translation>オーディオの取り込み</translation>
+    </message>
+    <message>
+        <location line="-108"/>
+        <source>The data folder %1 no longer exists.</source>
+        <translation>dataフォルダ %1 がありません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+20"/>
+        <source>Cannot make the data folder in %1.</source>
+        <translation>%1 にdataフォルダを作れません。</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Choose the show folder (or its DATA folder) for the imported files</source>
+        <translation>取り込むファイルを置くショー フォルダ (またはその DATA フォルダ) を選んでください</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Channel %1 has no free frame from frame %2 on.</source>
+        <translation>チャンネル %1 のフレーム %2 以降に空きフレームがありません。</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Channel %1, from frame %2 on, into %3</source>
+        <translation>チャンネル %1、フレーム %2 から、%3 へ</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+21"/>
+        <source>Importing %n audio file(s)...</source>
+        <translation>
+            <numerusform>%n 個のオーディオ ファイルを取り込んでいます...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 was not imported: frame 16 was reached.</source>
+        <translation>%1 は取り込まれませんでした: フレーム16に達しました。</translation>
+    </message>
+</context>
+<context>
+    <name>MatchLoudnessFlow</name>
+    <message>
+        <location filename="../../src/view/matchloudnessflow.cpp" line="+41"/>
+        <source>Match Loudness sets each phrase&apos;s volume so that all play as loud as the quietest one.
+
+</source>
+        <translation>ラウドネスの統一は、すべてのフレーズがいちばん小さいフレーズと同じ大きさで再生されるように各フレーズのボリュームを設定します。
+
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Yes: the phrases of channel %1
+Yes to All: every phrase of the playlist</source>
+        <translation>はい: チャンネル %1 のフレーズ
+すべてはい: プレイリストのすべてのフレーズ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Yes to All: every phrase of the playlist</source>
+        <translation>すべてはい: プレイリストのすべてのフレーズ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+66"/>
+        <location line="+32"/>
+        <source>Match Loudness</source>
+        <translation>ラウドネスの統一</translation>
+    </message>
+    <message>
+        <location line="-73"/>
+        <source>There is no MP3 phrase to match.</source>
+        <translation>統一するMP3フレーズがありません。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Measuring the loudness of %n phrase(s)...</source>
+        <translation>
+            <numerusform>%n 個のフレーズのラウドネスを測定しています...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>None of these phrases could be measured: their files are missing or hold no audio.</source>
+        <translation>どのフレーズも測定できませんでした: ファイルがないか、オーディオがありません。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Every phrase now plays at about %1.</source>
+        <translation>すべてのフレーズが約 %1 で再生されます。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No volume had to change.</source>
+        <translation>変更が必要なボリュームはありませんでした。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: volume %2 dB to %3 dB</source>
+        <translation>%1: ボリューム %2 dB → %3 dB</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>These stay louder, as -70 dB is not enough:</source>
+        <translation>次のフレーズは -70 dB でも足りないため大きいままです:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 LU louder</source>
+        <translation>%1: %2 LU 大きい</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Not measured (missing, or no audio), left as they are:</source>
+        <translation>測定できなかったフレーズ (ファイルがない、またはオーディオがない) はそのままです:</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <location filename="../../src/view/progressrun.cpp" line="+16"/>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>
