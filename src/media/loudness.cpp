@@ -18,7 +18,7 @@ namespace cuelist {
 
 namespace {
 
-constexpr char kHeader[] = "cuelist-loudness 1";
+constexpr char kHeader[] = "cuelist-loudness 2";
 
 struct HandleCloser
 {
@@ -158,13 +158,14 @@ void LoudnessCache::Load()
     if (!std::getline(in, line) || line != kHeader)
         return;
     std::map<std::string, Entry> entries;
-    // size TAB mtime-ns TAB lufs TAB peak (both "none": not audio) TAB path
+    // size, mtime-ns, ctime-ns, inode, lufs, peak (both "none": not audio), path; tab-separated
     while (std::getline(in, line)) {
         std::istringstream fields(line);
         Entry entry;
         std::string lufs;
         std::string peak;
-        if (!(fields >> entry.stamp.size >> entry.stamp.modifiedNs >> lufs >> peak))
+        if (!(fields >> entry.stamp.size >> entry.stamp.modifiedNs >> entry.stamp.changedNs >>
+              entry.stamp.inode >> lufs >> peak))
             continue;
         char tab = 0;
         std::string path;
@@ -200,7 +201,8 @@ bool LoudnessCache::Save()
         for (const auto& [path, entry] : m_entries) {
             if (path.find('\n') != std::string::npos)
                 continue;
-            out << entry.stamp.size << '\t' << entry.stamp.modifiedNs << '\t';
+            out << entry.stamp.size << '\t' << entry.stamp.modifiedNs << '\t'
+                << entry.stamp.changedNs << '\t' << entry.stamp.inode << '\t';
             if (entry.loudness)
                 out << WriteNumber(entry.loudness->lufs) << '\t'
                     << WriteNumber(entry.loudness->truePeakDb);
