@@ -339,8 +339,8 @@ Open contents</source>
     </message>
     <message>
         <location filename="../../src/app/appcommands.cpp" line="69"/>
-        <source>Match Loudness(&amp;L)...</source>
-        <translation>ラウドネスの統一(&amp;L)...</translation>
+        <source>Match Loudness(&amp;N)...</source>
+        <translation>ラウドネスの統一(&amp;N)...</translation>
     </message>
     <message>
         <location filename="../../src/app/appcommands.cpp" line="70"/>

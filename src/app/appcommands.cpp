@@ -66,7 +66,7 @@ constexpr Definition kDefinitions[] = {
      QT_TRANSLATE_NOOP("Commands", "Encode audio files as MP3 into the data folder and set them "
                                    "from the cursor on\n Import Audio"),
      nullptr, nullptr},
-    {ID_MATCH_LOUDNESS, QT_TRANSLATE_NOOP("Commands", "Match Loudness(&L)..."),
+    {ID_MATCH_LOUDNESS, QT_TRANSLATE_NOOP("Commands", "Match Loudness(&N)..."),
      QT_TRANSLATE_NOOP("Commands", "Set the volumes so that every phrase plays as loud as the "
                                    "quietest\n Match Loudness"),
      nullptr, nullptr},
