@@ -92,15 +92,17 @@ private slots:
         CMainFrame* frame = app.mainFrame();
 
         QCOMPARE(MenuTitles(*frame), QStringList({"File(&F)", "Edit(&E)", "View(&V)", "Help(&H)"}));
-        QCOMPARE(MenuItems(*frame, "File(&F)"),
-                 QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
-                              "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
-                              "CSV File Output(&V)\tAlt+C", "-", "Exit(&X)"}));
-        QCOMPARE(MenuItems(*frame, "Edit(&E)"),
-                 QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-",
-                              "Cut(&T)    Ctrl+X", "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V",
-                              "Delete(&D)        DEL", "-", "Open File Contents(&L)",
-                              "Play Channel(&W)  Ctrl+W", "-", "Find Missing Files(&M)..."}));
+        QCOMPARE(
+            MenuItems(*frame, "File(&F)"),
+            QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O", "Close(&C)",
+                         "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-", "Import Audio(&I)...",
+                         "CSV File Output(&V)\tAlt+C", "-", "Exit(&X)"}));
+        QCOMPARE(
+            MenuItems(*frame, "Edit(&E)"),
+            QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-", "Cut(&T)    Ctrl+X",
+                         "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V", "Delete(&D)        DEL",
+                         "-", "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W", "-",
+                         "Find Missing Files(&M)...", "Match Loudness(&N)..."}));
         QCOMPARE(MenuItems(*frame, "View(&V)"),
                  QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)"}));
         QCOMPARE(MenuItems(*frame, "Help(&H)"),
