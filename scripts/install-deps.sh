@@ -13,7 +13,7 @@ run=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev libvulkan-dev
-  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libmpg123-dev
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libmpg123-dev libebur128-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
   zlib1g-dev
@@ -24,6 +24,8 @@ test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-tools
   poppler-utils
+  # audio in every format the import reads, made by the tests
+  sox lame flac vorbis-tools
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils
   dosfstools mtools

@@ -547,6 +547,26 @@ Version Information</source>
             <translation>すべてのプレイリストウィンドウを閉じます
  すべて閉じる</translation>
         </message>
+    <message>
+        <source>Import Audio(&amp;I)...</source>
+        <translation>オーディオの取り込み(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Encode audio files as MP3 into the data folder and set them from the cursor on
+ Import Audio</source>
+        <translation>オーディオ ファイルを MP3 に変換してdataフォルダに置き、カーソルの位置から設定します
+ オーディオの取り込み</translation>
+    </message>
+    <message>
+        <source>Match Loudness(&amp;S)...</source>
+        <translation>ラウドネスの統一(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Set the volumes so that every phrase plays as loud as the quietest
+ Match Loudness</source>
+        <translation>すべてのフレーズがいちばん小さいフレーズと同じ大きさで再生されるようにボリュームを設定します
+ ラウドネスの統一</translation>
+    </message>
     </context>
     <context>
         <name>WindowMenu</name>

@@ -63,6 +63,16 @@
         <translation>sheet には -o FILE.pdf (標準出力には -o -) が必要です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="190"/>
+        <source>--bitrate must be one of %1, not &quot;%2&quot;.</source>
+        <translation>--bitrate は %1 のいずれかです (&quot;%2&quot; は使えません)。</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/invocation.cpp" line="196"/>
+        <source>--rate must be one of %1, not &quot;%2&quot;.</source>
+        <translation>--rate は %1 のいずれかです (&quot;%2&quot; は使えません)。</translation>
+    </message>
+    <message>
         <location filename="../../src/cli/run.cpp" line="12"/>
         <source>Usage: cuelist COMMAND PLAYLIST [ARGUMENTS]
 Reads and edits playlist files (.slp).
@@ -101,14 +111,21 @@ Commands:
         Write the printable cue sheet as PDF: each channel in use with its
         files, settings, lengths and play time, missing files marked.
         Landscape; the paper follows the locale unless --paper is given.
-  --repair  (set, clear, apply) Allow saving without the records that the
-        editor cannot use (text phrases, channels above 127) and bytes after
+  loudness PLAYLIST [--channel N]
+        List the integrated loudness (LUFS) and true peak (dBTP) of each
+        assigned MP3 file, and how loud it plays at the slot&apos;s volume.
+  import PLAYLIST CHANNEL FRAME FILE... [--bitrate KBPS] [--rate HZ]
+        Encode audio files (WAV, FLAC, OGG, Opus, MP3...) as MP3 into the
+        data folder under new unique names and assign them to consecutive
+        free frames from FRAME on. Default 128 kbps, 44100 Hz.
+  --repair  (set, clear, apply, import) Allow saving without the records that
+        the editor cannot use (text phrases, channels above 127) and bytes after
         the end of the playlist; without it such a playlist is refused.
   --help     Show this help.
   --version  Show the version.
 
-CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times, export and
-sheet never change the playlist.
+CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times, loudness,
+export and sheet never change the playlist.
 Exit status: 0 success, 1 name or edit refused, --repair needed or problems
 found by check or export, 2 usage error or a file that cannot be read or
 written, 3 export failed while copying, 4 export interrupted (3 and 4 leave
@@ -150,14 +167,21 @@ the card&apos;s old playlist in place).</source>
         印刷用のキューシートをPDFで書き出します。使用中の各チャンネルの
         ファイル、設定、長さ、再生時間を載せ、見つからないファイルに印を付けます。
         横向きで、用紙は --paper を指定しない限りロケールに従います。
-  --repair  (set、clear、apply) エディターで使用できないデータ (テキストフレーズ、
+  loudness PLAYLIST [--channel N]
+        設定済みの各MP3ファイルの統合ラウドネス (LUFS) とトゥルーピーク (dBTP)、
+        設定枠のボリュームで再生したときの大きさを表示します。
+  import PLAYLIST CHANNEL FRAME FILE... [--bitrate KBPS] [--rate HZ]
+        オーディオ ファイル (WAV、FLAC、OGG、Opus、MP3...) を MP3 に変換して
+        新しい一意の名前でdataフォルダに置き、FRAME 以降の空きフレームに
+        順に設定します。既定は 128 kbps、44100 Hz です。
+  --repair  (set、clear、apply、import) エディターで使用できないデータ (テキストフレーズ、
         チャンネル128以上) とプレイリストの終わりより後のデータを削除して
         保存することを許可します。指定しない場合、そのようなプレイリストは
         拒否します。
   --help     このヘルプを表示します。
   --version  バージョンを表示します。
 
-CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times、export、sheet は
+CHANNEL は 1～127、FRAME は 1～16 です。csv、show、check、times、loudness、export、sheet は
 プレイリストを変更しません。
 終了ステータス: 0 成功、1 ファイル名または編集の拒否、--repair が必要、
 check または export で問題あり、2 使い方の誤り、またはファイルの読み書きが
@@ -176,6 +200,7 @@ check または export で問題あり、2 使い方の誤り、またはファ�
     </message>
     <message>
         <location filename="../../src/cli/editcommands.cpp" line="62"/>
+        <location filename="../../src/cli/importcommand.cpp" line="74"/>
         <source>%1 is not a playlist file name (.slp).</source>
         <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
     </message>
@@ -267,6 +292,11 @@ check または export で問題あり、2 使い方の誤り、またはファ�
     <message>
         <source>Cannot lay out the sheet.</source>
         <translation>キューシートをレイアウトできません。</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/importcommand.cpp" line="98"/>
+        <source>%1 was not imported: no free frame is left in channel %2.</source>
+        <translation>%1 は取り込まれませんでした: チャンネル %2 に空きフレームがありません。</translation>
     </message>
 </context>
 </TS>

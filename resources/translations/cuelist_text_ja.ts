@@ -161,6 +161,34 @@
         <source>File name starts or ends with a space or tab; rename the file</source>
         <translation>ファイル名の先頭または末尾に空白かタブがあります。ファイル名を変更してください</translation>
     </message>
+    <message>
+        <source>The folder %1 is read-only; no file can be saved in it.</source>
+        <translation>フォルダー %1 は読み取り専用のため、ファイルを保存できません。</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2 now exists in the data folder.</source>
+        <translation>%1 は取り込まれませんでした: %2 がdataフォルダに作られていました。</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio that can be read.</source>
+        <translation>%1 には読み込めるオーディオがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 for %2: %3</source>
+        <translation>%2 の %1 を書き込めません: %3</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: the MP3 encoder (GStreamer&apos;s lamemp3enc) is not available.</source>
+        <translation>%1 は取り込まれませんでした: MP3 エンコーダー (GStreamer の lamemp3enc) がありません。</translation>
+    </message>
+    <message>
+        <source>The import was cancelled.</source>
+        <translation>取り込みはキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>無音</translation>
+    </message>
 </context>
 <context>
     <name>ExportText</name>

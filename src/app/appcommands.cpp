@@ -119,6 +119,14 @@ constexpr Definition kDefinitions[] = {
      nullptr, nullptr},
     {ID_WINDOW_CLOSE_ALL, QT_TRANSLATE_NOOP("Commands", "Close All(&A)"),
      QT_TRANSLATE_NOOP("Commands", "Close every playlist window\n Close All"), nullptr, nullptr},
+    {ID_IMPORT_AUDIO, QT_TRANSLATE_NOOP("Commands", "Import Audio(&I)..."),
+     QT_TRANSLATE_NOOP("Commands", "Encode audio files as MP3 into the data folder and set them "
+                                   "from the cursor on\n Import Audio"),
+     nullptr, nullptr},
+    {ID_MATCH_LOUDNESS, QT_TRANSLATE_NOOP("Commands", "Match Loudness(&S)..."),
+     QT_TRANSLATE_NOOP("Commands", "Set the volumes so that every phrase plays as loud as the "
+                                   "quietest\n Match Loudness"),
+     nullptr, nullptr},
     {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("Commands", "Status Bar(&B)"),
      QT_TRANSLATE_NOOP("Commands", "Display/hide the status bar\n Status Bar's Display Switch"),
      nullptr, nullptr},

@@ -3,6 +3,7 @@
 
 #include "clitext.h"
 #include "core/slotrecord.h"
+#include "media/transcode.h"
 
 #include <charconv>
 #include <map>
@@ -33,6 +34,8 @@ const std::map<std::string_view, CommandShape>& Shapes()
         {"times", {Command::Times, 1, 1, {"--channel"}, {}}},
         {"export", {Command::Export, 2, 2, {}, {"--dry-run", "--remove-extra", "--keep-extra"}}},
         {"sheet", {Command::Sheet, 1, 1, {"-o", "--output", "--paper"}, {}}},
+        {"loudness", {Command::Loudness, 1, 1, {"--channel"}, {}}},
+        {"import", {Command::Import, 4, 100000, {"--bitrate", "--rate"}, {"--repair"}}},
     };
     return shapes;
 }
@@ -148,7 +151,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
     if (inv.playlist.empty())
         return Failure(CliText::tr("The playlist name is empty."));
 
-    if (s.command == Command::Set || s.command == Command::Clear) {
+    if (s.command == Command::Set || s.command == Command::Clear || s.command == Command::Import) {
         if (!ParseNumber(positional[1], 1, kEditableChannelCount, inv.channel))
             return Failure(
                 RangeError(QStringLiteral("CHANNEL"), 1, kEditableChannelCount, positional[1]));
@@ -157,6 +160,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
     }
     if (s.command == Command::Set)
         inv.name = positional[3];
+    if (s.command == Command::Import)
+        inv.sources.assign(positional.begin() + 3, positional.end());
     if (s.command == Command::Apply && positional.size() > 1)
         inv.input = positional[1];
     if (s.command == Command::Export) {
@@ -203,6 +208,17 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
             if (!ParseNumber(value, 0, kMaxRepeat, number))
                 return Failure(RangeError(Text(key), 0, kMaxRepeat, value));
             inv.repeat = number;
+        } else if (key == "--bitrate") {
+            if (!ParseNumber(value, 1, 1000, number) || !IsSupportedBitrate(number))
+                return Failure(CliText::tr("--bitrate must be one of %1, not \"%2\".")
+                                   .arg(QStringLiteral("64, 96, 112, 128, 160, 192, 224, 256, 320"),
+                                        Text(value)));
+            inv.bitrate = number;
+        } else if (key == "--rate") {
+            if (!ParseNumber(value, 1, 1000000, number) || !IsSupportedSampleRate(number))
+                return Failure(CliText::tr("--rate must be one of %1, not \"%2\".")
+                                   .arg(QStringLiteral("22050, 32000, 44100, 48000"), Text(value)));
+            inv.sampleRate = number;
         } else if (key == "--interval") {
             if (!ParseNumber(value, 0, kMaxInterval, number))
                 return Failure(RangeError(Text(key), 0, kMaxInterval, value));

@@ -8,7 +8,21 @@
 
 namespace cuelist::cli {
 
-enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times, Export, Sheet };
+enum class Command {
+    Help,
+    Version,
+    Csv,
+    Show,
+    Check,
+    Set,
+    Clear,
+    Apply,
+    Times,
+    Export,
+    Sheet,
+    Loudness,
+    Import
+};
 
 // What an export does with files on the card that the playlist does not name.
 enum class ExtrasChoice { Unset, Keep, Remove };
@@ -32,6 +46,9 @@ struct Invocation
     std::string target;  // export: the card folder
     bool dryRun = false; // export: plan only
     ExtrasChoice extras = ExtrasChoice::Unset;
+    std::vector<std::string> sources; // import: the audio files, in order
+    int bitrate = 128;                // import: --bitrate, kbps
+    int sampleRate = 44100;           // import: --rate, Hz
 };
 
 // Either an invocation or the reason the command line is unusable.

@@ -140,4 +140,22 @@ PlaylistDurations ReadDurations(const std::string& path, const SlotTable& table)
     return durations;
 }
 
+PlaylistLoudness ReadLoudness(const std::string& path, const SlotTable& table)
+{
+    LoudnessCache cache(LoudnessCache::DefaultFile());
+    cache.Load();
+    PlaylistLoudness loudness = ReadPlaylistLoudness(table, ExistingDataFolder(path), cache);
+    cache.Save(); // a cache that cannot be written only costs time next run
+    return loudness;
+}
+
+std::string ExistingDataFolder(const std::string& path)
+{
+    std::error_code ec;
+    std::filesystem::path playlist = std::filesystem::absolute(path, ec);
+    if (ec)
+        playlist = path;
+    return ResolveFolderIgnoringCase(DataFolderPathFor(playlist.string()));
+}
+
 } // namespace cuelist::cli

@@ -6,6 +6,7 @@
 #include "core/slottable.h"
 #include "fileio/filelock.h"
 #include "media/playlistdurations.h"
+#include "media/playlistloudness.h"
 
 #include <cstdint>
 #include <QStringList>
@@ -45,6 +46,12 @@ bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console)
 // The lengths of the MP3 files the playlist names, through the editor's cache: lengths it
 // measured are known here at once, and the other way round.
 PlaylistDurations ReadDurations(const std::string& path, const SlotTable& table);
+
+// The loudness of the MP3 files the playlist names, through the editor's cache.
+PlaylistLoudness ReadLoudness(const std::string& path, const SlotTable& table);
+
+// The playlist's data folder as it is on disk (ending in "/"), or empty when there is none.
+std::string ExistingDataFolder(const std::string& path);
 
 // Takes the playlist's lock for a read-change-write; on failure reports it.
 bool LockPlaylist(const std::string& path, fileio::FileLock& lock, Console& console);

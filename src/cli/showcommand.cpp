@@ -7,6 +7,7 @@
 #include "playlistio.h"
 #include "text/messages.h"
 
+#include <cmath>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,10 +42,19 @@ QJsonObject PlayTimeJson(int channel, const ChannelPlayTime& time)
     };
 }
 
+// Integrated loudness (LUFS) or true peak (dBTP) to a tenth; null when not measured or silent.
+QJsonValue Level(const PlaylistLoudness& loudness, const std::string& name, double Loudness::*field)
+{
+    const auto it = loudness.find(name);
+    if (it == loudness.end() || !it->second || !std::isfinite((*it->second).*field))
+        return QJsonValue(QJsonValue::Null);
+    return std::round((*it->second).*field * 10.0) / 10.0;
+}
+
 // Every field of one slot record, and its file's length in milliseconds (null when not
 // known). New fields go here; scripts read them by key.
 QJsonObject SlotJson(const SlotTable& table, int frame, int channel,
-                     const PlaylistDurations& durations)
+                     const PlaylistDurations& durations, const PlaylistLoudness& loudness)
 {
     const SlotRecord& r = table.RecordAt(frame, channel);
     std::string cell;
@@ -70,6 +80,8 @@ QJsonObject SlotJson(const SlotTable& table, int frame, int channel,
         {QStringLiteral("reserved"), int(r[record::kReserved])},
         {QStringLiteral("description"), text::DescriptionText(description)},
         {QStringLiteral("length"), Milliseconds(LookupIn(durations)(Mp3CellName(r)))},
+        {QStringLiteral("loudness"), Level(loudness, Mp3CellName(r), &Loudness::lufs)},
+        {QStringLiteral("truePeak"), Level(loudness, Mp3CellName(r), &Loudness::truePeakDb)},
     };
 }
 
@@ -85,8 +97,11 @@ int RunShow(const Invocation& inv, Console& console)
     QJsonArray found;
     QJsonArray playTimes;
     PlaylistDurations durations;
-    if (inv.json)
+    PlaylistLoudness loudness;
+    if (inv.json) {
         durations = ReadDurations(inv.playlist, loaded.table);
+        loudness = ReadLoudness(inv.playlist, loaded.table);
+    }
     const int first = inv.channel != 0 ? inv.channel : 1;
     const int last = inv.channel != 0 ? inv.channel : kEditableChannelCount;
     for (int channel = first; channel <= last; ++channel) {
@@ -94,7 +109,7 @@ int RunShow(const Invocation& inv, Console& console)
             if (loaded.table.RecordAt(frame, channel)[record::kType] == kTypeEmpty)
                 continue;
             if (inv.json) {
-                found.append(SlotJson(loaded.table, frame, channel, durations));
+                found.append(SlotJson(loaded.table, frame, channel, durations, loudness));
                 continue;
             }
             std::string cell;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <QCoreApplication>
 #include <QLocale>
@@ -234,6 +235,47 @@ QString PlayTimeText(const ChannelPlayTime& time)
     if (time.milliseconds == 0)
         return QStringLiteral("?");
     return QStringLiteral("\u2265 ") + DurationText(time.milliseconds);
+}
+
+QString ImportFailureMessage(const QString& source, const QString& name,
+                             const ImportItemResult& result)
+{
+    if (result.taken)
+        return Messages::tr("%1 was not imported: %2 now exists in the data folder.")
+            .arg(source, name);
+    switch (result.transcode.fault) {
+    case TranscodeFault::None:
+        break;
+    case TranscodeFault::NotRegular:
+        return result.transcode.error != 0
+                   ? Messages::tr("Cannot read %1: %2")
+                         .arg(source, SystemErrorText(result.transcode.error))
+                   : Messages::tr("%1 is not a regular file.").arg(source);
+    case TranscodeFault::NotAudio:
+        return Messages::tr("%1 holds no audio that can be read.").arg(source);
+    case TranscodeFault::Write:
+        return Messages::tr("Cannot write %1 for %2: %3")
+            .arg(name, source, SystemErrorText(result.transcode.error));
+    case TranscodeFault::Encoder:
+        return Messages::tr("%1 was not imported: the MP3 encoder (GStreamer's lamemp3enc) is "
+                            "not available.")
+            .arg(source);
+    case TranscodeFault::Cancelled:
+        return Messages::tr("The import was cancelled.");
+    }
+    if (!result.file.ok())
+        return FileResultMessage(result.file, true);
+    return {};
+}
+
+QString LoudnessText(double lufs)
+{
+    return std::isfinite(lufs) ? QString::asprintf("%.1f LUFS", lufs) : Messages::tr("silent");
+}
+
+QString TruePeakText(double dbtp)
+{
+    return std::isfinite(dbtp) ? QString::asprintf("%.1f dBTP", dbtp) : Messages::tr("silent");
 }
 
 } // namespace cuelist::text

@@ -6,6 +6,7 @@
 #include "core/playtime.h"
 #include "core/slotrecord.h"
 #include "fileio/fileresult.h"
+#include "media/importaudio.h"
 
 #include <cstdint>
 #include <QString>
@@ -64,6 +65,14 @@ QString DurationText(std::int64_t milliseconds);
 // A channel's play time: "∞" when it repeats without end, "≥ m:ss" when some of its
 // files have no known length, "?" when none has.
 QString PlayTimeText(const ChannelPlayTime& time);
+
+// Why one file of an import failed, naming its source and the name it was to get.
+QString ImportFailureMessage(const QString& source, const QString& name,
+                             const ImportItemResult& result);
+
+// A loudness for display: "-23.0 LUFS", "-1.2 dBTP"; "silent" for silence.
+QString LoudnessText(double lufs);
+QString TruePeakText(double dbtp);
 
 // A slot's cell text (CP932 bytes) for display.
 QString CellText(const std::string& cp932);

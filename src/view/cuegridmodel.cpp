@@ -71,9 +71,14 @@ QString CueGridModel::toolTip(int frame, int channel) const
         cuelist::text::DescriptionText(cuelist::DescribeSlot(m_doc->table(), frame, channel))
             .trimmed()};
     if (const QString path = filePath(frame, channel); !path.isEmpty()) {
-        if (const DurationStore* store = DurationStore::instance())
+        if (const DurationStore* store = DurationStore::instance()) {
             if (const auto length = store->duration(path))
                 lines << tr("Duration: %1").arg(cuelist::text::DurationText(*length));
+            if (const auto loudness = store->loudness(path))
+                lines << tr("Loudness: %1, true peak %2")
+                             .arg(cuelist::text::LoudnessText(loudness->lufs),
+                                  cuelist::text::TruePeakText(loudness->truePeakDb));
+        }
     } else if (isMissing(frame, channel)) {
         lines << tr("missing");
         if (const QString note = cuelist::text::AmbiguousDataFolderText(m_folder->spellings());

@@ -82,6 +82,8 @@ public:
     void RedrawRow(int row);
     // Puts the cell cursor on (column, row) and describes the slot there.
     void moveCursorTo(int column, int row);
+    // Import Audio into this view's playlist from (frame, channel) on: the files, or asks for them.
+    void importAudio(const QStringList& paths, int frame, int channel);
     // The popup menu for a press on (column, row); row -1 lies below the last row.
     void ShowContextMenu(int column, int row);
 

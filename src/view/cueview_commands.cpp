@@ -4,6 +4,8 @@
 #include "cuedoc.h"
 #include "cueview.h"
 #include "help.h"
+#include "importaudioflow.h"
+#include "matchloudnessflow.h"
 #include "playlistclipboard.h"
 #include "runplaychanneldialog.h"
 
@@ -27,6 +29,8 @@ bool CCueView::handlesCommand(int id) const
     case ID_EDIT_DELETE:
     case ID_PLAY_CHANNEL:
     case ID_FIND_MISSING:
+    case ID_IMPORT_AUDIO:
+    case ID_MATCH_LOUDNESS:
         return true;
     default:
         return id == ID_HELP && hasFocus();
@@ -57,9 +61,24 @@ void CCueView::runCommand(int id)
     case ID_FIND_MISSING:
         OnFindMissingFiles();
         break;
+    case ID_IMPORT_AUDIO:
+        importAudio({}, std::max(m_cursorColumn, 1), activeChannel());
+        break;
+    case ID_MATCH_LOUDNESS:
+        MatchLoudnessFlow(m_doc, this).run(activeChannel());
+        break;
     default:
         break;
     }
+}
+
+void CCueView::importAudio(const QStringList& paths, int frame, int channel)
+{
+    ImportAudioFlow flow(m_doc, this, [this](int f, int c) { moveCursorTo(f, c - 1); });
+    if (paths.isEmpty())
+        flow.chooseAndImport(frame, channel);
+    else
+        flow.importFiles(paths, frame, channel);
 }
 
 void CCueView::playChannel()
@@ -115,6 +134,10 @@ std::optional<CommandState> CCueView::commandState(int id) const
         return Enabled(activeChannel() >= 1 && clipFitsCursor());
     case ID_FIND_MISSING:
         return Enabled(m_doc != nullptr);
+    case ID_IMPORT_AUDIO:
+        return Enabled(m_doc != nullptr && activeChannel() >= 1);
+    case ID_MATCH_LOUDNESS:
+        return Enabled(m_doc != nullptr && m_doc->IsDataFolderKnown());
     default:
         return std::nullopt;
     }

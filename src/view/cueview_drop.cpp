@@ -4,6 +4,7 @@
 #include "core/slotsettings.h"
 #include "cuedoc.h"
 #include "cueview.h"
+#include "importaudioflow.h"
 #include "playlistname.h"
 #include "prompt.h"
 #include "text/messages.h"
@@ -124,6 +125,20 @@ void CCueView::OnDropFiles(const QStringList& paths, const QPoint& cell)
     }
     const int frame = cell.x();
     const int channel = cell.y() + 1;
+    // Audio that cannot go into a slot as it is (another format, a name the slot refuses) is
+    // imported; the rest goes the usual way first, and the import then takes the next frames.
+    QStringList toImport;
+    for (const QString& path : std::as_const(accepted))
+        if (ImportAudioFlow::NeedsImport(path))
+            toImport << path;
+    if (!toImport.isEmpty()) {
+        for (const QString& path : std::as_const(toImport))
+            accepted.removeAll(path);
+        if (!accepted.isEmpty())
+            OnDropFiles(accepted, cell);
+        importAudio(toImport, frame, channel);
+        return;
+    }
     // One file, or a drop outside the phrase cells, goes the way of a single file: its
     // question and refusals.
     if (accepted.size() < 2 || frame < 1 || frame > kLastColumn ||

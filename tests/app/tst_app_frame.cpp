@@ -97,16 +97,17 @@ private slots:
         QCOMPARE(MenuItems(*frame, "File(&F)"),
                  QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
                               "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
-                              "CSV File Output(&V)\tAlt+C", "Export to Card(&E)...", "-",
-                              "Print(&P)...\tCtrl+P", "Print Preview(&R)...", "Export PDF(&D)...",
-                              "-", "Exit(&X)"}));
+                              "Import Audio(&I)...", "CSV File Output(&V)\tAlt+C",
+                              "Export to Card(&E)...", "-", "Print(&P)...\tCtrl+P",
+                              "Print Preview(&R)...", "Export PDF(&D)...", "-", "Exit(&X)"}));
         QCOMPARE(
             MenuItems(*frame, "Edit(&E)"),
             QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-", "Cut(&T)    Ctrl+X",
                          "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V", "Delete(&D)        DEL",
                          "-", "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W", "-",
                          "Find(&I)...\tCtrl+F", "Find Next(&N)\tF3", "Find Previous(&V)\tShift+F3",
-                         "Find Missing Files(&M)...", "Relink File(&K)...\tCtrl+R"}));
+                         "Find Missing Files(&M)...", "Relink File(&K)...\tCtrl+R",
+                         "Match Loudness(&S)..."}));
         QCOMPARE(
             MenuItems(*frame, "View(&V)"),
             QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)", "-",
