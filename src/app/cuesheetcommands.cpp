@@ -4,6 +4,7 @@
 #include "commandids.h"
 #include "core/datafolder.h"
 #include "cuedoc.h"
+#include "durationstore.h"
 #include "filefilter.h"
 #include "media/playlistdurations.h"
 #include "prompt.h"
@@ -13,6 +14,7 @@
 #include "text/messages.h"
 #include "waitcursor.h"
 
+#include <memory>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +23,7 @@
 
 namespace {
 
-CueSheetCommands::LoudnessSource& Loudness()
+CueSheetCommands::LoudnessSource& ExplicitLoudness()
 {
     static CueSheetCommands::LoudnessSource source;
     return source;
@@ -50,7 +52,7 @@ CueSheetCommands::~CueSheetCommands() = default;
 
 void CueSheetCommands::setLoudnessSource(LoudnessSource source)
 {
-    Loudness() = std::move(source);
+    ExplicitLoudness() = std::move(source);
 }
 
 QWidget* CueSheetCommands::parentWidget() const
@@ -89,10 +91,23 @@ cuelist::sheet::SheetContent CueSheetCommands::content() const
         durations = ReadPlaylistDurations(table, folder, cache);
     }
     source.durationOf = LookupIn(durations);
-    if (const LoudnessSource& loudness = Loudness())
+    if (const LoudnessSource& loudness = ExplicitLoudness()) {
         source.loudnessOf = [this, loudness](int frame, int channel) {
             return loudness(*m_doc, frame, channel);
         };
+    } else if (const DurationStore* store = DurationStore::instance();
+               store && m_doc->IsDataFolderKnown()) {
+        // What the editor has measured so far; the sheet never waits for a measurement.
+        auto listing = std::make_shared<const DataFolderListing>(folder);
+        source.loudnessOf = [this, store, listing](int frame,
+                                                   int channel) -> std::optional<double> {
+            const std::string file = listing->PathOf(m_doc->cellText(frame, channel).toStdString());
+            if (file.empty())
+                return std::nullopt;
+            const auto measured = store->loudness(QFile::decodeName(file.c_str()));
+            return measured ? std::optional<double>(measured->lufs) : std::nullopt;
+        };
+    }
     return sheet::BuildSheetContent(source);
 }
 

@@ -102,7 +102,9 @@ void DurationCache::Load()
     if (m_file.empty())
         return;
     std::vector<std::uint8_t> bytes;
-    if (!fileio::ReadRegularFile(m_file, bytes, kMaxFileBytes).ok())
+    // Only the head of an oversized cache is used (its cut-off last line is dropped below):
+    // a cache can always be measured again, so nothing is lost.
+    if (!fileio::ReadFileHead(m_file, bytes, kMaxFileBytes).ok())
         return;
     std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (!text.starts_with(kHeader))

@@ -8,7 +8,12 @@ PaddedHeader::PaddedHeader(Qt::Orientation orientation, QWidget* parent)
 
 int PaddedHeader::padding() const
 {
-    return std::max(3, fontMetrics().height() / 4);
+    return paddingFor(fontMetrics());
+}
+
+int PaddedHeader::paddingFor(const QFontMetrics& metrics)
+{
+    return std::max(3, metrics.height() / 4);
 }
 
 QSize PaddedHeader::sectionSizeFromContents(int logicalIndex) const

@@ -14,6 +14,8 @@ public:
 
     // The room on each side of a title, in pixels.
     int padding() const;
+    // The same room for a header drawn in a font with these metrics.
+    static int paddingFor(const QFontMetrics& metrics);
 
 protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;

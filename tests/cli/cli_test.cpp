@@ -276,7 +276,8 @@ TEST_F(CliTool, OutputForScripts)
     // times and check escape the same way.
     const CliRun times = RunCli({"times", m_playlist, "--channel", "9"},
                                 {"LC_ALL=C.UTF-8", "XDG_CACHE_HOME=" + m_dir.filePath("cache")});
-    EXPECT_EQ(times.out, "0009\t04\tA\\tB\\nC\\\\\\x01.MP3\t?\n0009\tPlay time\t\t?\n");
+    EXPECT_EQ(times.out, "0009\t04\tA\\tB\\nC\\\\\\x01.MP3\t?\n0009\tPlay time\t\t0:00, stops at "
+                         "frame 4 (file missing or unplayable)\n");
     EXPECT_TRUE(
         RunCli({"check", m_playlist}).out.contains("data folder: A\\tB\\nC\\\\\\x01.MP3\n"));
 
