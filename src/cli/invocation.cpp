@@ -2,11 +2,13 @@
 #include "invocation.h"
 
 #include "clitext.h"
+#include "core/encodesettings.h"
 #include "core/slotrecord.h"
-#include "media/transcode.h"
 
+#include <array>
 #include <charconv>
 #include <map>
+#include <QStringList>
 #include <string_view>
 
 namespace cuelist::cli {
@@ -58,6 +60,14 @@ bool ParseNumber(std::string_view text, int low, int high, int& value)
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end && value >= low && value <= high;
+}
+
+template <std::size_t N> QString JoinNumbers(const std::array<int, N>& numbers)
+{
+    QStringList texts;
+    for (int n : numbers)
+        texts << QString::number(n);
+    return texts.join(QStringLiteral(", "));
 }
 
 QString RangeError(const QString& what, int low, int high, std::string_view text)
@@ -211,13 +221,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
         } else if (key == "--bitrate") {
             if (!ParseNumber(value, 1, 1000, number) || !IsSupportedBitrate(number))
                 return Failure(CliText::tr("--bitrate must be one of %1, not \"%2\".")
-                                   .arg(QStringLiteral("64, 96, 112, 128, 160, 192, 224, 256, 320"),
-                                        Text(value)));
+                                   .arg(JoinNumbers(kEncodeBitrates), Text(value)));
             inv.bitrate = number;
         } else if (key == "--rate") {
             if (!ParseNumber(value, 1, 1000000, number) || !IsSupportedSampleRate(number))
                 return Failure(CliText::tr("--rate must be one of %1, not \"%2\".")
-                                   .arg(QStringLiteral("22050, 32000, 44100, 48000"), Text(value)));
+                                   .arg(JoinNumbers(kEncodeSampleRates), Text(value)));
             inv.sampleRate = number;
         } else if (key == "--interval") {
             if (!ParseNumber(value, 0, kMaxInterval, number))

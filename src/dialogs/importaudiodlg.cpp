@@ -15,13 +15,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int kBitrates[] = {64, 96, 112, 128, 160, 192, 224, 256, 320};
-constexpr int kRates[] = {22050, 32000, 44100, 48000};
-
-} // namespace
-
 CImportAudioDlg::CImportAudioDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Import Audio"));
@@ -43,10 +36,10 @@ CImportAudioDlg::CImportAudioDlg(QWidget* parent) : QDialog(parent)
 
     auto* form = new QFormLayout;
     m_bitrate = new QComboBox(this);
-    for (int kbps : kBitrates)
+    for (int kbps : cuelist::kEncodeBitrates)
         m_bitrate->addItem(tr("%1 kbps").arg(kbps), kbps);
     m_rate = new QComboBox(this);
-    for (int hertz : kRates)
+    for (int hertz : cuelist::kEncodeSampleRates)
         m_rate->addItem(tr("%1 Hz").arg(hertz), hertz);
     form->addRow(tr("MP3 bit rate (constant)"), m_bitrate);
     form->addRow(tr("Sample rate"), m_rate);

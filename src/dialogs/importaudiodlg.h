@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "media/transcode.h"
+#include "core/encodesettings.h"
 
 #include <functional>
 #include <QDialog>

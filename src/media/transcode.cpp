@@ -14,8 +14,6 @@ namespace cuelist {
 
 namespace {
 
-constexpr int kBitrates[] = {64, 96, 112, 128, 160, 192, 224, 256, 320};
-constexpr int kSampleRates[] = {22050, 32000, 44100, 48000};
 constexpr GstClockTime kPoll = 100 * GST_MSECOND;
 
 struct Unref
@@ -78,17 +76,6 @@ TranscodeResult FromError(GstMessage* message, GstElement* sink)
 }
 
 } // namespace
-
-bool IsSupportedBitrate(int kbps)
-{
-    return std::find(std::begin(kBitrates), std::end(kBitrates), kbps) != std::end(kBitrates);
-}
-
-bool IsSupportedSampleRate(int hertz)
-{
-    return std::find(std::begin(kSampleRates), std::end(kSampleRates), hertz) !=
-           std::end(kSampleRates);
-}
 
 TranscodeResult TranscodeToMp3(const std::string& source, int out, const EncodeSettings& settings,
                                const std::function<void(double)>& progress,

@@ -1,22 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/encodesettings.h"
+
 #include <atomic>
 #include <functional>
 #include <string>
 
 namespace cuelist {
-
-// How imported audio is encoded. Mono stays mono; anything with more channels becomes stereo.
-struct EncodeSettings
-{
-    int bitrateKbps = 128; // constant bit rate
-    int sampleRate = 44100;
-    bool operator==(const EncodeSettings&) const = default;
-};
-// The bit rates and sample rates offered; others are refused.
-bool IsSupportedBitrate(int kbps);
-bool IsSupportedSampleRate(int hertz);
 
 enum class TranscodeFault {
     None,
