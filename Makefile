@@ -20,11 +20,11 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMS)
 
 run: build
-	@$(BUILD)/bin/cuelist-studio $(ARGS)
+	@$(BUILD)/bin/cuelist-studio --new-instance $(ARGS)
 
 test:
 	@scripts/install-deps.sh test
-	@cmake -S . -B $(BUILD) -G Ninja -DCUELIST_TESTS=ON $(CMAKE_ARGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCUELIST_TESTS=ON -DCUELIST_BENCH=OFF $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
@@ -34,13 +34,20 @@ bench:
 	@cmake --build build-bench -j $(JOBS)
 	@scripts/run-benchmarks.sh build-bench
 
-# The Debian package, build-deb/cuelist-studio_<version>_<arch>.deb.
+# The Debian package, build-deb/cuelist-studio_<version>_<arch>.deb, built with Debian's
+# hardening flags and reproducibly: every time stamp is the last commit's, so two builds of
+# one commit are byte-identical.
+DEB_ENV = export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+  export SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt); \
+  export QT_RCC_SOURCE_DATE_OVERRIDE=$$SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8;
 deb:
 	@scripts/install-deps.sh deb
-	@cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DCUELIST_TESTS=OFF -DCUELIST_BENCH=OFF -DCUELIST_DEBIAN_DOCS=ON >/dev/null
-	@cmake --build build-deb -j $(JOBS)
-	@cd build-deb && cpack -G DEB >/dev/null
+	@$(DEB_ENV) cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCUELIST_TESTS=OFF -DCUELIST_BENCH=OFF -DCUELIST_DEBIAN_DOCS=ON -DCUELIST_HARDENING=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+	@$(DEB_ENV) cmake --build build-deb -j $(JOBS)
+	@$(DEB_ENV) cd build-deb && umask 022 && cpack -G DEB >/dev/null
 	@ls build-deb/*.deb
 
 fuzz:

@@ -3,7 +3,9 @@
 // sink, records the sink's monitor and finds the tones in the recording. Prints the silence
 // at every boundary next to a plain playbin script in the same run. Prints verdicts only;
 // timing never fails the run.
+#include "core/playtime.h"
 #include "iplaychannellistener.h"
+#include "media/durationcache.h"
 #include "phraseplayer.h"
 #include "playchannelstate.h"
 #include "playchannelworker.h"
@@ -11,6 +13,7 @@
 #include "tonefile.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -306,6 +309,172 @@ struct Scenario
     }
 };
 
+// The recording of `play` through the sink's monitor in 32-bit float, mono at kRate.
+template <typename Play> std::vector<float> RecordFloat(const fs::path& dir, Play play)
+{
+    const std::string raw = (dir / "float.raw").string();
+    Child recorder({"parec", "-d", std::string(kSink) + ".monitor", "--format=float32le",
+                    "--rate=44100", "--channels=1", "--latency-msec=10", raw},
+                   (dir / "parec.log").string());
+    if (!recorder.Started())
+        return {};
+    std::this_thread::sleep_for(500ms);
+    play();
+    std::this_thread::sleep_for(500ms);
+    recorder.End();
+    std::ifstream in(raw, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+    std::vector<float> samples(bytes.size() / 4);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 4);
+    return samples;
+}
+
+void PlayRecords(const std::array<SlotRecord, kFrameCount>& records, const std::string& folder)
+{
+    PlayChannelJob job;
+    job.dataFolder = folder;
+    job.records = records;
+    SteadyPlaybackClock clock;
+    PlayChannelState state;
+    state.play = PlayChannelState::kPlaying;
+    state.workerDone = false;
+    TimedListener listener;
+    PlayChannelWorker(
+        job, [] { return std::make_unique<CPhrasePlayer>(); }, clock, state, listener)
+        .Run();
+}
+
+SlotRecord NamedMp3(const std::string& name, int repeat, int interval, int attenuation)
+{
+    SlotRecord r = Mp3({1, repeat, interval});
+    std::memset(&r[record::kName], ' ', record::kNameLength);
+    std::memcpy(&r[record::kName], name.data(), name.size());
+    r[record::kVolume] = std::uint8_t(attenuation);
+    return r;
+}
+
+// Sixteen phrases whose files change rate and channel count at every boundary (15 changes):
+// each tone must be heard whole, each silence must last its interval plus the files' own.
+bool FormatChanges(const fs::path& dir, const fs::path& data)
+{
+    struct Format
+    {
+        int rate, channels;
+    };
+    const Format formats[] = {{44100, 2}, {22050, 1}, {48000, 2}, {16000, 1},
+                              {8000, 1},  {32000, 2}, {24000, 1}, {11025, 2}};
+    constexpr int kTone = 400;
+    std::array<SlotRecord, kFrameCount> records{};
+    std::vector<FileShape> shapes;
+    for (int i = 0; i < kFrameCount; ++i) {
+        const Format f = formats[i % 8];
+        const std::string name = "FC" + std::to_string(i + 1);
+        const std::string path = (data / (name + ".MP3")).string();
+        if (!WriteToneMp3(path, kTone, false, f.rate, f.channels))
+            return false;
+        shapes.push_back(ShapeOf(path, (dir / "shape.raw").string()));
+        records[std::size_t(i)] = NamedMp3(name, 0, 1, 0);
+    }
+    const auto tones = Record(dir, "formats", [&] { PlayRecords(records, data.string() + "/"); });
+    if (tones.size() != std::size_t(kFrameCount)) {
+        std::printf("format changes: heard %zu tones, expected %d\n", tones.size(), kFrameCount);
+        return false;
+    }
+    double worstTone = 0, worstSilence = 0;
+    for (int i = 0; i < kFrameCount; ++i) {
+        const FileShape& shape = shapes[std::size_t(i)];
+        const double toneMs = shape.length - shape.lead - shape.trail;
+        worstTone = std::max(
+            worstTone, std::abs(tones[std::size_t(i)].off - tones[std::size_t(i)].on - toneMs));
+        if (i + 1 < kFrameCount) {
+            const double expected = 1000 + shape.trail + shapes[std::size_t(i) + 1].lead;
+            worstSilence = std::max(worstSilence, std::abs(tones[std::size_t(i) + 1].on -
+                                                           tones[std::size_t(i)].off - expected));
+        }
+    }
+    std::printf("format changes (15, rates 8-48 kHz, mono and stereo): worst tone length error "
+                "%.1f ms, worst silence error %.1f ms  (target: tones whole, silences within 5: "
+                "%s)\n",
+                worstTone, worstSilence, Verdict(worstTone <= 5 && worstSilence <= 5));
+    return true;
+}
+
+// Every volume from 0 to -70 dB, one per phrase, heard against the 0 dB phrase.
+bool VolumeSweep(const fs::path& dir, const fs::path& data)
+{
+    const int settings[] = {0, 10, 20, 30, 40, 50, 55, 60, 63, 65, 68, 69, 70};
+    constexpr int kTone = 400;
+    const std::string path = (data / "VOL.MP3").string();
+    if (!WriteToneMp3(path, kTone))
+        return false;
+    const FileShape shape = ShapeOf(path, (dir / "shape.raw").string());
+    std::array<SlotRecord, kFrameCount> records{};
+    for (std::size_t i = 0; i < std::size(settings); ++i)
+        records[i] = NamedMp3("VOL", 0, 1, settings[i]);
+    const auto samples = RecordFloat(dir, [&] { PlayRecords(records, data.string() + "/"); });
+    // The first tone is loud: the others lie at known distances after it.
+    long first = -1;
+    for (long i = 0; i < long(samples.size()); ++i)
+        if (std::abs(samples[std::size_t(i)]) > 0.03f) {
+            first = i;
+            break;
+        }
+    if (first < 0) {
+        std::puts("volumes: nothing heard");
+        return false;
+    }
+    const double step = (shape.length + 1000) * kRate / 1000.0;
+    const double toneSamples = (shape.length - shape.lead - shape.trail) * kRate / 1000.0;
+    const auto rms = [&](std::size_t k) {
+        const long from = first + long(k * step + toneSamples * 0.25);
+        const long to = first + long(k * step + toneSamples * 0.75);
+        double sum = 0;
+        for (long i = from; i < to && i < long(samples.size()); ++i)
+            sum += double(samples[std::size_t(i)]) * samples[std::size_t(i)];
+        return std::sqrt(sum / double(std::max(1L, to - from)));
+    };
+    const double reference = rms(0);
+    double worst = 0;
+    std::printf("volumes heard (setting: level):");
+    for (std::size_t k = 0; k < std::size(settings); ++k) {
+        const double level = 20 * std::log10(std::max(rms(k), 1e-12) / reference);
+        worst = std::max(worst, std::abs(level + settings[k]));
+        std::printf(" -%d:%.2f", settings[k], level);
+    }
+    std::printf("\nvolumes: worst error %.2f dB  (target: within 0.2 dB: %s)\n", worst,
+                Verdict(worst <= 0.2));
+    return true;
+}
+
+// 16 frames played twice each: the channel ends when its play time, from the lengths the
+// editor reads, says.
+bool PlayTimeAsHeard(const fs::path& dir, const fs::path& data, const FileShape& shape)
+{
+    std::array<SlotRecord, kFrameCount> records{};
+    SlotTable table;
+    for (int i = 0; i < kFrameCount; ++i) {
+        records[std::size_t(i)] = NamedMp3("P" + std::to_string(i + 1), 1, 1, 0);
+        table.PutSlotRecord(i + 1, 1, records[std::size_t(i)]);
+    }
+    const DurationLookup lookup = [&](const std::string& cell) -> std::optional<std::int64_t> {
+        return MeasureDuration((data / cell).string());
+    };
+    const ChannelPlayTime time = ChannelPlayTimeOf(table, 1, lookup);
+    const auto tones = Record(dir, "playtime", [&] { PlayRecords(records, data.string() + "/"); });
+    if (tones.size() != 2u * kFrameCount) {
+        std::printf("16x2 play time: heard %zu tones, expected %d\n", tones.size(),
+                    2 * kFrameCount);
+        return false;
+    }
+    // From the first sample of the first file to the end of the last one's interval.
+    const double heard = (tones.back().off + shape.trail + 1000) - (tones.front().on - shape.lead);
+    const double perPlay = (heard - double(time.milliseconds)) / (2 * kFrameCount);
+    std::printf("16x2 play time: pane %lld ms, heard %.0f ms, %+.1f ms per play  (target: within "
+                "50 per play: %s)\n",
+                (long long)time.milliseconds, heard, perPlay, Verdict(std::abs(perPlay) <= 50));
+    return true;
+}
+
 fs::path MakeRuntimeDir()
 {
     std::string pattern = (fs::temp_directory_path() / "cuelist-pulse-XXXXXX").string();
@@ -324,7 +493,7 @@ int main()
     {
         std::ofstream config(dir / "server.pa");
         config << "load-module module-null-sink sink_name=" << kSink << " rate=" << kRate
-               << " channels=1\n"
+               << " channels=1 format=float32le\n"
                << "load-module module-native-protocol-unix auth-anonymous=1 socket="
                << (dir / "native").string() << "\n"
                << "set-default-sink " << kSink << "\n";
@@ -385,6 +554,11 @@ int main()
             break;
         s.ours = Record(dir, "ours", [&] { PlayOurs(s.frames, folder, s.shown); });
         s.plain = Record(dir, "plain", [&] { PlayPlain(s.frames, folder); });
+    }
+    if (status == 0) {
+        FormatChanges(dir, data);
+        VolumeSweep(dir, data);
+        PlayTimeAsHeard(dir, data, shape);
     }
     server.End();
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and open figures of the editor, offscreen:
-//  1. process start of cuelist-studio to the first painted grid, and the peak resident
-//     memory by then (a child process per run; the program reports both itself);
+//  1. process start of cuelist-studio to the first painted grid, its CPU time and the peak
+//     resident memory by then (a child process per run; the program reports them itself),
+//     against a bare Qt window with a 127 x 17 table started the same way in turn;
 //  2. opening a playlist whose 2,032 slots all name existing MP3 files, up to the painted
 //     grid with its size in the title (in this process).
 // Prints the figures and whether they are within budget; the exit status is 0 either way
@@ -17,13 +18,16 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <optional>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <vector>
@@ -34,6 +38,8 @@ constexpr double kStartBudgetMs = 150.0;
 constexpr double kStartBudgetMiB = 60.0;
 constexpr double kOpenBudgetMs = 50.0;
 constexpr int kRuns = 7;
+// CPU time of the editor's start-up against the bare window's.
+constexpr double kStartCpuRatioBudget = 1.2;
 
 long long MonotonicNs()
 {
@@ -60,38 +66,62 @@ const char* Verdict(double value, double budget)
     return value <= budget ? "within budget" : "OVER BUDGET";
 }
 
+struct StartFigures
+{
+    double paintMs = -1;
+    double cpuMs = -1;
+    double rssMiB = -1;
+};
+
+// One start of program to its first paint, or nothing when it failed.
+std::optional<StartFigures> StartOnce(const QString& program, const QStringList& arguments,
+                                      const QString& config)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", config);
+    env.insert("CUELIST_QUIT_AFTER_FIRST_PAINT", "1");
+    env.insert("CUELIST_SPAWN_NS", QString::number(MonotonicNs()));
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        std::fprintf(stderr, "start-up run failed: %s\n",
+                     process.readAllStandardError().constData());
+        return std::nullopt;
+    }
+    StartFigures figures;
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("first-paint-ms "))
+            figures.paintMs = line.mid(15).toDouble();
+        else if (line.startsWith("cpu-ms "))
+            figures.cpuMs = line.mid(7).toDouble();
+        else if (line.startsWith("peak-rss-kib "))
+            figures.rssMiB = line.mid(13).toDouble() / 1024.0;
+    }
+    if (figures.paintMs < 0 || figures.cpuMs < 0 || figures.rssMiB < 0) {
+        std::fprintf(stderr, "start-up run reported nothing\n");
+        return std::nullopt;
+    }
+    return figures;
+}
+
 bool MeasureStartUp(const QString& program, const QString& config)
 {
-    std::vector<double> ms;
-    std::vector<double> mib;
+    std::vector<double> ms, cpu, mib, bareMs, bareCpu, bareMib;
+    const QString self = QCoreApplication::applicationFilePath();
+    // Taken in turn, so that a busy machine weighs on both alike.
     for (int run = 0; run < kRuns; ++run) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("XDG_CONFIG_HOME", config);
-        env.insert("CUELIST_QUIT_AFTER_FIRST_PAINT", "1");
-        env.insert("CUELIST_SPAWN_NS", QString::number(MonotonicNs()));
-        process.setProcessEnvironment(env);
-        process.start(program, {QStringLiteral("--new-instance")});
-        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-            std::fprintf(stderr, "start-up run failed: %s\n",
-                         process.readAllStandardError().constData());
+        const auto editor = StartOnce(program, {QStringLiteral("--new-instance")}, config);
+        const auto bare = StartOnce(self, {QStringLiteral("--bare-window")}, config);
+        if (!editor || !bare)
             return false;
-        }
-        double paint = -1;
-        double rss = -1;
-        for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
-            if (line.startsWith("first-paint-ms "))
-                paint = line.mid(15).toDouble();
-            else if (line.startsWith("peak-rss-kib "))
-                rss = line.mid(13).toDouble() / 1024.0;
-        }
-        if (paint < 0 || rss < 0) {
-            std::fprintf(stderr, "start-up run reported nothing\n");
-            return false;
-        }
-        ms.push_back(paint);
-        mib.push_back(rss);
+        ms.push_back(editor->paintMs);
+        cpu.push_back(editor->cpuMs);
+        mib.push_back(editor->rssMiB);
+        bareMs.push_back(bare->paintMs);
+        bareCpu.push_back(bare->cpuMs);
+        bareMib.push_back(bare->rssMiB);
     }
     const double medianMs = Median(ms);
     const double peakMiB = *std::max_element(mib.begin(), mib.end());
@@ -100,7 +130,51 @@ bool MeasureStartUp(const QString& program, const QString& config)
                 Verdict(medianMs, kStartBudgetMs), kStartBudgetMs);
     std::printf("peak resident memory at first paint: %.1f MiB (%s, %.0f MiB)\n", peakMiB,
                 Verdict(peakMiB, kStartBudgetMiB), kStartBudgetMiB);
+    const double cpuRatio = Median(cpu) / Median(bareCpu);
+    std::printf("against a bare Qt window with a 127 x 17 table: CPU %.1f ms vs %.1f ms, x%.2f "
+                "(%s, x%.1f); wall %.1f ms vs %.1f ms, x%.2f; memory %.1f MiB vs %.1f MiB\n",
+                Median(cpu), Median(bareCpu), cpuRatio, Verdict(cpuRatio, kStartCpuRatioBudget),
+                kStartCpuRatioBudget, medianMs, Median(bareMs), medianMs / Median(bareMs),
+                Median(mib), Median(bareMib));
     return true;
+}
+
+// The yardstick: a bare window with a table of the grid's size, quitting after its first
+// paint and reporting as the editor's probe does.
+int RunBareWindow(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QTableWidget table(127, 17);
+    table.resize(1024, 720);
+    bool painted = false;
+    struct Probe final : QObject
+    {
+        bool* painted;
+        explicit Probe(bool* flag) : painted(flag) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && !*painted) {
+                *painted = true;
+                QTimer::singleShot(0, qApp, [] {
+                    const long long spawned = qEnvironmentVariable("CUELIST_SPAWN_NS").toLongLong();
+                    long long rss = -1;
+                    QFile status("/proc/self/status");
+                    if (status.open(QIODevice::ReadOnly))
+                        for (const QByteArray& line : status.readAll().split('\n'))
+                            if (line.startsWith("VmHWM:"))
+                                rss = line.mid(6).trimmed().split(' ').value(0).toLongLong();
+                    std::printf("first-paint-ms %.2f\ncpu-ms %.2f\npeak-rss-kib %lld\n",
+                                double(MonotonicNs() - spawned) / 1e6, ProcessCpuMs(), rss);
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                });
+            }
+            return false;
+        }
+    } probe(&painted);
+    table.viewport()->installEventFilter(&probe);
+    table.show();
+    return QApplication::exec();
 }
 
 // A playlist of 2,032 distinct MP3 names, each file present in DATA.
@@ -187,6 +261,8 @@ bool MeasureOpen(const QString& playlist)
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--bare-window") == 0)
+        return RunBareWindow(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toUtf8());

@@ -13,15 +13,19 @@ run=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev libvulkan-dev
-  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libmpg123-dev libebur128-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
   zlib1g-dev
+  fonts-noto-cjk fonts-dejavu-core
 )
 test=(
   ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-tools
+  poppler-utils
+  # audio in every format the import reads, made by the tests
+  sox lame flac vorbis-tools
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info xdg-utils
   dosfstools mtools
@@ -31,12 +35,12 @@ bench=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # the preview is measured as heard through a private sound server
   pulseaudio pulseaudio-utils
+  # the corpus of scripts/make-mp3-corpus.sh
+  lame
 )
 deb=(
   dpkg-dev fakeroot file lintian
-  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl xvfb
-  # screenshots of the running editor, taken to check its layouts
-  x11-apps xdotool
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 sets=("$@")

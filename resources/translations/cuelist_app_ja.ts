@@ -8,8 +8,12 @@
             <translation>QUARNIX Cuelist Studio のバージョン情報</translation>
         </message>
         <message>
-            <source>QUARNIX Cuelist Studio Version. 1.0.0.0</source>
-            <translation>QUARNIX Cuelist Studio バージョン 1.0.0.0</translation>
+            <source>QUARNIX Cuelist Studio Version. %1</source>
+            <translation>QUARNIX Cuelist Studio バージョン %1</translation>
+        </message>
+        <message>
+            <source>Free software under the GNU General Public License, version 3 or later (%1).</source>
+            <translation>GNU 一般公衆利用許諾書 バージョン 3 以降 (%1) のもとで配布されるフリーソフトウェアです。</translation>
         </message>
     </context>
     <context>
@@ -25,6 +29,34 @@
         <message>
             <source>Playlists to open, each in a window of its own.</source>
             <translation>開くプレイリスト。それぞれ別のウィンドウで開きます。</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [options] [FILE.slp...]</source>
+            <translation>使い方: %1 [オプション] [ファイル.slp...]</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>オプション:</translation>
+        </message>
+        <message>
+            <source>Show this help and exit.</source>
+            <translation>このヘルプを表示して終了します。</translation>
+        </message>
+        <message>
+            <source>Show the version number and exit.</source>
+            <translation>バージョン番号を表示して終了します。</translation>
+        </message>
+        <message>
+            <source>Arguments:</source>
+            <translation>引数:</translation>
+        </message>
+        <message>
+            <source>Qt&apos;s display options (-platform, -style, -reverse, ...) are accepted and passed on.</source>
+            <translation>Qt の表示オプション (-platform、-style、-reverse など) も指定できます。</translation>
+        </message>
+        <message>
+            <source>Unknown option &apos;%1&apos;.</source>
+            <translation>不明なオプション &apos;%1&apos; です。</translation>
         </message>
         <message>
             <source>Try &apos;%1 --help&apos; for more information.</source>
@@ -113,6 +145,36 @@
     </context>
     <context>
         <name>Commands</name>
+        <message>
+            <source>Print(&amp;P)...</source>
+            <translation>印刷(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>Print the cue sheet of the active PlayList
+ Print</source>
+            <translation>アクティブなプレイリストのキューシートを印刷します
+ 印刷</translation>
+        </message>
+        <message>
+            <source>Print Preview(&amp;R)...</source>
+            <translation>印刷プレビュー(&amp;R)...</translation>
+        </message>
+        <message>
+            <source>Show the pages of the cue sheet
+ Print Preview</source>
+            <translation>キューシートのページを表示します
+ 印刷プレビュー</translation>
+        </message>
+        <message>
+            <source>Export PDF(&amp;D)...</source>
+            <translation>PDF 書き出し(&amp;D)...</translation>
+        </message>
+        <message>
+            <source>Write the cue sheet as a PDF file
+ Export PDF</source>
+            <translation>キューシートを PDF ファイルに書き出します
+ PDF 書き出し</translation>
+        </message>
         <message>
             <source>Undo(&amp;U)</source>
             <translation>元に戻す(&amp;U)</translation>
@@ -491,6 +553,26 @@ Version Information</source>
             <translation>すべてのプレイリストウィンドウを閉じます
  すべて閉じる</translation>
         </message>
+    <message>
+        <source>Import Audio(&amp;I)...</source>
+        <translation>オーディオの取り込み(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Encode audio files as MP3 into the data folder and set them from the cursor on
+ Import Audio</source>
+        <translation>オーディオ ファイルを MP3 に変換してdataフォルダに置き、カーソルの位置から設定します
+ オーディオの取り込み</translation>
+    </message>
+    <message>
+        <source>Match Loudness(&amp;S)...</source>
+        <translation>ラウドネスの統一(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Set the volumes so that every phrase plays as loud as the quietest
+ Match Loudness</source>
+        <translation>すべてのフレーズがいちばん小さいフレーズと同じ大きさで再生されるようにボリュームを設定します
+ ラウドネスの統一</translation>
+    </message>
     </context>
     <context>
         <name>WindowMenu</name>
@@ -520,6 +602,37 @@ Version Information</source>
         <message>
             <source>Copying %1 to the card...</source>
             <translation>%1 をカードにコピーしています...</translation>
+        </message>
+    </context>
+    <context>
+        <name>CueSheetCommands</name>
+        <message>
+            <source>Unable to print the cue sheet of %1.</source>
+            <translation>%1 のキューシートを印刷できません。</translation>
+        </message>
+        <message>
+            <source>Export PDF</source>
+            <translation>PDF 書き出し</translation>
+        </message>
+        <message>
+            <source>PDF document(*.pdf)|*.pdf||</source>
+            <translation>PDF 文書(*.pdf)|*.pdf||</translation>
+        </message>
+        <message>
+            <source>%1 is a playlist; choose another file for the PDF.</source>
+            <translation>%1 はプレイリストです。PDF には別のファイルを選んでください。</translation>
+        </message>
+        <message>
+            <source>%1 already exists.
+Do you want to replace it?</source>
+            <translation>%1 は既に存在します。
+置き換えますか?</translation>
+        </message>
+        <message>
+            <source>Unable to save %1.
+%2</source>
+            <translation>%1 を保存できません。
+%2</translation>
         </message>
     </context>
 </TS>

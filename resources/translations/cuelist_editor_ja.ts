@@ -191,4 +191,117 @@ Do you want to replace it?</source>
 置き換えますか?</translation>
     </message>
 </context>
+<context>
+    <name>ImportAudioFlow</name>
+    <message>
+        <source>Audio Files(*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.aif;*.aiff)</source>
+        <translation>オーディオ ファイル(*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.aif;*.aiff)</translation>
+    </message>
+    <message>
+        <source>All Files(*)</source>
+        <translation>すべてのファイル(*)</translation>
+    </message>
+    <message>
+        <source>Import Audio</source>
+        <translation>オーディオの取り込み</translation>
+    </message>
+    <message>
+        <source>The data folder %1 no longer exists.</source>
+        <translation>dataフォルダ %1 がありません。</translation>
+    </message>
+    <message>
+        <source>Cannot make the data folder in %1.</source>
+        <translation>%1 にdataフォルダを作れません。</translation>
+    </message>
+    <message>
+        <source>Choose the show folder (or its DATA folder) for the imported files</source>
+        <translation>取り込むファイルを置くショー フォルダ (またはその DATA フォルダ) を選んでください</translation>
+    </message>
+    <message>
+        <source>Channel %1 has no free frame from frame %2 on.</source>
+        <translation>チャンネル %1 のフレーム %2 以降に空きフレームがありません。</translation>
+    </message>
+    <message>
+        <source>Channel %1, from frame %2 on, into %3</source>
+        <translation>チャンネル %1、フレーム %2 から、%3 へ</translation>
+    </message>
+    <message>
+        <source>Importing %n audio file(s)...</source>
+        <translation>
+            </translation>
+    </message>
+    <message>
+        <source>%1 was not imported: frame 16 was reached.</source>
+        <translation>%1 は取り込まれませんでした: フレーム16に達しました。</translation>
+    </message>
+</context>
+<context>
+    <name>MatchLoudnessFlow</name>
+    <message>
+        <source>Match Loudness sets each phrase&apos;s volume so that all play as loud as the quietest one.
+
+</source>
+        <translation>ラウドネスの統一は、すべてのフレーズがいちばん小さいフレーズと同じ大きさで再生されるように各フレーズのボリュームを設定します。
+
+</translation>
+    </message>
+    <message>
+        <source>Yes: the phrases of channel %1
+Yes to All: every phrase of the playlist</source>
+        <translation>はい: チャンネル %1 のフレーズ
+すべてはい: プレイリストのすべてのフレーズ</translation>
+    </message>
+    <message>
+        <source>Yes to All: every phrase of the playlist</source>
+        <translation>すべてはい: プレイリストのすべてのフレーズ</translation>
+    </message>
+    <message>
+        <source>Match Loudness</source>
+        <translation>ラウドネスの統一</translation>
+    </message>
+    <message>
+        <source>There is no MP3 phrase to match.</source>
+        <translation>統一するMP3フレーズがありません。</translation>
+    </message>
+    <message>
+        <source>Measuring the loudness of %n phrase(s)...</source>
+        <translation>
+            </translation>
+    </message>
+    <message>
+        <source>None of these phrases could be measured: their files are missing or hold no audio.</source>
+        <translation>どのフレーズも測定できませんでした: ファイルがないか、オーディオがありません。</translation>
+    </message>
+    <message>
+        <source>Every phrase now plays at about %1.</source>
+        <translation>すべてのフレーズが約 %1 で再生されます。</translation>
+    </message>
+    <message>
+        <source>No volume had to change.</source>
+        <translation>変更が必要なボリュームはありませんでした。</translation>
+    </message>
+    <message>
+        <source>%1: volume %2 dB to %3 dB</source>
+        <translation>%1: ボリューム %2 dB → %3 dB</translation>
+    </message>
+    <message>
+        <source>These stay louder, as -70 dB is not enough:</source>
+        <translation>次のフレーズは -70 dB でも足りないため大きいままです:</translation>
+    </message>
+    <message>
+        <source>%1: %2 LU louder</source>
+        <translation>%1: %2 LU 大きい</translation>
+    </message>
+    <message>
+        <source>Not measured (missing, or no audio), left as they are:</source>
+        <translation>測定できなかったフレーズ (ファイルがない、またはオーディオがない) はそのままです:</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
 </TS>

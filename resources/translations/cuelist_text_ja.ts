@@ -4,116 +4,190 @@
 <context>
     <name>Messages</name>
     <message>
+        <location filename="../../src/text/messages.cpp" line="57"/>
         <source>Selected setup frame or channel is unauthorized/invalid</source>
         <translation>選択された設定枠またはチャンネルは無効です</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="67"/>
         <source>Settable file name in half-size/one-byte character only</source>
         <translation>設定できるファイル名は半角文字のみです</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="69"/>
         <source>Settable file type in MP3 only</source>
         <translation>設定できるファイルの種類はMP3のみです</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="71"/>
         <source>Settable file name within 8 characters</source>
         <translation>設定できるファイル名は8文字以内です</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="73"/>
         <source>No space within settable file name</source>
         <translation>設定できるファイル名に空白は使えません</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="75"/>
         <source>File name has a character that the memory card cannot hold</source>
         <translation>ファイル名にメモリーカードで使えない文字が含まれています</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="88"/>
         <source>Frame or Channel No out of selected area</source>
         <translation>設定枠またはチャンネル番号が選択範囲外です</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="90"/>
         <source>Volume or Scroll Speed Error</source>
         <translation>音量またはスクロール速度のエラー</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="92"/>
         <source>Repeat Times or Scroll Times, Display Minutes Error</source>
         <translation>リピート回数またはスクロール回数・表示時間のエラー</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="94"/>
         <source>Interval Seconds Error</source>
         <translation>インターバル秒数のエラー</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="96"/>
         <source>No Registration</source>
         <translation>未登録</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="100"/>
         <source>Repeat Times = Unlimited</source>
         <translation>リピート回数 = 無制限</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="101"/>
         <source>Repeat Times=%d </source>
         <translation>リピート回数=%d </translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="102"/>
         <source>Volume=%d </source>
         <translation>音量=%d </translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="104"/>
         <source>Interval=%dsec. </source>
         <translation>インターバル=%d秒 </translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="115"/>
         <source>Channel</source>
         <translation>チャンネル名</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="116"/>
         <source>,Set up Frame%02d</source>
         <translation>,設定枠%02d</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="124"/>
         <source>        Total data size:</source>
         <translation>        総データサイズ:</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="131"/>
         <source>Channel %1, frame %2: a record outside channels 1-127 (type %3) was emptied on loading</source>
         <translation>チャンネル %1、設定枠 %2: チャンネル1～127の外にあるデータ (種類 %3) を読み込み時に削除しました</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="137"/>
         <source>Channel %1, frame %2: a record of unknown type %3 was emptied on loading</source>
         <translation>チャンネル %1、設定枠 %2: 不明な種類 %3 のデータを読み込み時に削除しました</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="156"/>
         <source>%1 is not a regular file.</source>
         <translation>%1 は通常のファイルではありません。</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="158"/>
         <source>%1 is a symbolic link to a file that does not exist.</source>
         <translation>%1 は存在しないファイルへのシンボリックリンクです。</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="160"/>
         <source>%1 is a symbolic link of another user in a shared folder; it is not followed.</source>
         <translation>%1 は共有フォルダーにある他のユーザーのシンボリックリンクのため、たどりません。</translation>
     </message>
     <message>
+        <location filename="../../src/text/messages.cpp" line="164"/>
         <source>%1 is write-protected.</source>
         <translation>%1 は書き込み禁止です。</translation>
+    </message>
+    <message>
+        <location filename="../../src/text/messages.cpp" line="166"/>
+        <source>No file can be saved in the folder %1: %2</source>
+        <translation>フォルダー %1 にファイルを保存できません: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/text/messages.cpp" line="169"/>
+        <source>%1 is larger than %2 bytes; it is not read.</source>
+        <translation>%1 は %2 バイトを超えているため、読み込みません。</translation>
+    </message>
+    <message>
+        <location filename="../../src/text/messages.cpp" line="172"/>
+        <source>%1 names an open file descriptor, not a file that can be replaced.</source>
+        <translation>%1 は開いているファイル記述子を指しており、置き換えられるファイルではありません。</translation>
+    </message>
+    <message>
+        <location filename="../../src/text/messages.cpp" line="177"/>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/text/messages.cpp" line="177"/>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>The folders %1 are beside the playlist; the files are taken from %2 only.</source>
+        <translation>プレイリストの横にフォルダー %1 があります。ファイルは %2 からのみ読み込まれます。</translation>
+    </message>
+    <message>
+        <source>%1, stops at frame %2 (file missing or unplayable)</source>
+        <translation>%1、設定枠%2で停止(ファイルがないか再生できません)</translation>
+    </message>
+    <message>
+        <location filename="../../src/text/messages.cpp" line="77"/>
+        <source>File name starts or ends with a space or tab; rename the file</source>
+        <translation>ファイル名の先頭または末尾に空白かタブがあります。ファイル名を変更してください</translation>
     </message>
     <message>
         <source>The folder %1 is read-only; no file can be saved in it.</source>
         <translation>フォルダー %1 は読み取り専用のため、ファイルを保存できません。</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>%1 を読み込めません: %2</translation>
+        <source>%1 was not imported: %2 now exists in the data folder.</source>
+        <translation>%1 は取り込まれませんでした: %2 がdataフォルダに作られていました。</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 に書き込めません: %2</translation>
+        <source>%1 holds no audio that can be read.</source>
+        <translation>%1 には読み込めるオーディオがありません。</translation>
     </message>
     <message>
-        <source>File name starts or ends with a space or tab; rename the file</source>
-        <translation>ファイル名の先頭または末尾に空白かタブがあります。ファイル名を変更してください</translation>
+        <source>Cannot write %1 for %2: %3</source>
+        <translation>%2 の %1 を書き込めません: %3</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: the MP3 encoder (GStreamer&apos;s lamemp3enc) is not available.</source>
+        <translation>%1 は取り込まれませんでした: MP3 エンコーダー (GStreamer の lamemp3enc) がありません。</translation>
+    </message>
+    <message>
+        <source>The import was cancelled.</source>
+        <translation>取り込みはキャンセルされました。</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>無音</translation>
     </message>
 </context>
 <context>

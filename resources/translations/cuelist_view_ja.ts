@@ -133,6 +133,10 @@
         <source>missing</source>
         <translation>見つかりません</translation>
     </message>
+    <message>
+        <source>Loudness: %1, true peak %2</source>
+        <translation>ラウドネス: %1、トゥルーピーク %2</translation>
+    </message>
 </context>
 <context>
     <name>SlotFinder</name>

@@ -2,6 +2,7 @@
 #include "aboutdlg.h"
 
 #include "appicon.h"
+#include "version.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -16,7 +17,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("AboutIcon"));
     icon->setPixmap(AppIcon().pixmap(32, 32));
-    auto* text = new QLabel(tr("QUARNIX Cuelist Studio Version. 1.0.0.0"), this);
+    auto* text =
+        new QLabel(tr("QUARNIX Cuelist Studio Version. %1").arg(QStringLiteral(CUELIST_VERSION)) +
+                       QLatin1Char('\n') +
+                       tr("Free software under the GNU General Public License, version 3 "
+                          "or later (%1).")
+                           .arg(QStringLiteral(CUELIST_LICENSE)),
+                   this);
     text->setObjectName(QStringLiteral("AboutText"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

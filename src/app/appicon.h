@@ -3,5 +3,6 @@
 
 #include <QIcon>
 
-// The application icon, drawn for every size from 16 to 256 pixels.
+// The application icon: a drawing for the small sizes (16 to 32 pixels) and one for the
+// large (48 to 256), each size read when first shown.
 QIcon AppIcon();

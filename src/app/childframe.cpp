@@ -3,6 +3,7 @@
 
 #include "commandids.h"
 #include "cuedoc.h"
+#include "cuesheetcommands.h"
 #include "cueview.h"
 #include "exportcardcontroller.h"
 #include "playlisteditor.h"
@@ -32,6 +33,7 @@ CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent),
     connect(m_editor, &PlaylistEditor::closeRequested, this, &CChildFrame::closeWithoutAsking);
     m_zoom = new ZoomCommands(m_view);
     m_finder = new SlotFinder(m_view, this);
+    m_sheet = new CueSheetCommands(m_doc, this);
 }
 
 CChildFrame::~CChildFrame()
@@ -61,7 +63,8 @@ void CChildFrame::closeEvent(QCloseEvent* event)
 
 bool CChildFrame::handlesCommand(int id) const
 {
-    return id == ID_EXPORT_CARD || m_zoom->handlesCommand(id) || m_finder->handlesCommand(id);
+    return id == ID_EXPORT_CARD || m_zoom->handlesCommand(id) || m_finder->handlesCommand(id) ||
+           m_sheet->handlesCommand(id);
 }
 
 void CChildFrame::runCommand(int id)
@@ -73,6 +76,8 @@ void CChildFrame::runCommand(int id)
         m_zoom->runCommand(id);
     else if (m_finder->handlesCommand(id))
         m_finder->runCommand(id);
+    else if (m_sheet->handlesCommand(id))
+        m_sheet->runCommand(id);
 }
 
 std::optional<CommandState> CChildFrame::commandState(int id) const

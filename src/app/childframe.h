@@ -7,6 +7,7 @@
 
 class CCueDoc;
 class CCueView;
+class CueSheetCommands;
 class PlaylistEditor;
 class SlotFinder;
 class ZoomCommands;
@@ -31,7 +32,8 @@ public:
 
     SlotFinder* finder() const { return m_finder; }
 
-    // CommandTarget: the grid's zoom, Find, and Export to Card (the whole playlist as it is now).
+    // CommandTarget: the grid's zoom and Find, Export to Card (the whole playlist as it is
+    // now), and the cue sheet's Print, Print Preview and Export PDF.
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
     std::optional<CommandState> commandState(int id) const override;
@@ -41,9 +43,10 @@ protected:
 
 private:
     CCueDoc* m_doc;
-    PlaylistEditor* m_editor;
+    PlaylistEditor* m_editor;  // a child
     CCueView* m_view;
-    ZoomCommands* m_zoom; // owned
-    SlotFinder* m_finder; // owned (QObject child)
+    CueSheetCommands* m_sheet; // a child
+    ZoomCommands* m_zoom;      // owned
+    SlotFinder* m_finder;      // owned (QObject child)
     bool m_closeConfirmed = false;
 };

@@ -23,8 +23,9 @@ CCueApp* g_app = nullptr;
 
 CCueApp::CCueApp(QObject* parent)
     : QObject(parent), m_commands(new CommandTable(this)), m_recent(new RecentFileList(this)),
-      m_durations(
-          new DurationStore(QString::fromStdString(cuelist::DurationCache::DefaultFile()), this))
+      m_durations(new DurationStore(QString::fromStdString(cuelist::DurationCache::DefaultFile()),
+                                    this,
+                                    QString::fromStdString(cuelist::LoudnessCache::DefaultFile())))
 {
     g_app = this;
     DurationStore::setInstance(m_durations);

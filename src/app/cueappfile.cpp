@@ -62,7 +62,7 @@ CCueDoc* CCueApp::OpenDocumentFile(const QString& path, bool* declined)
     // or device is refused, never waited on.
     std::vector<std::uint8_t> bytes;
     cuelist::fileio::FileStamp stamp;
-    const cuelist::fileio::FileResult read = cuelist::fileio::ReadRegularFile(
+    const cuelist::fileio::FileResult read = cuelist::fileio::ReadFileHead(
         QFile::encodeName(absolute).toStdString(), bytes, cuelist::kImageSize, &stamp);
     if (!read.ok())
         bytes.clear();

@@ -65,7 +65,10 @@ void FirstPaintProbe::report()
 {
     const long long spawned = qEnvironmentVariable("CUELIST_SPAWN_NS").toLongLong();
     const double ms = spawned > 0 ? double(MonotonicNs() - spawned) / 1e6 : -1.0;
-    std::printf("first-paint-ms %.2f\npeak-rss-kib %lld\n", ms, PeakResidentKib());
+    timespec cpu{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    std::printf("first-paint-ms %.2f\ncpu-ms %.2f\npeak-rss-kib %lld\n", ms,
+                double(cpu.tv_sec) * 1e3 + double(cpu.tv_nsec) / 1e6, PeakResidentKib());
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }

@@ -9,22 +9,34 @@
 
 #include <QApplication>
 
+namespace {
+
+QStringList RawArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    CommandLine commandLine;
-    {
-        // Help, version, refused options and the hand-over to a running editor need no
-        // display: they are done before the GUI starts.
-        QCoreApplication early(argc, argv);
-        cuelist::text::InstallTranslations(early);
+    // The usual start (files, Qt's options) is parsed and handed over without any
+    // application object: an application made here and again below would cost start-up
+    // time. Only help, version and refused options, which print texts, load translations.
+    CommandLine commandLine = ParseCommandLine(RawArguments(argc, argv));
+    if (commandLine.exit) {
+        QCoreApplication texts(argc, argv);
+        cuelist::text::InstallTranslations(texts);
         commandLine = ParseCommandLine(QCoreApplication::arguments());
-        if (commandLine.exit) {
-            PrintCommandLineTexts(commandLine);
-            return commandLine.exitCode;
-        }
-        if (!commandLine.newInstance && SingleInstance::handOver(commandLine.files))
-            return 0;
+        PrintCommandLineTexts(commandLine);
+        return commandLine.exitCode;
     }
+    if (!commandLine.newInstance && SingleInstance::handOver(commandLine.files))
+        return 0;
 
     QApplication application(argc, argv);
     QApplication::setWindowIcon(AppIcon());

@@ -4,11 +4,10 @@
 #include "mainframe.h"
 #include "settingvalue.h"
 #include "text/messages.h"
+#include "windowplacement.h"
 
 #include <algorithm>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -17,31 +16,6 @@ namespace {
 const SettingValue<QByteArray> kBarLayout(QStringLiteral("TOOL_BAR/Layout"));
 const SettingValue<bool> kStatusBarShown(QStringLiteral("TOOL_BAR/StatusBar"), true);
 const SettingValue<QByteArray> kGeometry(QStringLiteral("TOOL_BAR/Geometry"));
-
-// A window saved on a larger or another screen is shrunk and moved onto the one it is
-// mostly on now, or the primary one.
-void KeepOnScreen(QWidget* window)
-{
-    const QRect frame(window->pos(), window->size());
-    QScreen* screen = QGuiApplication::screenAt(frame.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // The frame's decoration is known only once the window is shown.
-    const QSize decoration =
-        window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(0, 0);
-    const QRect available = screen->availableGeometry();
-    const QSize size = window->size().boundedTo(available.size() - decoration);
-    if (size != window->size())
-        window->resize(size);
-    const int x = std::clamp(frame.x(), available.left(),
-                             available.right() + 1 - size.width() - decoration.width());
-    const int y = std::clamp(frame.y(), available.top(),
-                             available.bottom() + 1 - size.height() - decoration.height());
-    if (QPoint(x, y) != frame.topLeft())
-        window->move(x, y);
-}
 
 QToolBar* MakeToolBar(QMainWindow* frame, const QString& name, const QString& caption)
 {
@@ -142,9 +116,8 @@ void CMainFrame::LoadBarState()
     if (!layout.isEmpty())
         restoreState(layout);
     statusBar()->setVisible(kStatusBarShown.get());
-    if (const QByteArray geometry = kGeometry.get(); !geometry.isEmpty())
-        restoreGeometry(geometry);
-    KeepOnScreen(this);
+    // The smallest size that still shows the bars, a few rows and the status panes.
+    RestoreWindowPlacement(this, kGeometry.get(), QSize(480, 320));
     m_commands->updateStates();
 }
 

@@ -288,7 +288,8 @@ ExportPlan PlanExport(const ExportSource& source, const std::string& target)
         std::string sourceFolder = source.dataFolderPath;
         while (!sourceFolder.empty() && sourceFolder.back() == '/')
             sourceFolder.pop_back();
-        sourceFolder = fileio::FolderOf(sourceFolder);
+        const std::size_t slash = sourceFolder.rfind('/');
+        sourceFolder = slash == std::string::npos ? "./" : sourceFolder.substr(0, slash + 1);
         if (SameInode(plan.target, sourceFolder) ||
             (!sourceData.empty() && SameInode(plan.cardDataFolder, sourceData)))
             Add(plan, ProblemKind::TargetIsSource).path = plan.target;

@@ -2,6 +2,7 @@
 #include "clitext.h"
 #include "commands.h"
 #include "core/datafolder.h"
+#include "escape.h"
 #include "playlistio.h"
 #include "text/messages.h"
 
@@ -16,18 +17,23 @@ int RunCheck(const Invocation& inv, Console& console)
         return kExitUsage;
 
     // Findings go to standard output only, once each.
-    for (const RemovedRecord& removed : loaded.removed)
-        console.OutLine(text::RemovedRecordText(removed));
+    const QStringList findings = LoadFindings(loaded);
+    for (const QString& line : findings)
+        console.OutLine(line);
 
     std::error_code ec;
     std::filesystem::path playlist = std::filesystem::absolute(inv.playlist, ec);
     if (ec)
         playlist = inv.playlist;
-    const DataFolderListing folder(DataFolderPathFor(playlist.string()));
+    const std::string dataFolder = DataFolderPathFor(playlist.string());
+    const DataFolderListing folder(dataFolder);
+    if (const QString note = text::AmbiguousDataFolderText(DataFolderSpellings(dataFolder));
+        !note.isEmpty())
+        console.OutLine(note);
     const std::vector<std::string> missing = MissingFiles(loaded.table, folder);
     for (const std::string& name : missing) // UTF-8 already
         console.OutLine(
-            CliText::tr("Not in the data folder: %1").arg(QString::fromStdString(name)));
+            CliText::tr("Not in the data folder: %1").arg(Escaped(QString::fromStdString(name))));
 
     const QString total = text::TotalDataSizeSuffix(TotalDataSizeKb(loaded.table, folder));
     qsizetype start = 0;
@@ -35,7 +41,7 @@ int RunCheck(const Invocation& inv, Console& console)
         ++start;
     console.OutLine(total.mid(start));
 
-    return loaded.removed.empty() && missing.empty() ? kExitOk : kExitRefused;
+    return findings.empty() && missing.empty() ? kExitOk : kExitRefused;
 }
 
 } // namespace cuelist::cli

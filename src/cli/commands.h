@@ -23,6 +23,10 @@ int RunClear(const Invocation& inv, Console& console);
 int RunApply(const Invocation& inv, Console& console);
 int RunTimes(const Invocation& inv, Console& console);
 int RunExport(const Invocation& inv, Console& console);
+// Needs a QGuiApplication (fonts).
+int RunSheet(const Invocation& inv, Console& console);
+int RunLoudness(const Invocation& inv, Console& console);
+int RunImport(const Invocation& inv, Console& console);
 
 // Parses the arguments after the program name and runs the command.
 int Run(const std::vector<std::string>& args, Console& console);

@@ -7,6 +7,7 @@
 #include "text/messages.h"
 
 #include <cstdio>
+#include <QLocale>
 #include <sstream>
 
 namespace cuelist::cli {
@@ -88,27 +89,33 @@ int RunEdits(const Invocation& inv, const std::vector<Invocation>& edits,
     return SavePlaylist(inv.playlist, loaded.table, console) ? kExitOk : kExitUsage;
 }
 
+// The whole edit input, a file, a pipe or standard input; more than this is refused rather
+// than cut, which could turn a line cut short into a different edit.
+constexpr std::size_t kInputLimit = 64u << 20;
+
 bool ReadInput(const std::string& path, std::string& text, Console& console)
 {
-    if (path.empty() || path == "-") {
-        char buffer[65536];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-            text.append(buffer, got);
-        if (std::ferror(stdin)) {
-            console.Report(CliText::tr("Cannot read standard input."));
-            return false;
-        }
-        return true;
-    }
-    constexpr std::size_t kInputLimit = 64u << 20;
     std::vector<std::uint8_t> bytes;
-    const fileio::FileResult read = fileio::ReadRegularFile(path, bytes, kInputLimit);
+    const bool standardInput = path.empty() || path == "-";
+    const fileio::FileResult read = standardInput
+                                        ? fileio::ReadInputDescriptor(0, {}, bytes, kInputLimit)
+                                        : fileio::ReadInputFile(path, bytes, kInputLimit);
     if (!read.ok()) {
-        console.Report(text::FileResultMessage(read, false));
+        if (!standardInput)
+            console.Report(text::FileResultMessage(read, false));
+        else if (read.fault == fileio::FileFault::TooLarge)
+            console.Report(CliText::tr("Standard input is larger than %1 bytes; it is not read.")
+                               .arg(QLocale(QLocale::English).toString(qulonglong(kInputLimit))));
+        else
+            console.Report(CliText::tr("Cannot read standard input: %1")
+                               .arg(text::SystemErrorText(read.error)));
         return false;
     }
-    text.assign(bytes.begin(), bytes.end());
+    // A byte order mark, as some editors write at the start of UTF-8 text, is not a command.
+    std::size_t start = 0;
+    if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
+        start = 3;
+    text.assign(bytes.begin() + std::ptrdiff_t(start), bytes.end());
     return true;
 }
 
@@ -133,6 +140,7 @@ int RunApply(const Invocation& inv, Console& console)
     // Every line is checked before the playlist is touched.
     std::vector<Invocation> edits;
     std::vector<int> lines;
+    SlotTable scratch;
     std::istringstream input(text);
     std::string line;
     for (int number = 1; std::getline(input, line); ++number) {
@@ -142,17 +150,24 @@ int RunApply(const Invocation& inv, Console& console)
             args.push_back(word);
         if (args.empty() || args.front().starts_with('#'))
             continue;
-        const std::string command = args.front();
         args.insert(args.begin() + 1, inv.playlist);
         const ParsedArguments parsed = ParseArguments(args);
         QString error = parsed.error;
-        if (parsed.invocation && (command != "set" && command != "clear"))
+        const bool isEdit = parsed.invocation && (parsed.invocation->command == Command::Set ||
+                                                  parsed.invocation->command == Command::Clear);
+        if (parsed.invocation && !isEdit)
             error = CliText::tr("only \"set\" and \"clear\" lines can be applied.");
         else if (parsed.invocation && parsed.invocation->repair)
             error = CliText::tr("--repair belongs on the apply command line.");
         if (!error.isEmpty()) {
             console.Report(CliText::tr("line %1: %2").arg(number).arg(error));
             return kExitUsage;
+        }
+        // Names are checked here as well, so that the first bad line is the one reported.
+        if (const EditFailure failure = ApplyEdit(*parsed.invocation, scratch);
+            failure.status != kExitOk) {
+            console.Report(CliText::tr("line %1: %2").arg(number).arg(failure.message));
+            return failure.status;
         }
         edits.push_back(*parsed.invocation);
         lines.push_back(number);

@@ -2,10 +2,13 @@
 #include "invocation.h"
 
 #include "clitext.h"
+#include "core/encodesettings.h"
 #include "core/slotrecord.h"
 
+#include <array>
 #include <charconv>
 #include <map>
+#include <QStringList>
 #include <string_view>
 
 namespace cuelist::cli {
@@ -32,6 +35,9 @@ const std::map<std::string_view, CommandShape>& Shapes()
         {"apply", {Command::Apply, 1, 2, {}, {"--repair"}}},
         {"times", {Command::Times, 1, 1, {"--channel"}, {}}},
         {"export", {Command::Export, 2, 2, {}, {"--dry-run", "--remove-extra", "--keep-extra"}}},
+        {"sheet", {Command::Sheet, 1, 1, {"-o", "--output", "--paper"}, {}}},
+        {"loudness", {Command::Loudness, 1, 1, {"--channel"}, {}}},
+        {"import", {Command::Import, 4, 100000, {"--bitrate", "--rate"}, {"--repair"}}},
     };
     return shapes;
 }
@@ -54,6 +60,14 @@ bool ParseNumber(std::string_view text, int low, int high, int& value)
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end && value >= low && value <= high;
+}
+
+template <std::size_t N> QString JoinNumbers(const std::array<int, N>& numbers)
+{
+    QStringList texts;
+    for (int n : numbers)
+        texts << QString::number(n);
+    return texts.join(QStringLiteral(", "));
 }
 
 QString RangeError(const QString& what, int low, int high, std::string_view text)
@@ -147,7 +161,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
     if (inv.playlist.empty())
         return Failure(CliText::tr("The playlist name is empty."));
 
-    if (s.command == Command::Set || s.command == Command::Clear) {
+    if (s.command == Command::Set || s.command == Command::Clear || s.command == Command::Import) {
         if (!ParseNumber(positional[1], 1, kEditableChannelCount, inv.channel))
             return Failure(
                 RangeError(QStringLiteral("CHANNEL"), 1, kEditableChannelCount, positional[1]));
@@ -156,6 +170,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
     }
     if (s.command == Command::Set)
         inv.name = positional[3];
+    if (s.command == Command::Import)
+        inv.sources.assign(positional.begin() + 3, positional.end());
     if (s.command == Command::Apply && positional.size() > 1)
         inv.input = positional[1];
     if (s.command == Command::Export) {
@@ -172,6 +188,14 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
             if (value.empty())
                 return Failure(CliText::tr("Option %1 needs a value.").arg(QStringLiteral("-o")));
             inv.output = value;
+        } else if (key == "--paper") {
+            std::string paper;
+            for (const char c : value)
+                paper.push_back(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c);
+            if (paper != "a4" && paper != "letter")
+                return Failure(
+                    CliText::tr("--paper must be a4 or letter, not \"%1\".").arg(Text(value)));
+            inv.paper = paper;
         } else if (key == "--repair") {
             inv.repair = true;
         } else if (key == "--json") {
@@ -194,12 +218,24 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args)
             if (!ParseNumber(value, 0, kMaxRepeat, number))
                 return Failure(RangeError(Text(key), 0, kMaxRepeat, value));
             inv.repeat = number;
+        } else if (key == "--bitrate") {
+            if (!ParseNumber(value, 1, 1000, number) || !IsSupportedBitrate(number))
+                return Failure(CliText::tr("--bitrate must be one of %1, not \"%2\".")
+                                   .arg(JoinNumbers(kEncodeBitrates), Text(value)));
+            inv.bitrate = number;
+        } else if (key == "--rate") {
+            if (!ParseNumber(value, 1, 1000000, number) || !IsSupportedSampleRate(number))
+                return Failure(CliText::tr("--rate must be one of %1, not \"%2\".")
+                                   .arg(JoinNumbers(kEncodeSampleRates), Text(value)));
+            inv.sampleRate = number;
         } else if (key == "--interval") {
             if (!ParseNumber(value, 0, kMaxInterval, number))
                 return Failure(RangeError(Text(key), 0, kMaxInterval, value));
             inv.interval = number;
         }
     }
+    if (s.command == Command::Sheet && inv.output.empty())
+        return Failure(CliText::tr("sheet needs -o FILE.pdf (or -o - for standard output)."));
     return {inv, {}};
 }
 

@@ -8,7 +8,21 @@
 
 namespace cuelist::cli {
 
-enum class Command { Help, Version, Csv, Show, Check, Set, Clear, Apply, Times, Export };
+enum class Command {
+    Help,
+    Version,
+    Csv,
+    Show,
+    Check,
+    Set,
+    Clear,
+    Apply,
+    Times,
+    Export,
+    Sheet,
+    Loudness,
+    Import
+};
 
 // What an export does with files on the card that the playlist does not name.
 enum class ExtrasChoice { Unset, Keep, Remove };
@@ -18,7 +32,8 @@ struct Invocation
 {
     Command command = Command::Help;
     std::string playlist;
-    std::string output;             // csv: -o OUTPUT, empty or "-" for standard output
+    std::string output;             // csv, sheet: -o OUTPUT, empty or "-" for standard output
+    std::string paper;              // sheet: "a4", "letter", or empty for the locale's
     std::string input;              // apply: the file of edits, empty or "-" for standard input
     int channel = 0;                // show, times: 0 for every channel
     int frame = 0;                  // clear: 0 for every frame of the channel
@@ -31,6 +46,9 @@ struct Invocation
     std::string target;  // export: the card folder
     bool dryRun = false; // export: plan only
     ExtrasChoice extras = ExtrasChoice::Unset;
+    std::vector<std::string> sources; // import: the audio files, in order
+    int bitrate = 128;                // import: --bitrate, kbps
+    int sampleRate = 44100;           // import: --rate, Hz
 };
 
 // Either an invocation or the reason the command line is unusable.

@@ -31,8 +31,10 @@ bool IsPlaylistFileName(const std::string& path)
 bool LoadPlaylist(const std::string& path, IfMissing ifMissing, Console& console,
                   LoadedPlaylist& loaded)
 {
+    loaded.path = path;
     std::vector<std::uint8_t> bytes;
-    const fileio::FileResult read = fileio::ReadRegularFile(path, bytes, kImageSize);
+    fileio::FileStamp stamp;
+    const fileio::FileResult read = fileio::ReadFileHead(path, bytes, kImageSize, &stamp);
     if (!read.ok()) {
         if (read.fault == fileio::FileFault::System && read.error == ENOENT &&
             ifMissing == IfMissing::StartEmpty) {
@@ -44,13 +46,28 @@ bool LoadPlaylist(const std::string& path, IfMissing ifMissing, Console& console
     }
     ReadImage(loaded.table, bytes);
     loaded.removed = RepairAfterLoad(loaded.table);
+    if (std::uint64_t(stamp.size) > kImageSize)
+        loaded.trailingBytes = std::uint64_t(stamp.size) - kImageSize;
     return true;
+}
+
+QStringList LoadFindings(const LoadedPlaylist& loaded)
+{
+    QStringList lines;
+    for (const RemovedRecord& removed : loaded.removed)
+        lines << text::RemovedRecordText(removed);
+    if (loaded.trailingBytes > 0)
+        lines << CliText::tr("%1 has %2 bytes after the %3 bytes of a playlist; they are ignored.")
+                     .arg(PathText(loaded.path))
+                     .arg(loaded.trailingBytes)
+                     .arg(kImageSize);
+    return lines;
 }
 
 void NoteRemoved(const LoadedPlaylist& loaded, Console& console)
 {
-    for (const RemovedRecord& removed : loaded.removed)
-        console.Report(text::RemovedRecordText(removed));
+    for (const QString& line : LoadFindings(loaded))
+        console.Report(line);
 }
 
 bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console)
@@ -59,23 +76,27 @@ bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console)
         NoteRemoved(loaded, console);
         return true;
     }
-    if (loaded.removed.empty())
+    if (loaded.removed.empty() && loaded.trailingBytes == 0)
         return true;
-    console.Report(CliText::tr("Saving would remove records that the editor cannot use; give "
-                               "--repair to remove them:"));
+    console.Report(CliText::tr("Saving would remove what the editor cannot use; give --repair to "
+                               "remove it:"));
     for (const RemovedRecord& removed : loaded.removed)
         console.ErrLine(CliText::tr("  channel %1, frame %2 (type %3)")
                             .arg(removed.channel)
                             .arg(removed.frame)
                             .arg(removed.type));
+    if (loaded.trailingBytes > 0)
+        console.ErrLine(
+            CliText::tr("  %1 bytes after the end of the playlist").arg(loaded.trailingBytes));
     return false;
 }
 
 bool LockPlaylist(const std::string& path, fileio::FileLock& lock, Console& console)
 {
+    // The lock is the first step of a write, and a failure to take it is reported as one.
     const fileio::FileResult locked = lock.Acquire(path);
     if (!locked.ok())
-        console.Report(text::FileResultMessage(locked, false));
+        console.Report(text::FileResultMessage(locked, true));
     return locked.ok();
 }
 
@@ -96,7 +117,11 @@ bool WriteOutputFile(const std::string& path, std::string_view bytes, Console& c
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const fileio::FileResult written = fileio::WriteFileSafely(path, {data, bytes.size()});
-    if (!written.ok())
+    if (written.fault == fileio::FileFault::DescriptorLink)
+        console.Report(CliText::tr("%1 names an open file descriptor; give \"-o -\" to write to "
+                                   "standard output.")
+                           .arg(PathText(path)));
+    else if (!written.ok())
         console.Report(text::FileResultMessage(written, true));
     return written.ok();
 }
@@ -113,6 +138,24 @@ PlaylistDurations ReadDurations(const std::string& path, const SlotTable& table)
         ReadPlaylistDurations(table, DataFolderPathFor(playlist.string()), cache);
     cache.Save(); // a cache that cannot be written only costs time next run
     return durations;
+}
+
+PlaylistLoudness ReadLoudness(const std::string& path, const SlotTable& table)
+{
+    LoudnessCache cache(LoudnessCache::DefaultFile());
+    cache.Load();
+    PlaylistLoudness loudness = ReadPlaylistLoudness(table, ExistingDataFolder(path), cache);
+    cache.Save(); // a cache that cannot be written only costs time next run
+    return loudness;
+}
+
+std::string ExistingDataFolder(const std::string& path)
+{
+    std::error_code ec;
+    std::filesystem::path playlist = std::filesystem::absolute(path, ec);
+    if (ec)
+        playlist = path;
+    return ResolveFolderIgnoringCase(DataFolderPathFor(playlist.string()));
 }
 
 } // namespace cuelist::cli

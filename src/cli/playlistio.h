@@ -6,7 +6,10 @@
 #include "core/slottable.h"
 #include "fileio/filelock.h"
 #include "media/playlistdurations.h"
+#include "media/playlistloudness.h"
 
+#include <cstdint>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,8 @@ struct LoadedPlaylist
     SlotTable table;
     std::vector<RemovedRecord> removed; // what the load repair emptied
     bool isNew = false;                 // the file did not exist
+    std::string path;
+    std::uint64_t trailingBytes = 0; // bytes after the table, which saving drops
 };
 
 enum class IfMissing { Fail, StartEmpty };
@@ -27,16 +32,26 @@ enum class IfMissing { Fail, StartEmpty };
 bool LoadPlaylist(const std::string& path, IfMissing ifMissing, Console& console,
                   LoadedPlaylist& loaded);
 
-// Reports each record the load repair emptied on standard error.
+// Reports each record the load repair emptied, and bytes after the table, on standard error.
 void NoteRemoved(const LoadedPlaylist& loaded, Console& console);
 
-// An edit may only save what the load repair emptied when --repair allows it; otherwise
+// What the load leaves out, one line each: the records the repair emptied and the bytes
+// after the table.
+QStringList LoadFindings(const LoadedPlaylist& loaded);
+
+// An edit may only save without what the load left out when --repair allows it; otherwise
 // reports what would be removed and returns false.
 bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console);
 
 // The lengths of the MP3 files the playlist names, through the editor's cache: lengths it
 // measured are known here at once, and the other way round.
 PlaylistDurations ReadDurations(const std::string& path, const SlotTable& table);
+
+// The loudness of the MP3 files the playlist names, through the editor's cache.
+PlaylistLoudness ReadLoudness(const std::string& path, const SlotTable& table);
+
+// The playlist's data folder as it is on disk (ending in "/"), or empty when there is none.
+std::string ExistingDataFolder(const std::string& path);
 
 // Takes the playlist's lock for a read-change-write; on failure reports it.
 bool LockPlaylist(const std::string& path, fileio::FileLock& lock, Console& console);

@@ -31,7 +31,8 @@ QString HelpText()
         "        Empty one slot, or every slot of the channel.\n"
         "  apply PLAYLIST [FILE|-]\n"
         "        Read \"set\" and \"clear\" lines (their arguments after PLAYLIST) from\n"
-        "        FILE or standard input, check them all, then write the playlist once.\n"
+        "        FILE (a file or a pipe) or standard input, check them all, then write\n"
+        "        the playlist once.\n"
         "  times PLAYLIST [--channel N]\n"
         "        List the length of each assigned MP3 file and the play time of each\n"
         "        channel (\u221e: repeats without end, ?: length not known).\n"
@@ -42,18 +43,29 @@ QString HelpText()
         "        playlist is replaced last. Files in TARGET/DATA that the playlist does\n"
         "        not name are kept unless --remove-extra is given. --dry-run prints the\n"
         "        plan and the problems and changes nothing.\n"
-        "  --repair  (set, clear, apply) Allow saving without the records that the\n"
-        "        editor cannot use (text phrases, channels above 127); without it\n"
-        "        such a playlist is refused.\n"
+        "  sheet PLAYLIST -o FILE.pdf [--paper a4|letter]\n"
+        "        Write the printable cue sheet as PDF: each channel in use with its\n"
+        "        files, settings, lengths and play time, missing files marked.\n"
+        "        Landscape; the paper follows the locale unless --paper is given.\n"
+        "  loudness PLAYLIST [--channel N]\n"
+        "        List the integrated loudness (LUFS) and true peak (dBTP) of each\n"
+        "        assigned MP3 file, and how loud it plays at the slot's volume.\n"
+        "  import PLAYLIST CHANNEL FRAME FILE... [--bitrate KBPS] [--rate HZ]\n"
+        "        Encode audio files (WAV, FLAC, OGG, Opus, MP3...) as MP3 into the\n"
+        "        data folder under new unique names and assign them to consecutive\n"
+        "        free frames from FRAME on. Default 128 kbps, 44100 Hz.\n"
+        "  --repair  (set, clear, apply, import) Allow saving without the records that\n"
+        "        the editor cannot use (text phrases, channels above 127) and bytes after\n"
+        "        the end of the playlist; without it such a playlist is refused.\n"
         "  --help     Show this help.\n"
         "  --version  Show the version.\n"
         "\n"
-        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times and export\n"
-        "never change the playlist.\n"
-        "Exit status: 0 success, 1 name or edit refused or problems found by check or\n"
-        "export, 2 usage error or a file that cannot be read or written, 3 export\n"
-        "failed while copying, 4 export interrupted (3 and 4 leave the card's old\n"
-        "playlist in place).");
+        "CHANNEL is 1 to 127, FRAME is 1 to 16. csv, show, check, times, loudness,\n"
+        "export and sheet never change the playlist.\n"
+        "Exit status: 0 success, 1 name or edit refused, --repair needed or problems\n"
+        "found by check or export, 2 usage error or a file that cannot be read or\n"
+        "written, 3 export failed while copying, 4 export interrupted (3 and 4 leave\n"
+        "the card's old playlist in place).");
 }
 
 } // namespace
@@ -99,6 +111,15 @@ int Run(const std::vector<std::string>& args, Console& console)
         break;
     case Command::Export:
         status = RunExport(inv, console);
+        break;
+    case Command::Sheet:
+        status = RunSheet(inv, console);
+        break;
+    case Command::Loudness:
+        status = RunLoudness(inv, console);
+        break;
+    case Command::Import:
+        status = RunImport(inv, console);
         break;
     }
 

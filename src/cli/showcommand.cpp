@@ -3,9 +3,11 @@
 #include "core/describe.h"
 #include "core/names.h"
 #include "core/playtime.h"
+#include "escape.h"
 #include "playlistio.h"
 #include "text/messages.h"
 
+#include <cmath>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,29 +15,6 @@
 namespace cuelist::cli {
 
 namespace {
-
-// Control characters and the backslash written as escapes, so that a name can never break
-// a line or add a field.
-QString Escaped(const QString& text)
-{
-    QString out;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\\')
-            out += QLatin1String("\\\\");
-        else if (u == u'\t')
-            out += QLatin1String("\\t");
-        else if (u == u'\n')
-            out += QLatin1String("\\n");
-        else if (u == u'\r')
-            out += QLatin1String("\\r");
-        else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
-            out += QString::asprintf("\\x%02X", unsigned(u));
-        else
-            out += c;
-    }
-    return out;
-}
 
 QString Hex(const SlotRecord& r, std::size_t first, std::size_t count)
 {
@@ -45,7 +24,8 @@ QString Hex(const SlotRecord& r, std::size_t first, std::size_t count)
 
 QJsonValue Milliseconds(std::optional<std::int64_t> milliseconds)
 {
-    return milliseconds ? QJsonValue(qint64(*milliseconds)) : QJsonValue(QJsonValue::Null);
+    return milliseconds && *milliseconds >= 0 ? QJsonValue(qint64(*milliseconds))
+                                              : QJsonValue(QJsonValue::Null);
 }
 
 // A channel's play time as `cuelist times` and the editor show it, with its figures.
@@ -57,13 +37,24 @@ QJsonObject PlayTimeJson(int channel, const ChannelPlayTime& time)
         {QStringLiteral("milliseconds"), qint64(time.milliseconds)},
         {QStringLiteral("endless"), time.endless},
         {QStringLiteral("unknownLengths"), time.unknown},
+        {QStringLiteral("stopsAtFrame"),
+         time.stopFrame > 0 ? QJsonValue(time.stopFrame) : QJsonValue(QJsonValue::Null)},
     };
+}
+
+// Integrated loudness (LUFS) or true peak (dBTP) to a tenth; null when not measured or silent.
+QJsonValue Level(const PlaylistLoudness& loudness, const std::string& name, double Loudness::*field)
+{
+    const auto it = loudness.find(name);
+    if (it == loudness.end() || !it->second || !std::isfinite((*it->second).*field))
+        return QJsonValue(QJsonValue::Null);
+    return std::round((*it->second).*field * 10.0) / 10.0;
 }
 
 // Every field of one slot record, and its file's length in milliseconds (null when not
 // known). New fields go here; scripts read them by key.
 QJsonObject SlotJson(const SlotTable& table, int frame, int channel,
-                     const PlaylistDurations& durations)
+                     const PlaylistDurations& durations, const PlaylistLoudness& loudness)
 {
     const SlotRecord& r = table.RecordAt(frame, channel);
     std::string cell;
@@ -89,6 +80,8 @@ QJsonObject SlotJson(const SlotTable& table, int frame, int channel,
         {QStringLiteral("reserved"), int(r[record::kReserved])},
         {QStringLiteral("description"), text::DescriptionText(description)},
         {QStringLiteral("length"), Milliseconds(LookupIn(durations)(Mp3CellName(r)))},
+        {QStringLiteral("loudness"), Level(loudness, Mp3CellName(r), &Loudness::lufs)},
+        {QStringLiteral("truePeak"), Level(loudness, Mp3CellName(r), &Loudness::truePeakDb)},
     };
 }
 
@@ -104,8 +97,11 @@ int RunShow(const Invocation& inv, Console& console)
     QJsonArray found;
     QJsonArray playTimes;
     PlaylistDurations durations;
-    if (inv.json)
+    PlaylistLoudness loudness;
+    if (inv.json) {
         durations = ReadDurations(inv.playlist, loaded.table);
+        loudness = ReadLoudness(inv.playlist, loaded.table);
+    }
     const int first = inv.channel != 0 ? inv.channel : 1;
     const int last = inv.channel != 0 ? inv.channel : kEditableChannelCount;
     for (int channel = first; channel <= last; ++channel) {
@@ -113,7 +109,7 @@ int RunShow(const Invocation& inv, Console& console)
             if (loaded.table.RecordAt(frame, channel)[record::kType] == kTypeEmpty)
                 continue;
             if (inv.json) {
-                found.append(SlotJson(loaded.table, frame, channel, durations));
+                found.append(SlotJson(loaded.table, frame, channel, durations, loudness));
                 continue;
             }
             std::string cell;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clitext.h"
 #include "commands.h"
+#include "escape.h"
 #include "playlistio.h"
 #include "text/messages.h"
 
@@ -11,6 +12,7 @@ int RunTimes(const Invocation& inv, Console& console)
     LoadedPlaylist loaded;
     if (!LoadPlaylist(inv.playlist, IfMissing::Fail, console, loaded))
         return kExitUsage;
+    NoteRemoved(loaded, console);
 
     const PlaylistDurations durations = ReadDurations(inv.playlist, loaded.table);
 
@@ -28,7 +30,7 @@ int RunTimes(const Invocation& inv, Console& console)
             any = true;
             const auto length = durations.at(name);
             console.OutLine(QString::asprintf("%04d\t%02d\t", channel, frame) +
-                            text::CellText(name) + u'\t' +
+                            Escaped(text::CellText(name)) + u'\t' +
                             (length ? text::DurationText(*length) : QStringLiteral("?")));
         }
         if (any)

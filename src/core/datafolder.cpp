@@ -139,6 +139,34 @@ bool IsInFolderNamedData(std::string_view filePath)
     return EqualIgnoringCase(last, "DATA");
 }
 
+std::vector<std::string> DataFolderSpellings(std::string_view dataFolderPath)
+{
+    std::string path(dataFolderPath);
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const std::size_t slash = path.rfind('/');
+    if (path.empty() || slash == std::string::npos)
+        return {};
+    const std::string parent = slash == 0 ? "/" : path.substr(0, slash);
+    const std::string last = path.substr(slash + 1);
+    std::vector<std::string> names;
+    if (DIR* dir = ::opendir(parent.c_str())) {
+        while (const dirent* entry = ::readdir(dir))
+            if (EqualIgnoringCase(entry->d_name, last) &&
+                IsDirectoryAt(::dirfd(dir), entry->d_name))
+                names.emplace_back(entry->d_name);
+        ::closedir(dir);
+    }
+    if (names.size() < 2)
+        return {};
+    std::sort(names.begin(), names.end());
+    // The one in use first: the exact spelling when it is there, else the smallest.
+    const auto used = std::find(names.begin(), names.end(), last);
+    if (used != names.end())
+        std::rotate(names.begin(), used, used + 1);
+    return names;
+}
+
 std::string ResolveFolderIgnoringCase(std::string_view folderPath)
 {
     std::string path(folderPath);

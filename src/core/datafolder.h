@@ -61,6 +61,11 @@ private:
     mutable std::map<std::string, Entry> m_variants; // key: exact name; only names sharing a key
 };
 
+// The folders beside the data folder whose names match its last part ignoring ASCII case
+// ("DATA" and "data"), the one in use first; empty when there are fewer than two, so that
+// nothing needs telling.
+std::vector<std::string> DataFolderSpellings(std::string_view dataFolderPath);
+
 // Resolves a folder path whose last component may differ in ASCII case from the
 // one on disk; returns the real path ending in "/" or empty when none exists.
 std::string ResolveFolderIgnoringCase(std::string_view folderPath);

@@ -62,8 +62,12 @@ ChannelPlayTime ChannelPlayTimeOf(const SlotTable& table, int channel,
         if (record[record::kType] != kTypeMp3)
             continue;
         std::optional<std::int64_t> duration;
-        if (record[record::kRepeat] != kEndlessRepeat && durationOf)
+        if (durationOf)
             duration = durationOf(Mp3CellName(record));
+        if (duration && *duration < 0) {
+            total.stopFrame = frame;
+            break;
+        }
         const ChannelPlayTime part = SlotPlayTime(record, duration);
         total.endless = part.endless;
         total.unknown += part.unknown;

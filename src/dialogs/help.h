@@ -7,7 +7,8 @@
 class QWidget;
 
 // Opens the help page of the user's language in the user's browser, or in the editor's own
-// help window when no browser can be started. A missing page tells the user "Unable to
+// help window when the desktop's handler of HTML pages is no browser or it cannot be
+// started. A missing page tells the user "Unable to
 // open Help file" through the prompt.
 void OpenHelp(QWidget* owner);
 
@@ -29,3 +30,8 @@ QString FindHelpPage(const QString& programFolder);
 // ("xdg-open" unless changed). A command that cannot be started or ends with a non-zero
 // status counts as no browser.
 void SetHelpBrowser(const QStringList& command);
+
+// The command that prints the desktop id of the default handler of HTML pages
+// ("xdg-mime query default text/html" unless changed). Empty: the browser is started
+// without asking.
+void SetHtmlHandlerQuery(const QStringList& command);

@@ -3,7 +3,11 @@
 
 #include <QWidget>
 
+class QPalette;
 class QTextBrowser;
+
+// A help page (HTML) drawn in palette's colours instead of its own, for the help window.
+QString HelpPageInPalette(QString html, const QPalette& palette);
 
 // The editor's own help viewer, used when no browser can be started. One per main window,
 // owned by it; links to other sites go to the desktop.

@@ -113,7 +113,7 @@ cuelist::fileio::FileResult CCueDoc::OnOpenDocument(const QString& path)
     // The file layer refuses FIFOs and devices without waiting on them.
     std::vector<std::uint8_t> bytes;
     cuelist::fileio::FileStamp stamp;
-    const cuelist::fileio::FileResult read = cuelist::fileio::ReadRegularFile(
+    const cuelist::fileio::FileResult read = cuelist::fileio::ReadFileHead(
         QFile::encodeName(path).toStdString(), bytes, cuelist::kImageSize, &stamp);
     if (read.ok())
         loadImage(QFileInfo(path).absoluteFilePath(), bytes, stamp);

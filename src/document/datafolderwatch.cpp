@@ -3,21 +3,40 @@
 
 #include "core/datafolder.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace {
 // Long enough to gather the events of one copy or move, well inside a second.
 constexpr int kSettleMs = 150;
+// However busy the folder is, a change shows within this time.
+constexpr int kMaxWaitMs = 500;
+// Files watched one by one (a file written over in place tells only its own watch); in a
+// larger folder only the folder itself is watched.
+constexpr qsizetype kMaxWatchedFiles = 4096;
+// A watch per file costs a few milliseconds per hundred files: they are set up after the
+// playlist's window has been painted, not while it opens.
+constexpr int kFileWatchDelayMs = 1000;
 } // namespace
 
 DataFolderWatch::DataFolderWatch(QObject* parent) : QObject(parent)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(kMaxWaitMs);
+    m_fileWatchDelay.setSingleShot(true);
+    m_fileWatchDelay.setInterval(kFileWatchDelayMs);
+    connect(&m_fileWatchDelay, &QTimer::timeout, this, [this] {
+        m_watchFiles = true;
+        watchPaths(m_names, false);
+    });
     connect(&m_settle, &QTimer::timeout, this, &DataFolderWatch::rescan);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
-            qOverload<>(&QTimer::start));
+    connect(&m_deadline, &QTimer::timeout, this, &DataFolderWatch::rescan);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &DataFolderWatch::onEvent);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &DataFolderWatch::onEvent);
 }
 
 DataFolderWatch::~DataFolderWatch() = default;
@@ -27,39 +46,82 @@ void DataFolderWatch::setFolder(const QString& dataFolderPath)
     if (dataFolderPath == m_path && m_listing)
         return;
     m_path = dataFolderPath;
-    rescan();
+    m_watchFiles = false;
+    m_fileWatchDelay.start();
+    // A new folder is no change on disk: its owner refreshes what depends on it anyway.
+    list(false);
+}
+
+void DataFolderWatch::onEvent()
+{
+    m_settle.start();
+    if (!m_deadline.isActive())
+        m_deadline.start();
 }
 
 void DataFolderWatch::rescan()
 {
+    list(true);
+}
+
+void DataFolderWatch::list(bool announce)
+{
+    m_settle.stop();
+    m_deadline.stop();
     m_listing = std::make_unique<cuelist::DataFolderListing>(m_path.toStdString());
     QStringList names;
-    for (const std::string& name : m_listing->Names())
+    QList<Stamp> stamps;
+    for (const std::string& name : m_listing->Names()) {
         names << QString::fromStdString(name);
-    watchPaths();
-    if (names != m_names) {
+        // What a rewrite, a copy with kept times or a rename over the name changes.
+        struct stat info = {};
+        Stamp stamp;
+        if (::stat((m_listing->Folder() + name).c_str(), &info) == 0)
+            stamp = {qint64(info.st_size),
+                     qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+                     qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec,
+                     quint64(info.st_ino)};
+        stamps << stamp;
+    }
+    std::vector<std::string> spellings = cuelist::DataFolderSpellings(m_path.toStdString());
+    const bool differs = names != m_names || stamps != m_stamps || spellings != m_spellings;
+    // A file replaced under its name keeps a watch on the old one: every watch is made anew.
+    watchPaths(names, differs);
+    if (differs) {
         m_names = names;
-        emit changed();
+        m_stamps = stamps;
+        m_spellings = std::move(spellings);
+        if (announce)
+            emit changed();
     }
 }
 
-void DataFolderWatch::watchPaths()
+void DataFolderWatch::watchPaths(const QStringList& names, bool renew)
 {
     QStringList wanted;
-    if (m_listing && m_listing->Exists())
-        wanted << QString::fromStdString(m_listing->Folder());
+    if (m_listing && m_listing->Exists()) {
+        const QString folder = QString::fromStdString(m_listing->Folder());
+        wanted << folder;
+        if (m_watchFiles && names.size() <= kMaxWatchedFiles)
+            for (const QString& name : names)
+                wanted << folder + name;
+    }
     // The folder above: a DATA folder made, removed or renamed there is seen too.
     const QString above = QFileInfo(QDir::cleanPath(m_path)).absolutePath();
     if (!m_path.isEmpty() && QFileInfo(above).isDir())
         wanted << above + QLatin1Char('/');
-    QStringList watched = m_watcher.directories();
+    QStringList watched = m_watcher.directories() + m_watcher.files();
     for (QString& path : watched)
-        if (!path.endsWith(QLatin1Char('/')))
+        if (QFileInfo(path).isDir() && !path.endsWith(QLatin1Char('/')))
             path += QLatin1Char('/');
-    if (watched == wanted)
+    std::sort(watched.begin(), watched.end());
+    QStringList sortedWanted = wanted;
+    std::sort(sortedWanted.begin(), sortedWanted.end());
+    if (!renew && watched == sortedWanted)
         return;
-    if (!m_watcher.directories().isEmpty())
-        m_watcher.removePaths(m_watcher.directories());
+    const QStringList old = m_watcher.directories() + m_watcher.files();
+    if (!old.isEmpty())
+        m_watcher.removePaths(old);
     if (!wanted.isEmpty())
         m_watcher.addPaths(wanted);
 }

@@ -6,14 +6,18 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <string>
+#include <vector>
 
 namespace cuelist {
 class DataFolderListing;
 }
 
 // Which files a playlist's data folder holds, kept current while the folder changes on disk:
-// the folder and the folder above it (where DATA may appear, vanish or be renamed) are watched,
-// and every change is answered by one new listing. GUI thread only.
+// the folder, its files and the folder above it (where DATA may appear, vanish or be renamed)
+// are watched, and every change is answered by one new listing that also compares each file's
+// size, times and inode. A burst of events is gathered, but never for longer than half a
+// second. GUI thread only.
 class DataFolderWatch final : public QObject
 {
     Q_OBJECT
@@ -33,20 +37,40 @@ public:
     QString pathOf(const QString& fileName) const;
     // The names of the folder's MP3 files as on disk, sorted.
     QStringList mp3Files() const;
+    // The folders beside it that differ from its name only in case, the one in use first;
+    // empty when there is only one.
+    const std::vector<std::string>& spellings() const { return m_spellings; }
 
     // Lists the folder again now; changed() follows when what it holds differs.
     void rescan();
 
 signals:
-    // The folder's files changed on disk (or the folder came or went).
+    // The folder's files changed on disk, were added, removed or replaced (or the folder came
+    // or went).
     void changed();
 
 private:
-    void watchPaths();
+    // Lists the folder; changed() follows when announce is set and what it holds differs.
+    void list(bool announce);
+    struct Stamp
+    {
+        qint64 size = -1;
+        qint64 modifiedNs = 0;
+        qint64 changedNs = 0;
+        quint64 inode = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    void onEvent();
+    void watchPaths(const QStringList& names, bool renew);
 
     QString m_path;
     std::unique_ptr<cuelist::DataFolderListing> m_listing;
-    QStringList m_names; // what the last listing held, to tell a real change
+    QStringList m_names;   // what the last listing held, to tell a real change
+    QList<Stamp> m_stamps; // index for index with m_names
+    std::vector<std::string> m_spellings;
     QFileSystemWatcher m_watcher;
-    QTimer m_settle; // a copy of many files is one rescan, not one per file
+    QTimer m_settle;         // a copy of many files is one rescan, not one per file
+    QTimer m_deadline;       // started by the first event of a burst; the settle wait ends there
+    QTimer m_fileWatchDelay; // a new folder's files are watched once it has run out
+    bool m_watchFiles = false;
 };

@@ -7,12 +7,15 @@ namespace {
 QPointer<DurationStore> g_store;
 // Files measured per batch; each batch is delivered to the GUI thread as one signal.
 constexpr std::size_t kBatch = 96;
+// Loudness decodes whole files: few per batch, so that new length requests wait little.
+constexpr std::size_t kLoudnessBatch = 4;
 } // namespace
 
-DurationStore::DurationStore(const QString& cacheFile, QObject* parent)
-    : QObject(parent), m_cache(cacheFile.toStdString())
+DurationStore::DurationStore(const QString& cacheFile, QObject* parent, const QString& loudnessFile)
+    : QObject(parent), m_cache(cacheFile.toStdString()), m_loudnessCache(loudnessFile.toStdString())
 {
-    m_cache.Load();
+    // The kept lengths and loudness are read on the worker, so that the first window never
+    // waits for them.
     m_worker = std::thread([this] { work(); });
 }
 
@@ -22,10 +25,13 @@ DurationStore::~DurationStore()
         std::lock_guard lock(m_mutex);
         m_stopping = true;
         m_queue.clear();
+        m_loudnessQueue.clear();
     }
+    m_abort = true;
     m_wake.notify_all();
     m_worker.join();
     m_cache.Save();
+    m_loudnessCache.Save();
     if (g_store == this)
         g_store = nullptr;
 }
@@ -44,6 +50,12 @@ std::optional<qint64> DurationStore::duration(const QString& path) const
 {
     const auto it = m_known.find(path.toStdString());
     return it == m_known.end() ? std::nullopt : it->second;
+}
+
+bool DurationStore::unreadable(const QString& path) const
+{
+    const auto it = m_known.find(path.toStdString());
+    return it != m_known.end() && !it->second;
 }
 
 void DurationStore::request(const QStringList& paths, bool recheck)
@@ -76,25 +88,66 @@ void DurationStore::request(const QStringList& paths, bool recheck)
 bool DurationStore::busy() const
 {
     std::lock_guard lock(m_mutex);
-    return m_measuring || !m_queue.empty();
+    return m_measuring || !m_queue.empty() || !m_loudnessQueue.empty();
+}
+
+std::optional<cuelist::Loudness> DurationStore::loudness(const QString& path) const
+{
+    const auto it = m_loudness.find(path.toStdString());
+    return it == m_loudness.end() ? std::nullopt : it->second;
+}
+
+void DurationStore::noteLoudness(const std::vector<std::string>& paths,
+                                 const std::vector<std::optional<cuelist::Loudness>>& values)
+{
+    for (std::size_t i = 0; i < paths.size() && i < values.size(); ++i)
+        m_loudness[paths[i]] = values[i];
 }
 
 void DurationStore::work()
 {
+    m_cache.Load();
+    m_loudnessCache.Load();
     for (;;) {
         std::vector<std::string> batch;
+        bool forLengths = true;
         {
             std::unique_lock lock(m_mutex);
             m_measuring = false;
-            m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
+            m_wake.wait(lock, [this] {
+                return m_stopping || !m_queue.empty() || !m_loudnessQueue.empty();
+            });
             if (m_stopping)
                 return;
-            while (!m_queue.empty() && batch.size() < kBatch) {
-                m_queued.erase(m_queue.front());
-                batch.push_back(std::move(m_queue.front()));
-                m_queue.pop_front();
+            forLengths = !m_queue.empty();
+            auto& queue = forLengths ? m_queue : m_loudnessQueue;
+            auto& queued = forLengths ? m_queued : m_loudnessQueued;
+            while (!queue.empty() && batch.size() < (forLengths ? kBatch : kLoudnessBatch)) {
+                queued.erase(queue.front());
+                batch.push_back(std::move(queue.front()));
+                queue.pop_front();
             }
+            if (forLengths)
+                for (const std::string& path : batch)
+                    if (m_loudnessQueued.insert(path).second)
+                        m_loudnessQueue.push_back(path);
             m_measuring = true;
+        }
+        if (!forLengths) {
+            // Kept values whose stamps still hold are only confirmed.
+            const auto values = cuelist::ReadLoudness(batch, m_loudnessCache, 2, nullptr, &m_abort);
+            if (m_abort)
+                return;
+            bool last = false;
+            {
+                std::lock_guard lock(m_mutex);
+                last = m_queue.empty() && m_loudnessQueue.empty();
+            }
+            if (last)
+                m_loudnessCache.Save();
+            QMetaObject::invokeMethod(
+                this, [this, batch, values] { noteLoudness(batch, values); }, Qt::QueuedConnection);
+            continue;
         }
         // Files whose kept length still holds are only confirmed; the rest are measured.
         // Two readers: the machine the editor targets has two cores.

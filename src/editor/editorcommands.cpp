@@ -3,9 +3,12 @@
 #include "core/clip.h"
 #include "cuedoc.h"
 #include "help.h"
+#include "importaudioflow.h"
+#include "matchloudnessflow.h"
 #include "playlistclipboard.h"
 #include "playlisteditor.h"
 
+#include <algorithm>
 #include <QWidget>
 
 namespace {
@@ -32,6 +35,8 @@ bool PlaylistEditor::handlesCommand(int id) const
     case ID_FILE_CLOSE:
     case ID_SELECT_FILE:
     case ID_OPEN_CONTENTS:
+    case ID_IMPORT_AUDIO:
+    case ID_MATCH_LOUDNESS:
         return m_doc != nullptr;
     default:
         return id == ID_HELP && m_widget && m_widget->hasFocus();
@@ -81,9 +86,24 @@ void PlaylistEditor::runCommand(int id)
     case ID_OPEN_CONTENTS:
         OnOpenContents();
         break;
+    case ID_IMPORT_AUDIO:
+        importAudio({}, std::max(m_cursor.column, 1), m_cursor.channel);
+        break;
+    case ID_MATCH_LOUDNESS:
+        MatchLoudnessFlow(m_doc, m_widget).run(m_cursor.channel);
+        break;
     default:
         break;
     }
+}
+
+void PlaylistEditor::importAudio(const QStringList& paths, int frame, int channel)
+{
+    ImportAudioFlow flow(this);
+    if (paths.isEmpty())
+        flow.chooseAndImport(frame, channel);
+    else
+        flow.importFiles(paths, frame, channel);
 }
 
 bool PlaylistEditor::clipFitsCursor() const
@@ -125,6 +145,10 @@ std::optional<CommandState> PlaylistEditor::commandState(int id) const
         return Enabled(channel >= 1 && clipFitsCursor());
     case ID_FIND_MISSING:
         return Enabled(m_doc != nullptr);
+    case ID_IMPORT_AUDIO:
+        return Enabled(m_doc && channel >= 1);
+    case ID_MATCH_LOUDNESS:
+        return Enabled(m_doc && m_doc->IsDataFolderKnown());
     default:
         return std::nullopt;
     }

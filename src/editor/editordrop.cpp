@@ -2,6 +2,7 @@
 #include "core/dropplan.h"
 #include "core/slotsettings.h"
 #include "cuedoc.h"
+#include "importaudioflow.h"
 #include "playlisteditor.h"
 #include "playlistname.h"
 #include "prompt.h"
@@ -19,7 +20,8 @@ constexpr int kMaxLinkHops = 32;
 
 void PlaylistEditor::dropFiles(const QStringList& paths, const QPoint& cell)
 {
-    // Playlists open in windows of their own; everything else goes to the cell.
+    // Playlists open in windows of their own, after the rest has gone to the cell: opening
+    // one first would bring its window up over this one's questions.
     QStringList playlists;
     QStringList accepted;
     for (QString path : paths) {
@@ -32,19 +34,34 @@ void PlaylistEditor::dropFiles(const QStringList& paths, const QPoint& cell)
         if (AcceptDroppedPath(path))
             accepted << path;
     }
+    placeDroppedFiles(accepted, cell);
     if (!playlists.isEmpty())
         emit playlistsDropped(playlists);
+}
+
+void PlaylistEditor::placeDroppedFiles(QStringList paths, const QPoint& cell)
+{
     const int frame = cell.x();
     const int channel = cell.y() + 1;
+    // Audio that cannot go into a slot as it is (another format, a name the slot refuses) is
+    // imported; the rest goes the usual way first, and the import then takes the next frames.
+    QStringList toImport;
+    for (const QString& path : std::as_const(paths))
+        if (ImportAudioFlow::NeedsImport(path))
+            toImport << path;
+    for (const QString& path : std::as_const(toImport))
+        paths.removeAll(path);
     // One file, or a drop outside the phrase cells, goes the way of a single file: its
     // question and refusals.
-    if (accepted.size() < 2 || frame < 1 || frame > cuelist::kFrameCount ||
+    if (paths.size() < 2 || frame < 1 || frame > cuelist::kFrameCount ||
         cuelist::SlotTable::CheckSlotRange(frame, channel) != cuelist::kSlotDone) {
-        for (const QString& path : accepted)
+        for (const QString& path : std::as_const(paths))
             AssignDroppedFile(path, cell);
-        return;
+    } else {
+        assignDroppedFiles(paths, frame, channel);
     }
-    assignDroppedFiles(accepted, frame, channel);
+    if (!toImport.isEmpty())
+        importAudio(toImport, frame, channel);
 }
 
 void PlaylistEditor::assignDroppedFiles(const QStringList& paths, int frame, int channel)

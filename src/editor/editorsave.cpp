@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/csv.h"
+#include "core/datafolder.h"
 #include "cuedoc.h"
 #include "filefilter.h"
 #include "ownfiledialog.h"
@@ -31,9 +32,14 @@ bool PlaylistEditor::CheckMissingFiles()
     const QStringList names = m_doc->missingFileNames();
     if (names.isEmpty())
         return true;
-    const QString text = tr("The following files do not exist in \"data\" folder.\n"
-                            "Are you sure you want to do the save operation?") +
-                         QLatin1String("\r\n") + names.join(QLatin1String(", "));
+    QString text = tr("The following files do not exist in \"data\" folder.\n"
+                      "Are you sure you want to do the save operation?") +
+                   QLatin1String("\r\n") + names.join(QLatin1String(", "));
+    // With DATA and data side by side, the user must learn which one was looked in.
+    if (const QString note = cuelist::text::AmbiguousDataFolderText(
+            cuelist::DataFolderSpellings(m_doc->dataFolderPath().toStdString()));
+        !note.isEmpty())
+        text += QLatin1String("\r\n\r\n") + note;
     return prompt().ask(m_widget, text, QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Question) == QMessageBox::Yes;
 }

@@ -28,6 +28,10 @@ PlaylistEditor::PlaylistEditor(CCueDoc* doc, QObject* parent)
         connect(clipboard, &QClipboard::dataChanged, this, [this] { updateCommandStates(); });
     // A file added to or removed from the data folder shows in the flags within a second.
     connect(m_folderWatch, &DataFolderWatch::changed, this, [this] {
+        if (m_doc) {
+            m_doc->SetTitleRefreshDue(true); // the total data size follows the folder too
+            emit m_doc->frameTitleUpdateRequested();
+        }
         requestDurations(1, cuelist::kEditableChannelCount, true);
         updatePlayTime();
     });
@@ -180,9 +184,9 @@ cuelist::ChannelPlayTime PlaylistEditor::channelPlayTime(int channel) const
     const DurationStore* store = DurationStore::instance();
     const auto lookup = [this, store](const std::string& name) -> std::optional<std::int64_t> {
         const QString path = m_folderWatch->pathOf(cuelist::text::CellText(name));
-        if (!store || path.isEmpty())
-            return std::nullopt;
-        return store->duration(path);
+        if (path.isEmpty() || (store && store->unreadable(path)))
+            return cuelist::kUnplayable; // the preview stops there
+        return store ? store->duration(path) : std::nullopt;
     };
     return cuelist::ChannelPlayTimeOf(m_doc->table(), channel, lookup);
 }

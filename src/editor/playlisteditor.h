@@ -45,6 +45,8 @@ public:
     void setWidget(QWidget* widget) { m_widget = widget; }
     QWidget* widget() const { return m_widget; }
     void setDialogRunner(DialogRunner runner);
+    // Runs a modal dialog of a flow through the runner.
+    int runDialog(QDialog& dialog) const;
 
     // The cursor: column 0 is the Channel column, 1..16 the frames; the channel is the
     // grid's current row + 1 (0 while there is none).
@@ -87,6 +89,8 @@ public:
     // handed on through playlistsDropped; the others are placed first.
     void dropFiles(const QStringList& paths, const QPoint& cell);
     void AssignDroppedFile(const QString& path, const QPoint& cell);
+    // Import Audio of the files (asked for when paths is empty) from (frame, channel) on.
+    void importAudio(const QStringList& paths, int frame, int channel);
     // Several files: consecutive frames of the channel from `frame` on, occupied ones
     // skipped, one settings dialog for all, one step of the history.
     void assignDroppedFiles(const QStringList& paths, int frame, int channel);
@@ -118,7 +122,8 @@ public:
     void OnFileCsvOutput();
 
     // CommandTarget: the edit commands, Select File, Open File Contents, Play Channel, Find
-    // Missing Files, CSV output, Save, Save As, Close, and Help while the grid has the focus.
+    // Missing Files, CSV output, Save, Save As, Close, Import Audio, Match Loudness, and Help while
+    // the grid has the focus.
     bool handlesCommand(int id) const override;
     void runCommand(int id) override;
     std::optional<CommandState> commandState(int id) const override;
@@ -137,10 +142,10 @@ private:
     enum class CopyResult { Written, Skipped, Failed };
     CopyResult copyToClipboard();
     void deleteAtCursor(const QString& actionText);
+    void placeDroppedFiles(QStringList paths, const QPoint& cell);
     bool clipFitsCursor() const;
     void openSettings(int frame, int channel, const QString& droppedPath);
     PhraseValue phraseValue(int frame, int channel, const QString& droppedPath) const;
-    int runDialog(QDialog& dialog) const;
     void onSlotsChanged(const SlotRange& range);
     QString describe(int frame, int channel) const;
     void describeCurrent();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filelock.h"
 
-#include "targetpath.h"
+#include "pathwalk.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -45,40 +45,41 @@ FileResult FileLock::Acquire(const std::string& path)
 {
     Release();
     for (;;) {
+        ResolvedPath resolved;
+        if (FileResult result = ResolvePath(path, resolved); !result.ok())
+            return result;
+        if (resolved.viaDescriptor)
+            return FileResult::Fail(FileFault::DescriptorLink, path);
+        const bool isFile = resolved.exists;
         // O_NONBLOCK: a FIFO put in the playlist's place must not hang the lock.
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-        const bool isFile = fd >= 0;
-        if (!isFile) {
-            if (errno != ENOENT)
-                return FileResult::System(errno, path);
-            fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (fd < 0)
-                return FileResult::System(errno, path);
+        Descriptor fd(
+            isFile ? ::openat(resolved.folder.get(), resolved.name.c_str(),
+                              O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW)
+                   : ::openat(resolved.folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!fd.valid()) {
+            if (isFile && (errno == ENOENT || errno == ELOOP))
+                continue; // replaced since it was resolved
+            return FileResult::System(errno, path);
         }
         struct stat locked
         {
         };
-        if (::fstat(fd, &locked) != 0 || (isFile && !S_ISREG(locked.st_mode))) {
-            const int error = errno;
-            ::close(fd);
-            if (isFile && !S_ISREG(locked.st_mode))
-                return FileResult::Fail(FileFault::NotRegular, path);
+        if (::fstat(fd.get(), &locked) != 0)
+            return FileResult::System(errno, path);
+        if (isFile && !S_ISREG(locked.st_mode))
+            return FileResult::Fail(FileFault::NotRegular, path);
+        if (const int error = LockWaiting(fd.get()); error != 0)
             return FileResult::System(error, path);
-        }
-        if (const int error = LockWaiting(fd); error != 0) {
-            ::close(fd);
-            return FileResult::System(error, path);
-        }
-        // The lock holds only while the path still names what was locked.
+        // The lock holds only while the name still names what was locked.
         struct stat now
         {
         };
-        const bool exists = ::stat(path.c_str(), &now) == 0;
+        const bool exists =
+            ::fstatat(resolved.folder.get(), resolved.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
         if (isFile ? (exists && SameFile(now, locked)) : !exists) {
-            m_fd = fd;
+            m_fd = fd.release();
             return FileResult::Ok();
         }
-        ::close(fd);
     }
 }
 

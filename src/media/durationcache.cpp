@@ -2,14 +2,16 @@
 #include "durationcache.h"
 
 #include "durationreader.h"
-#include "mp3frames.h"
+#include "fileio/safefile.h"
+#include "mp3length.h"
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
+#include <cerrno>
+#include <charconv>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -17,9 +19,60 @@
 namespace cuelist {
 
 namespace {
-// Files larger than this are left to the discoverer rather than read whole.
-constexpr std::uint64_t kMaxFrameScanBytes = 256ull << 20;
-constexpr char kHeader[] = "cuelist-durations 1";
+
+constexpr std::string_view kHeader = "cuelist-durations 2\n";
+
+FileStamp StampFrom(const struct stat& info)
+{
+    return FileStamp{std::uint64_t(info.st_size),
+                     std::int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+                     std::int64_t(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec,
+                     std::uint64_t(info.st_ino)};
+}
+
+// One field of a line up to its tab; false when it is not a number.
+template <typename T> bool TakeNumber(std::string_view& line, T& value)
+{
+    const auto tab = line.find('\t');
+    if (tab == std::string_view::npos)
+        return false;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + tab, value);
+    if (error != std::errc() || end != line.data() + tab)
+        return false;
+    line.remove_prefix(tab + 1);
+    return true;
+}
+
+// size TAB mtime-ns TAB ctime-ns TAB inode TAB milliseconds (-1: no audio) TAB path
+bool ParseLine(std::string_view line, std::string& path, DurationCache::Entry& entry)
+{
+    long long ms = -1;
+    if (!TakeNumber(line, entry.stamp.size) || !TakeNumber(line, entry.stamp.modifiedNs) ||
+        !TakeNumber(line, entry.stamp.changedNs) || !TakeNumber(line, entry.stamp.inode) ||
+        !TakeNumber(line, ms) || line.empty() || line.front() != '/' || ms < -1)
+        return false;
+    path.assign(line);
+    entry.milliseconds = ms >= 0 ? std::optional<std::int64_t>(ms) : std::nullopt;
+    return true;
+}
+
+void AppendNumber(std::string& out, long long value)
+{
+    char digits[24];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, end);
+    out.push_back('\t');
+}
+
+void MakeFolders(const std::string& file)
+{
+    const std::string folder = file.substr(0, file.rfind('/'));
+    for (std::size_t at = folder.find('/', 1); at != std::string::npos;
+         at = folder.find('/', at + 1))
+        ::mkdir(folder.substr(0, at).c_str(), 0700);
+    ::mkdir(folder.c_str(), 0700);
+}
+
 } // namespace
 
 std::optional<FileStamp> StampOf(const std::string& path)
@@ -27,8 +80,7 @@ std::optional<FileStamp> StampOf(const std::string& path)
     struct stat info = {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    return FileStamp{std::uint64_t(info.st_size),
-                     std::int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+    return StampFrom(info);
 }
 
 DurationCache::DurationCache(std::string file) : m_file(std::move(file)) {}
@@ -49,64 +101,79 @@ void DurationCache::Load()
 {
     if (m_file.empty())
         return;
-    std::ifstream in(m_file);
-    std::string line;
-    if (!std::getline(in, line) || line != kHeader)
+    std::vector<std::uint8_t> bytes;
+    // Only the head of an oversized cache is used (its cut-off last line is dropped below):
+    // a cache can always be measured again, so nothing is lost.
+    if (!fileio::ReadFileHead(m_file, bytes, kMaxFileBytes).ok())
         return;
-    std::map<std::string, Entry> entries;
-    // size TAB mtime-ns TAB milliseconds (-1: unreadable) TAB path
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        Entry entry;
-        long long ms = -1;
-        char tab = 0;
-        if (!(fields >> entry.stamp.size >> entry.stamp.modifiedNs >> ms) || !fields.get(tab) ||
-            tab != '\t')
-            continue;
-        std::string path;
-        std::getline(fields, path);
-        if (path.empty() || path.front() != '/')
-            continue;
-        if (ms >= 0)
-            entry.milliseconds = ms;
-        entries[path] = entry;
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (!text.starts_with(kHeader))
+        return;
+    text.remove_prefix(kHeader.size());
+    std::unordered_map<std::string, Kept> entries;
+    std::string path;
+    // A cut-off last line (a file beyond the read limit) has no line break and is left out.
+    for (std::size_t end = text.find('\n');
+         end != std::string_view::npos && entries.size() < kMaxEntries; end = text.find('\n')) {
+        Kept kept;
+        if (ParseLine(text.substr(0, end), path, kept.entry))
+            entries.insert_or_assign(std::move(path), kept);
+        text.remove_prefix(end + 1);
     }
     std::lock_guard lock(m_mutex);
-    for (auto& [path, entry] : entries)
-        m_entries.try_emplace(path, entry);
+    if (m_entries.empty()) {
+        m_entries = std::move(entries);
+        return;
+    }
+    for (auto& [name, kept] : entries)
+        m_entries.try_emplace(name, kept);
 }
 
 bool DurationCache::Save()
 {
-    std::lock_guard lock(m_mutex);
-    if (m_file.empty() || !m_dirty)
-        return true;
-    const std::string folder = m_file.substr(0, m_file.rfind('/'));
-    for (std::size_t at = 1; at != std::string::npos; at = folder.find('/', at + 1))
-        ::mkdir(folder.substr(0, at).c_str(), 0700);
-    ::mkdir(folder.c_str(), 0700);
-    const std::string temporary = m_file + "." + std::to_string(::getpid()) + ".tmp";
+    std::vector<std::pair<std::string, Kept>> entries;
     {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << kHeader << '\n';
-        for (const auto& [path, entry] : m_entries) {
-            // A name with a line break cannot be kept in this format; it is measured again.
-            if (path.find('\n') != std::string::npos)
-                continue;
-            out << entry.stamp.size << '\t' << entry.stamp.modifiedNs << '\t'
-                << entry.milliseconds.value_or(-1) << '\t' << path << '\n';
-        }
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
+        std::lock_guard lock(m_mutex);
+        if (m_file.empty() || !m_dirty)
+            return true;
+        entries.assign(m_entries.begin(), m_entries.end());
+        m_dirty = false;
     }
-    if (std::rename(temporary.c_str(), m_file.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    // Files that are gone or changed are left out; those used in this run come first.
+    std::erase_if(entries, [](const auto& item) {
+        const auto now = StampOf(item.first);
+        return !now || !(*now == item.second.entry.stamp);
+    });
+    std::stable_partition(entries.begin(), entries.end(),
+                          [](const auto& item) { return item.second.used; });
+    if (entries.size() > kMaxEntries)
+        entries.resize(kMaxEntries);
+
+    std::string out(kHeader);
+    out.reserve(entries.size() * 96);
+    for (const auto& [path, kept] : entries) {
+        // A name with a line break cannot be kept in this format; it is measured again.
+        if (path.find('\n') != std::string::npos)
+            continue;
+        const Entry& entry = kept.entry;
+        AppendNumber(out, (long long)entry.stamp.size);
+        AppendNumber(out, entry.stamp.modifiedNs);
+        AppendNumber(out, entry.stamp.changedNs);
+        AppendNumber(out, (long long)entry.stamp.inode);
+        AppendNumber(out, entry.milliseconds.value_or(-1));
+        out += path;
+        out.push_back('\n');
+        if (out.size() > kMaxFileBytes - 4096)
+            break; // what the next run would not read
+    }
+    MakeFolders(m_file);
+    const auto written = fileio::WriteFileSafely(
+        m_file, std::span(reinterpret_cast<const std::uint8_t*>(out.data()), out.size()));
+    if (!written.ok()) {
+        std::lock_guard lock(m_mutex);
+        m_dirty = true;
         return false;
     }
-    m_dirty = false;
     return true;
 }
 
@@ -115,59 +182,78 @@ std::optional<DurationCache::Entry> DurationCache::Find(const std::string& path,
 {
     std::lock_guard lock(m_mutex);
     const auto it = m_entries.find(path);
-    if (it == m_entries.end() || !(it->second.stamp == stamp))
+    if (it == m_entries.end() || !(it->second.entry.stamp == stamp))
         return std::nullopt;
-    return it->second;
+    it->second.used = true;
+    return it->second.entry;
 }
 
 std::optional<DurationCache::Entry> DurationCache::FindAnyStamp(const std::string& path) const
 {
     std::lock_guard lock(m_mutex);
     const auto it = m_entries.find(path);
-    return it == m_entries.end() ? std::nullopt : std::optional(it->second);
+    return it == m_entries.end() ? std::nullopt : std::optional(it->second.entry);
 }
 
 void DurationCache::Store(const std::string& path, const Entry& entry)
 {
     std::lock_guard lock(m_mutex);
-    m_entries[path] = entry;
+    m_entries.insert_or_assign(path, Kept{entry, true});
     m_dirty = true;
+}
+
+std::size_t DurationCache::Size() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_entries.size();
 }
 
 namespace {
 
-std::optional<std::int64_t> FromFrames(const std::string& path, std::uint64_t size)
+// What measuring a file found, and whether the result may be kept: a file that could not be
+// opened for a passing reason (no descriptors, an I/O error) is measured again next time.
+struct Measured
 {
-    if (size == 0 || size > kMaxFrameScanBytes)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(size);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size)))
-        return std::nullopt;
-    return Mp3DurationFromFrames(bytes);
-}
+    std::optional<std::int64_t> milliseconds;
+    std::optional<FileStamp> stamp; // none: nothing to keep
+};
 
-std::optional<std::int64_t> Measure(const std::string& path, const FileStamp& stamp,
-                                    DurationReader*& discoverer)
+Measured Measure(const std::string& path, DurationReader*& discoverer)
 {
-    if (auto length = FromFrames(path, stamp.size))
-        return length;
-    if (!discoverer)
-        discoverer = new DurationReader;
-    return discoverer->Read(path);
+    Measured result;
+    // Without O_NONBLOCK a FIFO would hold the reader until a writer came.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == EACCES || errno == EPERM)
+            result.stamp = StampOf(path); // kept until a chmod changes the change time
+        return result;
+    }
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return result;
+    }
+    result.stamp = StampFrom(info);
+    result.milliseconds = Mp3LengthOf(fd);
+    ::close(fd);
+    if (!result.milliseconds && info.st_size > 0) {
+        if (!discoverer)
+            discoverer = new DurationReader;
+        result.milliseconds = discoverer->Read(path);
+    }
+    return result;
 }
 
 } // namespace
 
-std::optional<std::int64_t> MeasureDuration(const std::string& path)
+std::optional<std::int64_t> MeasureDuration(const std::string& path, FileStamp* stamp)
 {
-    const auto stamp = StampOf(path);
-    if (!stamp)
-        return std::nullopt;
     DurationReader* discoverer = nullptr;
-    const auto length = Measure(path, *stamp, discoverer);
+    const Measured measured = Measure(path, discoverer);
     delete discoverer;
-    return length;
+    if (stamp && measured.stamp)
+        *stamp = *measured.stamp;
+    return measured.milliseconds;
 }
 
 std::vector<std::optional<std::int64_t>> ReadDurations(const std::vector<std::string>& paths,
@@ -175,12 +261,10 @@ std::vector<std::optional<std::int64_t>> ReadDurations(const std::vector<std::st
 {
     std::vector<std::optional<std::int64_t>> lengths(paths.size());
     std::vector<std::size_t> pending;
-    std::vector<FileStamp> stamps(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const auto stamp = StampOf(paths[i]);
         if (!stamp)
             continue;
-        stamps[i] = *stamp;
         if (const auto entry = cache.Find(paths[i], *stamp))
             lengths[i] = entry->milliseconds;
         else
@@ -194,8 +278,10 @@ std::vector<std::optional<std::int64_t>> ReadDurations(const std::vector<std::st
         DurationReader* discoverer = nullptr; // made only when a file needs it
         for (std::size_t n = next++; n < pending.size(); n = next++) {
             const std::size_t i = pending[n];
-            lengths[i] = Measure(paths[i], stamps[i], discoverer);
-            cache.Store(paths[i], {stamps[i], lengths[i]});
+            const Measured measured = Measure(paths[i], discoverer);
+            lengths[i] = measured.milliseconds;
+            if (measured.stamp)
+                cache.Store(paths[i], {*measured.stamp, measured.milliseconds});
         }
         delete discoverer;
     };

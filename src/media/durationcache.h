@@ -2,30 +2,38 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace cuelist {
 
-// What tells a file's contents apart without reading them: its size and modification time.
+// What tells a file's contents apart without reading them. The change time and the inode
+// catch what size and modification time miss: a copy made with `cp -p`, a rename over the
+// name, a chmod that makes an unreadable file readable.
 struct FileStamp
 {
     std::uint64_t size = 0;
     std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+    std::uint64_t inode = 0;
     bool operator==(const FileStamp&) const = default;
 };
 // The stamp of a regular file (links followed); none for anything else.
 std::optional<FileStamp> StampOf(const std::string& path);
 
 // Known play lengths of audio files, keyed by path and valid while the file's stamp is
-// unchanged; a file that could not be read is remembered as such. Kept in a text file so
-// that the next start knows them at once. Safe for use by several threads.
+// unchanged; a file that could not be read as audio is remembered as such, with its stamp.
+// Kept in a text file so that the next start knows them at once. Safe for use by several
+// threads.
 class DurationCache final
 {
 public:
+    static constexpr std::size_t kMaxFileBytes = 16u << 20;
+    static constexpr std::size_t kMaxEntries = 100000;
+
     // file: where the cache is kept; empty keeps it in memory only.
     explicit DurationCache(std::string file = {});
     DurationCache(const DurationCache&) = delete;
@@ -34,9 +42,13 @@ public:
     // $XDG_CACHE_HOME/cuelist-studio/durations.tsv, or ~/.cache/... without it.
     static std::string DefaultFile();
 
-    // Reading skips damaged lines. Saving writes a temporary file that replaces the old one,
-    // and only when something changed; false when it could not be written.
+    // Reads at most kMaxFileBytes of a regular file, never waiting on a FIFO or a device, and
+    // skips damaged lines; anything else leaves the cache empty. Entries already known win.
     void Load();
+    // Keeps the entries whose files are still there as stamped, the ones used in this run
+    // first, up to kMaxEntries, and replaces the file through the file layer's safe write.
+    // Only when something changed; false when it could not be written (it costs time on the
+    // next run only).
     bool Save();
 
     struct Entry
@@ -49,17 +61,24 @@ public:
     // The entry whatever the file's stamp now; for showing a length before it is checked.
     std::optional<Entry> FindAnyStamp(const std::string& path) const;
     void Store(const std::string& path, const Entry& entry);
+    std::size_t Size() const;
 
 private:
+    struct Kept
+    {
+        Entry entry;
+        mutable bool used = false; // looked up or stored in this run
+    };
     std::string m_file;
     mutable std::mutex m_mutex;
-    std::map<std::string, Entry> m_entries;
+    std::unordered_map<std::string, Kept> m_entries;
     bool m_dirty = false;
 };
 
-// The play length of one file: its frame headers first, GStreamer's discoverer for anything
-// they cannot tell. None when neither can.
-std::optional<std::int64_t> MeasureDuration(const std::string& path);
+// The play length of one file: libmpg123 first, GStreamer's discoverer for what it cannot
+// open. None when neither can, or when the path is no regular file. stamp (when given)
+// receives the stamp of the file that was measured.
+std::optional<std::int64_t> MeasureDuration(const std::string& path, FileStamp* stamp = nullptr);
 
 // The lengths of files (absolute paths), index for index: from the cache where the stamps
 // match, the others measured on up to `threads` threads and stored in the cache.

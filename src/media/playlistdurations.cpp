@@ -32,9 +32,10 @@ PlaylistDurations ReadPlaylistDurations(const SlotTable& table, const std::strin
 
 DurationLookup LookupIn(const PlaylistDurations& durations)
 {
+    // Every file was looked for and measured: none means missing or unreadable.
     return [&durations](const std::string& name) -> std::optional<std::int64_t> {
         const auto it = durations.find(name);
-        return it == durations.end() ? std::nullopt : it->second;
+        return it == durations.end() || !it->second ? kUnplayable : *it->second;
     };
 }
 

@@ -39,6 +39,14 @@ public:
     virtual int Heard() = 0;
     // Never waits: kStillPlaying while playing, else one of the end codes above.
     virtual int PollCompletion() = 0;
+    // The stream's running time that has sounded so far, the silences included; it never
+    // passes the end of what reached the output, and stays there once the stream ended.
+    virtual std::chrono::milliseconds Played() = 0;
+    // The playing (the opened one is 0) whose file was gone or would not decode when its turn
+    // came: the stream ended right before it. -1 when none did.
+    virtual int FailedPlaying() = 0;
+    // True once everything that reached the output has sounded.
+    virtual bool Drained() = 0;
 };
 
 using PhrasePlayerFactory = std::function<std::unique_ptr<IPhrasePlayer>()>;

@@ -107,6 +107,20 @@ bool Decodes(const gchar* uri)
     return ok;
 }
 
+// Every file of the channel leaves the filter in one format: the sink then never has to
+// renegotiate between files (which drops the end of the file before), and the gain works on
+// float samples, so that even -70 dB keeps its exact level.
+GstElement* MakeOutputFilter()
+{
+    GError* error = nullptr;
+    GstElement* bin = gst_parse_bin_from_description(
+        "audioconvert ! audioresample ! "
+        "audio/x-raw,format=F32LE,rate=44100,channels=2,layout=interleaved ! volume name=gain",
+        TRUE, &error);
+    g_clear_error(&error);
+    return bin;
+}
+
 } // namespace
 
 struct CPhrasePlayer::Callbacks
@@ -132,6 +146,12 @@ struct CPhrasePlayer::Callbacks
             GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
             if (GST_EVENT_TYPE(event) == GST_EVENT_STREAM_START) {
                 self->OnStreamStart();
+            } else if (GST_EVENT_TYPE(event) == GST_EVENT_CAPS) {
+                GstCaps* caps = nullptr;
+                gst_event_parse_caps(event, &caps);
+                gchar* text = caps ? gst_caps_to_string(caps) : nullptr;
+                self->OnFormat(text ? text : "");
+                g_free(text);
             } else if (GST_EVENT_TYPE(event) == GST_EVENT_SEGMENT) {
                 const GstSegment* segment = nullptr;
                 gst_event_parse_segment(event, &segment);
@@ -146,11 +166,21 @@ struct CPhrasePlayer::Callbacks
             }
             return;
         }
-        GstBuffer* buffer = (info->type & GST_PAD_PROBE_TYPE_BUFFER)
-                                ? GST_PAD_PROBE_INFO_BUFFER(info)
-                                : gst_buffer_list_get(GST_PAD_PROBE_INFO_BUFFER_LIST(info), 0);
-        if (buffer)
-            self->OnBuffer(GST_BUFFER_PTS(buffer));
+        GstBuffer* first = nullptr;
+        GstBuffer* last = nullptr;
+        if (info->type & GST_PAD_PROBE_TYPE_BUFFER) {
+            first = last = GST_PAD_PROBE_INFO_BUFFER(info);
+        } else if (GstBufferList* list = GST_PAD_PROBE_INFO_BUFFER_LIST(info);
+                   list && gst_buffer_list_length(list) > 0) {
+            first = gst_buffer_list_get(list, 0);
+            last = gst_buffer_list_get(list, gst_buffer_list_length(list) - 1);
+        }
+        if (!first)
+            return;
+        const GstClockTime end = GST_BUFFER_PTS_IS_VALID(last) && GST_BUFFER_DURATION_IS_VALID(last)
+                                     ? GST_BUFFER_PTS(last) + GST_BUFFER_DURATION(last)
+                                     : GST_CLOCK_TIME_NONE;
+        self->OnBuffer(GST_BUFFER_PTS(first), end);
     }
 };
 
@@ -181,17 +211,19 @@ int CPhrasePlayer::Create()
         return kFailed;
     gst_object_ref_sink(m_pipeline);
     GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
-    m_volume = gst_element_factory_make("volume", nullptr);
-    if (!sink || !m_volume) {
+    GstElement* filter = MakeOutputFilter();
+    if (!sink || !filter) {
         if (sink)
             gst_object_unref(sink);
-        if (m_volume)
-            gst_object_unref(m_volume);
-        m_volume = nullptr;
+        if (filter)
+            gst_object_unref(filter);
         return kFailed;
     }
+    m_volume = gst_bin_get_by_name(GST_BIN(filter), "gain");
+    if (m_volume)
+        gst_object_unref(m_volume); // the bin keeps it as long as the pipeline lives
     // playbin takes the floating references of the sink and the filter.
-    g_object_set(m_pipeline, "audio-sink", sink, "audio-filter", m_volume, "flags",
+    g_object_set(m_pipeline, "audio-sink", sink, "audio-filter", filter, "flags",
                  kPlayFlagAudio | kPlayFlagSoftVolume, nullptr);
     g_signal_connect(m_pipeline, "about-to-finish", G_CALLBACK(&Callbacks::AboutToFinish), this);
     GstPad* pad = gst_element_get_static_pad(m_volume, "src");
@@ -234,7 +266,7 @@ int CPhrasePlayer::Open(const std::string& path)
         return kFailed;
     g_object_set(m_pipeline, "uri", uri, nullptr);
     std::lock_guard lock(m_mutex);
-    m_items.push_back({uri, 1.0, 0});
+    m_items.push_back({uri, path, 1.0, 0});
     g_free(uri);
     return kOk;
 }
@@ -260,8 +292,8 @@ int CPhrasePlayer::Queue(const std::string& path, int decibels, std::chrono::mil
             g_free(uri);
             return kFailed;
         }
-        m_items.push_back(
-            {uri, LinearVolume(decibels), std::chrono::nanoseconds(std::max(silence, {})).count()});
+        m_items.push_back({uri, path, LinearVolume(decibels),
+                           std::chrono::nanoseconds(std::max(silence, {})).count()});
     }
     g_free(uri);
     m_queued.notify_all();
@@ -318,12 +350,55 @@ int CPhrasePlayer::Heard()
         std::lock_guard lock(m_mutex);
         return int(m_starts.size());
     }
+    const std::int64_t heard = HeardRunningTime();
+    if (heard == kNotYet)
+        return 0;
+    std::lock_guard lock(m_mutex);
+    return int(std::count_if(m_starts.begin(), m_starts.end(),
+                             [heard](std::int64_t start) { return start <= heard; }));
+}
+
+std::chrono::milliseconds CPhrasePlayer::Played()
+{
+    std::int64_t played = 0;
+    if (m_started) {
+        const std::int64_t heard = m_completion == kComplete ? kNotYet : HeardRunningTime();
+        std::lock_guard lock(m_mutex);
+        played =
+            heard == kNotYet ? m_deliveredEnd : std::clamp(heard, std::int64_t(0), m_deliveredEnd);
+    }
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::nanoseconds(played));
+}
+
+bool CPhrasePlayer::Drained()
+{
+    if (!m_started || m_completion == kComplete)
+        return true;
+    const std::int64_t heard = HeardRunningTime();
+    std::lock_guard lock(m_mutex);
+    return heard != kNotYet && heard >= m_deliveredEnd;
+}
+
+int CPhrasePlayer::FailedPlaying()
+{
+    std::lock_guard lock(m_mutex);
+    return m_failedPlaying;
+}
+
+int CPhrasePlayer::OutputFormats()
+{
+    std::lock_guard lock(m_mutex);
+    return m_formats;
+}
+
+std::int64_t CPhrasePlayer::HeardRunningTime()
+{
     // The sink's clock follows the sound server, which holds it while it waits for data; so
     // the first file counts as heard as soon as the stream runs, and each later one when the
     // running time reaches its start.
     GstClock* clock = gst_element_get_clock(m_pipeline);
     if (!clock)
-        return 0;
+        return kNotYet;
     const GstClockTime now = gst_clock_get_time(clock);
     gst_object_unref(clock);
     if (m_latency < 0) {
@@ -337,12 +412,8 @@ int CPhrasePlayer::Heard()
         gst_query_unref(query);
     }
     // A sample of running time t sounds at base time + t + latency.
-    const std::int64_t heard = std::int64_t(now) -
-                               std::int64_t(gst_element_get_base_time(m_pipeline)) -
-                               std::max<std::int64_t>(m_latency, 0);
-    std::lock_guard lock(m_mutex);
-    return int(std::count_if(m_starts.begin(), m_starts.end(),
-                             [heard](std::int64_t start) { return start <= heard; }));
+    return std::int64_t(now) - std::int64_t(gst_element_get_base_time(m_pipeline)) -
+           std::max<std::int64_t>(m_latency, 0);
 }
 
 int CPhrasePlayer::PollCompletion()
@@ -356,6 +427,13 @@ int CPhrasePlayer::PollCompletion()
         m_completion = GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS ? kComplete : kErrorAbort;
         gst_message_unref(message);
     }
+    if (m_completion == kErrorAbort) {
+        // A file handed over whose sound never began is the one that failed; the stream
+        // before it reached the output whole.
+        std::lock_guard lock(m_mutex);
+        if (m_failedPlaying < 0 && m_starts.size() < m_handedOver)
+            m_failedPlaying = int(m_starts.size());
+    }
     return m_completion;
 }
 
@@ -364,13 +442,26 @@ int CPhrasePlayer::PollCompletion()
 void CPhrasePlayer::HandOverNext(GstElement* playbin)
 {
     std::string uri;
+    std::string path;
     {
         std::unique_lock lock(m_mutex);
         m_queued.wait(
             lock, [this] { return m_handedOver < m_items.size() || m_queueEnded || m_stopping; });
-        if (m_stopping || m_handedOver >= m_items.size())
+        if (m_stopping || m_handedOver >= m_items.size() || m_failedPlaying >= 0)
             return;
-        uri = m_items[m_handedOver++].uri;
+        uri = m_items[m_handedOver].uri;
+        path = m_items[m_handedOver].path;
+    }
+    // The file was checked when it was queued; it may have gone since. The stream then ends
+    // here, after the file before it, and the worker reports this one.
+    const bool there = IsRegularFile(path);
+    {
+        std::lock_guard lock(m_mutex);
+        if (!there) {
+            m_failedPlaying = int(m_handedOver);
+            return;
+        }
+        ++m_handedOver;
     }
     g_object_set(playbin, "uri", uri.c_str(), nullptr);
 }
@@ -408,12 +499,24 @@ bool CPhrasePlayer::OnSegment(GstSegment& segment)
     return m_offset != 0;
 }
 
-void CPhrasePlayer::OnBuffer(std::uint64_t pts)
+void CPhrasePlayer::OnBuffer(std::uint64_t pts, std::uint64_t end)
 {
     std::lock_guard lock(m_mutex);
+    if (GST_CLOCK_TIME_IS_VALID(end))
+        m_deliveredEnd =
+            std::max(m_deliveredEnd, m_segmentBase + std::int64_t(end) - m_segmentStart);
     if (!m_awaitingFirstBuffer)
         return;
     m_awaitingFirstBuffer = false;
     m_starts.push_back(m_segmentBase +
                        (GST_CLOCK_TIME_IS_VALID(pts) ? std::int64_t(pts) - m_segmentStart : 0));
+}
+
+void CPhrasePlayer::OnFormat(const std::string& caps)
+{
+    std::lock_guard lock(m_mutex);
+    if (caps != m_format) {
+        m_format = caps;
+        ++m_formats;
+    }
 }

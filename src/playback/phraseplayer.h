@@ -3,9 +3,11 @@
 
 #include "iphraseplayer.h"
 
+#include <climits>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <string>
 #include <vector>
 
 struct _GstBus;
@@ -35,6 +37,13 @@ public:
     void EndQueue() override;
     int Heard() override;
     int PollCompletion() override;
+    std::chrono::milliseconds Played() override;
+    int FailedPlaying() override;
+    bool Drained() override;
+
+    // How many different sample formats the output has been given so far: one for a whole
+    // channel, whatever its files hold.
+    int OutputFormats();
 
     static constexpr int kQuietestDecibels = -70;
 
@@ -42,6 +51,7 @@ private:
     struct Item
     {
         std::string uri;
+        std::string path;
         double volume = 1.0;      // linear
         std::int64_t silence = 0; // nanoseconds before the item
     };
@@ -53,7 +63,10 @@ private:
     void HandOverNext(_GstElement* playbin);
     void OnStreamStart();
     bool OnSegment(_GstSegment& segment); // true when it was moved
-    void OnBuffer(std::uint64_t pts);
+    void OnBuffer(std::uint64_t pts, std::uint64_t end);
+    void OnFormat(const std::string& caps);
+    static constexpr std::int64_t kNotYet = INT64_MIN;
+    std::int64_t HeardRunningTime(); // kNotYet before the pipeline has a clock
 
     _GstElement* m_pipeline = nullptr; // owned reference
     _GstElement* m_volume = nullptr;   // owned by m_pipeline; set before any streaming
@@ -78,4 +91,8 @@ private:
     bool m_awaitingFirstBuffer = false;
     std::int64_t m_segmentBase = 0;
     std::int64_t m_segmentStart = 0;
+    std::int64_t m_deliveredEnd = 0; // running time of the end of the last buffer
+    int m_failedPlaying = -1;
+    std::string m_format; // caps of the output as text
+    int m_formats = 0;
 };

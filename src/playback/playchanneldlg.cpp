@@ -107,7 +107,8 @@ void CPlayChannelDlg::SetPlayTime(const cuelist::ChannelPlayTime& total)
 
 QString CPlayChannelDlg::timeText() const
 {
-    const qint64 played = m_elapsed.isValid() ? m_elapsed.elapsed() : m_playedMs;
+    // Whole seconds played: "0:01" only once a second has been heard.
+    const qint64 played = m_shared.playedMs.load() / 1000 * 1000;
     const QString elapsed = text::DurationText(played);
     return m_totalText.isEmpty() ? elapsed : elapsed + QStringLiteral(" / ") + m_totalText;
 }
@@ -205,6 +206,8 @@ void CPlayChannelDlg::DeliverNotes()
             ShowStopped();
             break;
         case Note::Failed:
+            m_tick.stop(); // the time played stays while the message is up
+            m_timeEdit->setText(timeText());
             prompt().refuse(this, FailureText(note.failure, note.name));
             ShowStopped();
             break;
@@ -215,7 +218,7 @@ void CPlayChannelDlg::DeliverNotes()
 void CPlayChannelDlg::ShowStarted()
 {
     m_stateText = tr("Playing");
-    m_elapsed.start();
+    m_shared.playedMs = 0;
     m_tick.start();
     m_playButton->setEnabled(false);
     m_stopButton->setEnabled(true);
@@ -225,9 +228,6 @@ void CPlayChannelDlg::ShowStarted()
 void CPlayChannelDlg::ShowStopped()
 {
     m_stateText = tr("Stopping");
-    if (m_elapsed.isValid())
-        m_playedMs = m_elapsed.elapsed();
-    m_elapsed.invalidate();
     m_tick.stop();
     LoadPhraseFields(m_firstMp3Frame);
     m_playButton->setEnabled(true);

@@ -11,7 +11,6 @@
 #include <deque>
 #include <mutex>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 #include <thread>
@@ -87,9 +86,7 @@ private:
     int m_volume = 0;
     QString m_repeatText;
     QString m_totalText;
-    QElapsedTimer m_elapsed; // runs while playing
-    qint64 m_playedMs = 0;   // what the last playing reached
-    QTimer m_tick;           // moves the Time field on while playing
+    QTimer m_tick; // moves the Time field on while playing
 
     // Shared with the worker.
     PlayChannelState m_shared;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 
 // What the Play Channel dialog asks of its worker, and whether a worker runs. Shared by
 // the dialog's thread and the worker's; every field is atomic and no lock guards them.
@@ -16,4 +17,6 @@ struct PlayChannelState final
 
     std::atomic<int> play{kIdle};
     std::atomic<bool> workerDone{true};
+    // The time played by the running or last worker, intervals included, in milliseconds.
+    std::atomic<std::int64_t> playedMs{0};
 };

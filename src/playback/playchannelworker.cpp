@@ -74,6 +74,7 @@ void PlayChannelWorker::Run()
 
 PlayChannelWorker::Outcome PlayChannelWorker::PlayChannel()
 {
+    m_state.playedMs = 0;
     m_nextFrame = NextMp3Frame(-1);
     if (m_nextFrame >= kFrameCount)
         return Outcome::Played;
@@ -93,6 +94,7 @@ PlayChannelWorker::Outcome PlayChannelWorker::PlayChannel()
         return Fail(Failure::PlayingFailed, first);
     player->SetVolume(-int(m_job.records[first][record::kVolume])); // on failure it plays as it is
     m_queuedFrames.push_back(first);
+    m_playingFrames.push_back(first);
     m_lastQueuedFrame = first;
     m_lastQueuedPath = path;
     // The next playings are ready before the first one can drain.
@@ -106,24 +108,57 @@ PlayChannelWorker::Outcome PlayChannelWorker::PlayChannel()
     for (;;) {
         const int heard = player->Heard();
         ShowHeard(heard);
+        m_state.playedMs = player->Played().count();
         QueueAhead(*player, heard);
         if ((end = player->PollCompletion()) != IPhrasePlayer::kStillPlaying)
             break;
         if (!WaitUntil(m_clock.Now() + kPollPeriod))
             return Outcome::Interrupted;
     }
-    // A file that breaks off while playing is a failed playing, not a finished one.
-    if (end == IPhrasePlayer::kErrorAbort)
+    const int failed = player->FailedPlaying();
+    if (failed > 0 && failed < int(m_playingFrames.size())) {
+        // A file that went away or broke after it was queued: the playings before it are
+        // heard to their end, then the interval, then its failure, as if it had failed in
+        // the queue.
+        while (!player->Drained()) {
+            m_state.playedMs = player->Played().count();
+            if (!WaitUntil(m_clock.Now() + kPollPeriod))
+                return Outcome::Interrupted;
+        }
+        ShowHeard(failed);
+        m_failingFrame = m_playingFrames[std::size_t(failed)];
+        m_queueFailure = Failure::PlayingFailed;
+        FramePath(m_failingFrame, m_queueFailure); // tells a missing file from a broken one
+    } else if (end == IPhrasePlayer::kErrorAbort) {
+        // A file that breaks off while playing is a failed playing, not a finished one.
         return Fail(Failure::PlayingFailed, m_shownFrame >= 0 ? m_shownFrame : first);
-    ShowHeard(m_shownPlayings + int(m_queuedFrames.size()));
+    } else {
+        ShowHeard(m_shownPlayings + int(m_queuedFrames.size()));
+    }
+    m_state.playedMs = player->Played().count();
 
     // The interval follows the last playing too, before the channel ends or the frame that
     // could not be queued has its turn.
     const auto interval =
         std::chrono::seconds(PlayChannelJob::Interval(m_job.records[m_shownFrame]));
-    if (!WaitUntil(m_clock.Now() + interval))
+    if (!WaitCounting(interval))
         return Outcome::Interrupted;
     return m_failingFrame >= 0 ? Fail(m_queueFailure, m_failingFrame) : Outcome::Played;
+}
+
+bool PlayChannelWorker::WaitCounting(PlaybackClock::Duration wait)
+{
+    const std::int64_t before = m_state.playedMs.load();
+    const auto start = m_clock.Now();
+    const auto deadline = start + wait;
+    while (m_clock.Now() < deadline) {
+        if (!WaitUntil(std::min(deadline, m_clock.Now() + kPollPeriod)))
+            return false;
+        m_state.playedMs =
+            before +
+            std::chrono::duration_cast<std::chrono::milliseconds>(m_clock.Now() - start).count();
+    }
+    return !Requested();
 }
 
 void PlayChannelWorker::QueueAhead(IPhrasePlayer& player, int heard)
@@ -141,6 +176,7 @@ void PlayChannelWorker::QueueAhead(IPhrasePlayer& player, int heard)
             player.Queue(path, -int(m_job.records[frame][record::kVolume]), silence) ==
                 IPhrasePlayer::kOk) {
             m_queuedFrames.push_back(frame);
+            m_playingFrames.push_back(frame);
             m_lastQueuedFrame = frame;
             m_lastQueuedPath = path;
             continue;

@@ -10,6 +10,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct PlayChannelState;
 
@@ -51,7 +52,9 @@ private:
     int NextMp3Frame(int after) const; // kFrameCount when none follows
     Outcome Fail(Failure failure, int index);
     bool WaitUntil(PlaybackClock::TimePoint deadline); // false when Stop or Close came
-    bool Requested() const;                            // Stop or Close has been asked for
+    // Waits as WaitUntil does while the time played moves on with the clock.
+    bool WaitCounting(PlaybackClock::Duration wait);
+    bool Requested() const; // Stop or Close has been asked for
     bool Closing() const;
 
     PlayChannelJob m_job;
@@ -62,10 +65,11 @@ private:
     Failure m_failure = Failure::PlayingFailed;
     std::string m_failedName;
 
-    int m_nextFrame = 0;            // frame of the next playing to queue
-    int m_nextRepeat = 0;           // playings of m_nextFrame queued so far
-    std::deque<int> m_queuedFrames; // frames of the playings queued and not yet shown
-    int m_shownPlayings = 0;        // playings reported as heard
+    int m_nextFrame = 0;              // frame of the next playing to queue
+    int m_nextRepeat = 0;             // playings of m_nextFrame queued so far
+    std::deque<int> m_queuedFrames;   // frames of the playings queued and not yet shown
+    std::vector<int> m_playingFrames; // the frame of every playing given to the player
+    int m_shownPlayings = 0;          // playings reported as heard
     int m_shownFrame = -1;
     int m_lastQueuedFrame = -1;
     std::string m_lastQueuedPath;

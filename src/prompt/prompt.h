@@ -5,6 +5,7 @@
 #include <QFlags>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -35,6 +36,15 @@ public:
     // An existing folder; empty when the user cancelled.
     virtual QString existingFolder(QWidget* parent, const QString& title,
                                    const QString& folder) = 0;
+
+    // Several files to open. By default they are answered like openFileName,
+    // so that a scripted prompt's file answers serve them too.
+    virtual QStringList openFileNames(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter)
+    {
+        const QString one = openFileName(parent, title, folder, filter);
+        return one.isEmpty() ? QStringList() : QStringList{one};
+    }
 
     // An OK box with the exclamation icon, the form every refusal takes.
     void refuse(QWidget* parent, const QString& text)

@@ -26,6 +26,12 @@ QString WidgetPrompt::openFileName(QWidget* parent, const QString& title, const 
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
+QStringList WidgetPrompt::openFileNames(QWidget* parent, const QString& title,
+                                        const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(parent, title, folder, filter);
+}
+
 QString WidgetPrompt::existingFolder(QWidget* parent, const QString& title, const QString& folder)
 {
     return QFileDialog::getExistingDirectory(parent, title, folder);

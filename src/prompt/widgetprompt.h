@@ -12,8 +12,10 @@ public:
                                     const QString& title) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QString& filter) override;
+    QStringList openFileNames(QWidget* parent, const QString& title, const QString& folder,
+                              const QString& filter) override;
+    QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& initialPath,
                          const QString& filter, const QString& defaultSuffix,
                          const SaveNameCheck& check) override;
-    QString existingFolder(QWidget* parent, const QString& title, const QString& folder) override;
 };

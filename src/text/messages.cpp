@@ -5,8 +5,11 @@
 #include "core/names.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace cuelist::text {
 
@@ -161,7 +164,14 @@ QString FileResultMessage(const fileio::FileResult& result, bool writing)
     case FileFault::ReadOnly:
         return Messages::tr("%1 is write-protected.").arg(path);
     case FileFault::FolderReadOnly:
-        return Messages::tr("The folder %1 is read-only; no file can be saved in it.").arg(path);
+        return Messages::tr("No file can be saved in the folder %1: %2")
+            .arg(path, SystemErrorText(result.error != 0 ? result.error : EACCES));
+    case FileFault::TooLarge:
+        return Messages::tr("%1 is larger than %2 bytes; it is not read.")
+            .arg(path, QLocale(QLocale::English).toString(qulonglong(result.limit)));
+    case FileFault::DescriptorLink:
+        return Messages::tr("%1 names an open file descriptor, not a file that can be replaced.")
+            .arg(path);
     case FileFault::System:
         break;
     }
@@ -197,8 +207,27 @@ QString DurationText(std::int64_t milliseconds)
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, zero);
 }
 
+QString AmbiguousDataFolderText(const std::vector<std::string>& spellings)
+{
+    if (spellings.size() < 2)
+        return {};
+    QStringList names;
+    for (const std::string& name : spellings)
+        names << QLatin1Char('"') + QString::fromStdString(name) + QLatin1Char('"');
+    return Messages::tr("The folders %1 are beside the playlist; the files are taken from %2 "
+                        "only.")
+        .arg(names.join(QLatin1String(", ")), names.front());
+}
+
 QString PlayTimeText(const ChannelPlayTime& time)
 {
+    if (time.stopFrame > 0) {
+        ChannelPlayTime before = time;
+        before.stopFrame = 0;
+        return Messages::tr("%1, stops at frame %2 (file missing or unplayable)")
+            .arg(PlayTimeText(before))
+            .arg(time.stopFrame);
+    }
     if (time.endless)
         return QStringLiteral("\u221e");
     if (time.unknown == 0)
@@ -206,6 +235,47 @@ QString PlayTimeText(const ChannelPlayTime& time)
     if (time.milliseconds == 0)
         return QStringLiteral("?");
     return QStringLiteral("\u2265 ") + DurationText(time.milliseconds);
+}
+
+QString ImportFailureMessage(const QString& source, const QString& name,
+                             const ImportItemResult& result)
+{
+    if (result.taken)
+        return Messages::tr("%1 was not imported: %2 now exists in the data folder.")
+            .arg(source, name);
+    switch (result.transcode.fault) {
+    case TranscodeFault::None:
+        break;
+    case TranscodeFault::NotRegular:
+        return result.transcode.error != 0
+                   ? Messages::tr("Cannot read %1: %2")
+                         .arg(source, SystemErrorText(result.transcode.error))
+                   : Messages::tr("%1 is not a regular file.").arg(source);
+    case TranscodeFault::NotAudio:
+        return Messages::tr("%1 holds no audio that can be read.").arg(source);
+    case TranscodeFault::Write:
+        return Messages::tr("Cannot write %1 for %2: %3")
+            .arg(name, source, SystemErrorText(result.transcode.error));
+    case TranscodeFault::Encoder:
+        return Messages::tr("%1 was not imported: the MP3 encoder (GStreamer's lamemp3enc) is "
+                            "not available.")
+            .arg(source);
+    case TranscodeFault::Cancelled:
+        return Messages::tr("The import was cancelled.");
+    }
+    if (!result.file.ok())
+        return FileResultMessage(result.file, true);
+    return {};
+}
+
+QString LoudnessText(double lufs)
+{
+    return std::isfinite(lufs) ? QString::asprintf("%.1f LUFS", lufs) : Messages::tr("silent");
+}
+
+QString TruePeakText(double dbtp)
+{
+    return std::isfinite(dbtp) ? QString::asprintf("%.1f dBTP", dbtp) : Messages::tr("silent");
 }
 
 } // namespace cuelist::text

@@ -6,10 +6,12 @@
 #include "core/playtime.h"
 #include "core/slotrecord.h"
 #include "fileio/fileresult.h"
+#include "media/importaudio.h"
 
 #include <cstdint>
 #include <QString>
 #include <string>
+#include <vector>
 
 class QCoreApplication;
 class QLocale;
@@ -53,11 +55,24 @@ QString FileFaultReason(const fileio::FileResult& result);
 
 // The system's description of an errno value.
 QString SystemErrorText(int error);
+// Names the folders that differ only in case beside a playlist, the one in use first (as
+// DataFolderSpellings gives them), and says which one the files are taken from. Empty for
+// fewer than two.
+QString AmbiguousDataFolderText(const std::vector<std::string>& spellings);
+
 // A play length: "m:ss", or "h:mm:ss" from an hour on, rounded to the second.
 QString DurationText(std::int64_t milliseconds);
 // A channel's play time: "∞" when it repeats without end, "≥ m:ss" when some of its
 // files have no known length, "?" when none has.
 QString PlayTimeText(const ChannelPlayTime& time);
+
+// Why one file of an import failed, naming its source and the name it was to get.
+QString ImportFailureMessage(const QString& source, const QString& name,
+                             const ImportItemResult& result);
+
+// A loudness for display: "-23.0 LUFS", "-1.2 dBTP"; "silent" for silence.
+QString LoudnessText(double lufs);
+QString TruePeakText(double dbtp);
 
 // A slot's cell text (CP932 bytes) for display.
 QString CellText(const std::string& cp932);

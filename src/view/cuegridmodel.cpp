@@ -3,6 +3,7 @@
 
 #include "core/describe.h"
 #include "cuedoc.h"
+#include "datafolderwatch.h"
 #include "durationstore.h"
 #include "playlisteditor.h"
 #include "slotrange.h"
@@ -57,11 +58,19 @@ QString CueGridModel::toolTip(int frame, int channel) const
             .trimmed()};
     if (const QString path = m_editor ? m_editor->filePath(frame, channel) : QString();
         !path.isEmpty()) {
-        if (const DurationStore* store = DurationStore::instance())
+        if (const DurationStore* store = DurationStore::instance()) {
             if (const auto length = store->duration(path))
                 lines << tr("Duration: %1").arg(cuelist::text::DurationText(*length));
+            if (const auto loudness = store->loudness(path))
+                lines << tr("Loudness: %1, true peak %2")
+                             .arg(cuelist::text::LoudnessText(loudness->lufs),
+                                  cuelist::text::TruePeakText(loudness->truePeakDb));
+        }
     } else if (m_editor && m_editor->isMissing(frame, channel)) {
         lines << tr("missing");
+        if (const QString note = cuelist::text::AmbiguousDataFolderText(m_editor->folderWatch()->spellings());
+            !note.isEmpty())
+            lines << note;
     }
     return lines.join(QLatin1Char('\n'));
 }

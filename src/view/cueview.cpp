@@ -6,6 +6,7 @@
 #include "cuegridmodel.h"
 #include "datafolderwatch.h"
 #include "gridmetrics.h"
+#include "paddedheader.h"
 #include "playlisteditor.h"
 #include "slotdragcontroller.h"
 #include "slotrange.h"
@@ -20,6 +21,7 @@ CCueView::CCueView(PlaylistEditor* editor, QWidget* parent)
     : QTableView(parent), m_editor(editor), m_model(new CueGridModel(editor, this)),
       m_drag(new SlotDragController(this))
 {
+    setHorizontalHeader(new PaddedHeader(Qt::Horizontal, this));
     setModel(m_model);
     m_scale = GridZoom::scaleAt(GridZoom::kActual, QApplication::font());
     setItemDelegate(new CueGridDelegate(this, this));

@@ -3,6 +3,7 @@
 #include "cuegridmodel.h"
 #include "cueview.h"
 #include "gridmetrics.h"
+#include "paddedheader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,9 +29,11 @@ int CCueView::minimumColumnWidthAt(int column, const GridScale& scale) const
     bold.setBold(true);
     option.fontMetrics = QFontMetrics(bold);
     option.textAlignment = Qt::AlignCenter;
-    const int title = header->style()
-                          ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header)
-                          .width();
+    int title = header->style()
+                    ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header)
+                    .width();
+    if (qobject_cast<PaddedHeader*>(header))
+        title += 2 * PaddedHeader::paddingFor(QFontMetrics(scale.font));
     if (column == 0)
         return title;
     // The widest name a slot can hold, with the cell's margins and room for the mark of a

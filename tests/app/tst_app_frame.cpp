@@ -3,6 +3,7 @@
 #include "appfixture.h"
 #include "childframe.h"
 #include "commandids.h"
+#include "commandline.h"
 #include "commandtable.h"
 #include "cueapp.h"
 #include "cuedoc.h"
@@ -93,18 +94,20 @@ private slots:
 
         QCOMPARE(MenuTitles(*frame),
                  QStringList({"File(&F)", "Edit(&E)", "View(&V)", "Window(&W)", "Help(&H)"}));
-        QCOMPARE(
-            MenuItems(*frame, "File(&F)"),
-            QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O", "Close(&C)",
-                         "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
-                         "CSV File Output(&V)\tAlt+C", "Export to Card(&E)...", "-", "Exit(&X)"}));
+        QCOMPARE(MenuItems(*frame, "File(&F)"),
+                 QStringList({"New PlayList(&N)\tCtrl+N", "Open PlayList(&O)...\tCtrl+O",
+                              "Close(&C)", "-", "Save(&S)\tCtrl+S", "Save As(&A)\tCtrl+A", "-",
+                              "Import Audio(&I)...", "CSV File Output(&V)\tAlt+C",
+                              "Export to Card(&E)...", "-", "Print(&P)...\tCtrl+P",
+                              "Print Preview(&R)...", "Export PDF(&D)...", "-", "Exit(&X)"}));
         QCOMPARE(
             MenuItems(*frame, "Edit(&E)"),
             QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-", "Cut(&T)    Ctrl+X",
                          "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V", "Delete(&D)        DEL",
                          "-", "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W", "-",
                          "Find(&I)...\tCtrl+F", "Find Next(&N)\tF3", "Find Previous(&V)\tShift+F3",
-                         "Find Missing Files(&M)...", "Relink File(&K)...\tCtrl+R"}));
+                         "Find Missing Files(&M)...", "Relink File(&K)...\tCtrl+R",
+                         "Match Loudness(&S)..."}));
         QCOMPARE(
             MenuItems(*frame, "View(&V)"),
             QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)", "-",
@@ -310,7 +313,11 @@ private slots:
         });
         app.commands()->execute(ID_APP_ABOUT);
         QCOMPARE(title, QStringLiteral("QUARNIX Cuelist Studio Version Information"));
-        QCOMPARE(text, QStringLiteral("QUARNIX Cuelist Studio Version. 1.0.0.0"));
+        // The version the build was made as, the same the command line prints.
+        QCOMPARE(text.section('\n', 0, 0),
+                 QStringLiteral("QUARNIX Cuelist Studio Version. ") +
+                     ParseCommandLine({"x", "--version"}).output.section(' ', 1).trimmed());
+        QVERIFY(text.contains("GPL-3.0-or-later"));
         QVERIFY(hasIcon);
     }
 

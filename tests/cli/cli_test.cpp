@@ -118,6 +118,15 @@ TEST_F(CliTool, CheckPassesACleanPlaylist)
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.out, "Total data size:2KB\n");
     EXPECT_EQ(check.err, "");
+
+    // An empty "data" beside "Data": both are named, with the one used; abc.mp3 is then
+    // missing from it.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("data"));
+    const CliRun twice = RunCli({"check", m_playlist});
+    EXPECT_EQ(twice.status, 1);
+    EXPECT_TRUE(twice.out.startsWith("The folders \"data\", \"Data\" are beside the playlist; "
+                                     "the files are taken from \"data\" only.\n"))
+        << twice.out.constData();
 }
 
 TEST_F(CliTool, SetCreatesStoresAndRefuses)
@@ -264,6 +273,13 @@ TEST_F(CliTool, OutputForScripts)
     for (const QByteArray& line : lines)
         EXPECT_EQ(line.count('\t'), 3) << line.toStdString();
     EXPECT_TRUE(show.out.contains("0009\t04\tA\\tB\\nC\\\\\\x01.MP3\t")) << show.out.toStdString();
+    // times and check escape the same way.
+    const CliRun times = RunCli({"times", m_playlist, "--channel", "9"},
+                                {"LC_ALL=C.UTF-8", "XDG_CACHE_HOME=" + m_dir.filePath("cache")});
+    EXPECT_EQ(times.out, "0009\t04\tA\\tB\\nC\\\\\\x01.MP3\t?\n0009\tPlay time\t\t0:00, stops at "
+                         "frame 4 (file missing or unplayable)\n");
+    EXPECT_TRUE(
+        RunCli({"check", m_playlist}).out.contains("data folder: A\\tB\\nC\\\\\\x01.MP3\n"));
 
     const CliRun json = RunCli({"show", m_playlist, "--json", "--channel", "2"});
     EXPECT_EQ(json.status, 0);
@@ -311,6 +327,115 @@ TEST_F(CliTool, ApplyChecksEveryLineThenWritesOnce)
     PutMp3(expected, 16, 2, "c.mp3", 0, 0, 0);
     EXPECT_EQ(FileBytes(fresh), Image(expected));
     EXPECT_EQ(RunCli({"apply", m_playlist, edits}).status, 1); // records it would drop
+}
+
+namespace {
+
+// Runs a shell script with the tool's path as $1 and the test folder as $0; standard output
+// and standard error together.
+CliRun RunShell(const QString& script, const QString& folder)
+{
+    TestApp();
+    QProcess shell;
+    shell.setProcessChannelMode(QProcess::MergedChannels);
+    shell.start("bash", {"-c", script, folder, CUELIST_CLI_PATH});
+    shell.waitForFinished(-1);
+    CliRun run;
+    run.status = shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1;
+    run.out = shell.readAllStandardOutput();
+    run.err = QString::fromUtf8(run.out);
+    return run;
+}
+
+} // namespace
+
+// Edit files come from files, pipes and standard input, whole or not at all; the first bad
+// line is the one reported.
+TEST_F(CliTool, ApplyReadsEveryInputWholly)
+{
+    const QString fresh = Path("fresh.slp");
+    SlotTable expected;
+    PutMp3(expected, 1, 1, "a.mp3", 0, 0, 0);
+    PutMp3(expected, 2, 1, "b.mp3", 0, 0, 0);
+    const char* inputs[] = {
+        "\"$1\" apply \"$0/fresh.slp\" <(printf 'set 1 1 a.mp3\\nset 1 2 b.mp3\\n')",
+        "printf 'set 1 1 a.mp3\\nset 1 2 b.mp3\\n' | \"$1\" apply \"$0/fresh.slp\" /dev/stdin",
+        "printf 'set 1 1 a.mp3\\nset 1 2 b.mp3\\n' | \"$1\" apply \"$0/fresh.slp\" -",
+        // Saved by an editor that starts UTF-8 with a byte order mark and ends lines with CR LF.
+        "printf '\\xef\\xbb\\xbfset 1 1 a.mp3\\r\\nset 1 2 b.mp3\\r\\n' > \"$0/e.txt\";"
+        " \"$1\" apply \"$0/fresh.slp\" \"$0/e.txt\"",
+    };
+    for (const char* script : inputs) {
+        QFile::remove(fresh);
+        const CliRun run = RunShell(QString::fromUtf8(script), m_dir.path());
+        EXPECT_EQ(run.status, 0) << script << "\n" << run.err.toStdString();
+        EXPECT_EQ(FileBytes(fresh), Image(expected)) << script;
+    }
+
+    const std::pair<const char*, const char*> bad[] = {
+        {"set 1 1 toolongname.mp3\nbogus line\n", "line 1: Settable file name within 8"},
+        {"clear 1 1\nclear 5 --help\n", "line 2: only \"set\" and \"clear\""},
+    };
+    const QString edits = Path("edits.txt");
+    for (const auto& [text, message] : bad) {
+        WriteBytes(edits, text);
+        const CliRun run = RunCli({"apply", fresh, edits});
+        EXPECT_NE(run.status, 0) << text;
+        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+        EXPECT_EQ(FileBytes(fresh), Image(expected)) << text;
+    }
+
+    // Past the limit of 64 MiB the input is refused, never cut: cut here, "clear 12" would
+    // become "clear 1".
+    QByteArray huge = "set 1 3 c.mp3\n";
+    const QByteArray filler = "# " + QByteArray(1021, '.') + "\n";
+    huge += filler.repeated((64 << 20) / filler.size());
+    huge.chop(4);
+    huge += "clear 12\nset 1 1 x\n";
+    ASSERT_GT(huge.size(), 64 << 20);
+    WriteBytes(edits, huge);
+    for (const QString& script :
+         {QStringLiteral("\"$1\" apply \"$0/fresh.slp\" \"$0/edits.txt\""),
+          QStringLiteral("cat \"$0/edits.txt\" | \"$1\" apply \"$0/fresh.slp\"")}) {
+        const CliRun run = RunShell(script, m_dir.path());
+        EXPECT_EQ(run.status, 2) << script.toStdString();
+        EXPECT_TRUE(run.err.contains("larger than 67,108,864 bytes")) << run.err.toStdString();
+    }
+    EXPECT_EQ(FileBytes(fresh), Image(expected));
+}
+
+// Messages say what the system says, and point to the right form.
+TEST_F(CliTool, MessagesNameTheRealFault)
+{
+    const CliRun missingFolder = RunCli({"set", Path("no/such/list.slp"), "1", "1", "a.mp3"});
+    EXPECT_EQ(missingFolder.status, 2);
+    EXPECT_TRUE(missingFolder.err.contains("Cannot write " + Path("no/such/list.slp") +
+                                           ": No such file or directory"))
+        << missingFolder.err.toStdString();
+
+    const CliRun stdoutPath = RunCli({"csv", m_playlist, "-o", "/dev/stdout"});
+    EXPECT_EQ(stdoutPath.status, 2);
+    EXPECT_TRUE(stdoutPath.err.contains("\"-o -\"")) << stdoutPath.err.toStdString();
+
+    // times notes what loading emptied, as every reading command does.
+    const CliRun times = RunCli({"times", m_playlist},
+                                {"LC_ALL=C.UTF-8", "XDG_CACHE_HOME=" + m_dir.filePath("cache")});
+    EXPECT_EQ(times.status, 0);
+    EXPECT_TRUE(times.err.contains("Channel 5, frame 3: a record of unknown type 2"))
+        << times.err.toStdString();
+
+    // Bytes after the table are reported, and an edit that would drop them needs --repair.
+    WriteBytes(m_playlist, Image(m_table) + QByteArray(100, 'x'));
+    const CliRun show = RunCli({"show", m_playlist});
+    EXPECT_EQ(show.status, 0);
+    EXPECT_TRUE(show.err.contains("100 bytes after")) << show.err.toStdString();
+    const CliRun check = RunCli({"check", m_playlist});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(check.out.contains("100 bytes after"));
+    EXPECT_EQ(RunCli({"clear", m_playlist, "2"}).status, 1);
+    EXPECT_EQ(std::size_t(FileBytes(m_playlist).size()), kImageSize + 100);
+    EXPECT_EQ(RunCli({"clear", m_playlist, "2", "--repair"}).status, 0);
+    EXPECT_EQ(std::size_t(FileBytes(m_playlist).size()), kImageSize);
 }
 
 // Devices, FIFOs, dangling links and protected files are never replaced or waited on.
@@ -383,13 +508,14 @@ TEST_F(CliTool, TimesListsLengthsAndPlayTimes)
     EXPECT_EQ(QString::fromUtf8(times.out),
               "0002\t01\tA,B.MP3\t?\n"
               "0002\t03\tABC.MP3\t0:03\n"
-              "0002\tPlay time\t\t\u221e\n" // frame 1 repeats without end
+              // frame 1 is missing: the preview stops there, before the endless frame 3
+              "0002\tPlay time\t\t0:00, stops at frame 1 (file missing or unplayable)\n"
               "0003\t05\tABC.MP3\t0:03\n"
               "0003\t09\tABC.MP3\t0:03\n"
               "0003\tPlay time\t\t0:28\n" // 2 x (2.612 + 10) + 2.612
               "0127\t01\t\uff76\uff85.MP3\t?\n"
               "0127\t16\tZZ.MP3\t?\n" // not audio
-              "0127\tPlay time\t\t?\n");
+              "0127\tPlay time\t\t0:00, stops at frame 1 (file missing or unplayable)\n");
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath("cache/cuelist-studio/durations.tsv")));
     // The same figures for one channel, the second time from the kept cache.
     EXPECT_EQ(RunCli({"times", m_playlist, "--channel", "3"}, {"LC_ALL=C.UTF-8", cache}).out,

@@ -70,6 +70,23 @@ TEST(DataFolder, FolderFoundIgnoringCase)
     EXPECT_EQ(ResolveFolderIgnoringCase(folder / "none/data/"), "");
 }
 
+// DATA and data side by side: both are named, the one whose files are used first.
+TEST(DataFolder, SpellingsNameEveryFolderOfTheName)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "DATA");
+    EXPECT_TRUE(DataFolderSpellings(folder / "data/").empty()); // one folder: nothing to say
+    std::filesystem::create_directory(folder / "data");
+    TempFolder::Write(folder / "Data", {}); // a file does not count
+    EXPECT_EQ(DataFolderSpellings(folder / "data/"), (std::vector<std::string>{"data", "DATA"}));
+    EXPECT_EQ(DataFolderSpellings(folder / "DATA"), (std::vector<std::string>{"DATA", "data"}));
+    EXPECT_EQ(DataFolderSpellings(folder / "dAtA/"), (std::vector<std::string>{"DATA", "data"}));
+    // The first one named is the one the look-ups use.
+    EXPECT_EQ(ResolveFolderIgnoringCase(folder / "dAtA/"),
+              ResolveFolderIgnoringCase(folder / "DATA"));
+    EXPECT_TRUE(DataFolderSpellings(folder / "none/data/").empty());
+}
+
 TEST(DataFolder, OutsideTestComparesRealFolders)
 {
     TempFolder folder;

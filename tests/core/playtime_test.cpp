@@ -37,16 +37,16 @@ SlotTable Channel(std::initializer_list<Frame> frames)
 
 TEST(PlayTime, ChannelFollowsThePreviewRules)
 {
-    // Known durations: A 2 s, B 1.5 s, C 0.25 s; U is not known.
+    // Known durations: A 2 s, B 1.5 s, C 0.25 s; M is missing or unplayable; U is not known.
     const std::map<std::string, std::int64_t> known = {
-        {"A.MP3", 2000}, {"B.MP3", 1500}, {"C.MP3", 250}};
+        {"A.MP3", 2000}, {"B.MP3", 1500}, {"C.MP3", 250}, {"M.MP3", kUnplayable}};
     const DurationLookup lookup = [&](const std::string& name) -> std::optional<std::int64_t> {
         const auto it = known.find(name);
         return it == known.end() ? std::nullopt : std::optional(it->second);
     };
 
     // clang-format off
-    struct Case { const char* what; SlotTable table; bool endless; int unknown; std::int64_t ms; };
+    struct Case { const char* what; SlotTable table; bool endless; int unknown; std::int64_t ms; int stop = 0; };
     const Case cases[] = {
         {"empty channel", Channel({}), false, 0, 0},
         {"one play, no interval", Channel({{1, "a.mp3", 0, 0}}), false, 0, 2000},
@@ -57,6 +57,9 @@ TEST(PlayTime, ChannelFollowsThePreviewRules)
         {"endless first", Channel({{1, "u.mp3", 255, 5}}), true, 0, 0},
         {"unknown duration keeps its intervals", Channel({{1, "u.mp3", 1, 3}, {2, "a.mp3", 0, 0}}), false, 1, 6000 + 2000},
         {"longest interval", Channel({{1, "c.mp3", 0, 3600}}), false, 0, 3600250},
+        {"stops at a missing file, after the interval before it", Channel({{1, "a.mp3", 0, 3}, {4, "m.mp3", 0, 9}, {5, "b.mp3", 0, 0}}), false, 0, 5000, 4},
+        {"a missing endless frame stops too", Channel({{2, "c.mp3", 1, 0}, {3, "m.mp3", 255, 0}}), false, 0, 500, 3},
+        {"a missing file first", Channel({{1, "m.mp3", 0, 1}, {2, "a.mp3", 0, 0}}), false, 0, 0, 1},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -64,6 +67,7 @@ TEST(PlayTime, ChannelFollowsThePreviewRules)
         EXPECT_EQ(t.endless, c.endless) << c.what;
         EXPECT_EQ(t.unknown, c.unknown) << c.what;
         EXPECT_EQ(t.milliseconds, c.ms) << c.what;
+        EXPECT_EQ(t.stopFrame, c.stop) << c.what;
     }
     // Outside the edited channels there is nothing to play.
     EXPECT_EQ(ChannelPlayTimeOf(Channel({{1, "a.mp3", 0, 0}}), 128, lookup).milliseconds, 0);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileio/filelock.h"
+#include "fileio/pathwalk.h"
 #include "fileio/safefile.h"
 #include "tempfolder.h"
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -47,8 +49,9 @@ TEST(SafeFile, OnlyRegularFilesAreReadOrReplaced)
     const bool root = ::geteuid() == 0;
     ASSERT_EQ(::mkfifo((folder / "fifo.slp").c_str(), 0600), 0);
     ASSERT_EQ(::mkdir((folder / "dir.slp").c_str(), 0700), 0);
-    if (root)
+    if (root) {
         ASSERT_EQ(::mknod((folder / "null.slp").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    }
     TempFolder::Write(folder / "file.slp", kOld);
     fs::create_symlink(folder / "fifo.slp", folder / "tofifo.slp");
     fs::create_symlink(folder / "absent.slp", folder / "dangling.slp");
@@ -99,8 +102,6 @@ TEST(SafeFile, WritesReplaceAtomicallyAndKeepModeAndLinks)
     ASSERT_TRUE(ReadRegularFile(path, back, 1 << 20, &readStamp).ok());
     EXPECT_EQ(back, kNew);
     EXPECT_EQ(readStamp, stamp);
-    ASSERT_TRUE(ReadRegularFile(path, back, 10).ok());
-    EXPECT_EQ(back.size(), 10u);
 
     // The longest name a folder can hold still leaves room for the temporary file.
     const std::string longest = folder / (std::string(251, 'n') + ".slp");
@@ -143,28 +144,123 @@ TEST(SafeFile, WriteProtectionIsRespected)
     EXPECT_EQ(result.path, locked + "/");
 }
 
-// A link planted by another user in a sticky folder such as /tmp is never followed.
-TEST(SafeFile, ForeignLinkInStickyFolderIsRefused)
+namespace {
+
+// Every link seems to belong to another user, who owns neither the folders nor the caller.
+uid_t OtherUser(const struct stat&)
 {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root to plant a link owned by another user";
+    return ::geteuid() + 1;
+}
+
+class PlantedByOtherUser final
+{
+public:
+    PlantedByOtherUser() { SetLinkOwnerForTesting(&OtherUser); }
+    ~PlantedByOtherUser() { SetLinkOwnerForTesting(nullptr); }
+};
+
+} // namespace
+
+// A link in a sticky, world-writable folder such as /tmp is followed only when it belongs
+// to the follower or to the folder's owner, wherever it stands in the path, for reading,
+// writing and locking alike.
+TEST(SafeFile, OthersLinksInStickyFoldersAreNeverFollowed)
+{
     TempFolder folder;
     const std::string shared = folder / "shared";
-    ASSERT_EQ(::mkdir(shared.c_str(), 01777), 0);
+    const std::string victims = folder / "victims";
+    ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
     ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
-    const std::string victim = folder / "victim";
-    TempFolder::Write(victim, kOld);
-    const std::string link = shared + "/list.slp";
-    fs::create_symlink(victim, link);
-    ASSERT_EQ(::lchown(link.c_str(), 65534, 65534), 0);
+    TempFolder::Write(victims + "/victim.slp", kOld);
+    fs::create_symlink(victims, shared + "/evildir");
+    fs::create_symlink(victims + "/victim.slp", shared + "/evil.slp");
+    // Reaches the shared folder's link through a link of its own that is fine.
+    fs::create_symlink(shared + "/evildir/victim.slp", folder / "indirect.slp");
+    // A folder that is sticky but not world-writable is not shared.
+    const std::string group = folder / "group";
+    ASSERT_EQ(::mkdir(group.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(group.c_str(), 01770), 0);
+    fs::create_symlink(victims, group + "/dir");
 
-    const FileResult result = WriteFileSafely(link, kNew);
-    EXPECT_EQ(result.fault, FileFault::ForeignLink);
-    EXPECT_EQ(TempFolder::Read(victim), kOld);
+    {
+        const PlantedByOtherUser planted;
+        for (const std::string& path : {shared + "/evildir/victim.slp", shared + "/evil.slp",
+                                        folder / "indirect.slp", shared + "/evildir/new.slp"}) {
+            const FileResult written = WriteFileSafely(path, kNew);
+            EXPECT_EQ(written.fault, FileFault::ForeignLink) << path;
+            EXPECT_TRUE(written.path.starts_with(shared + "/evil")) << written.path;
+            std::vector<std::uint8_t> bytes;
+            EXPECT_EQ(ReadRegularFile(path, bytes, 1 << 20).fault, FileFault::ForeignLink);
+            EXPECT_EQ(ReadFileHead(path, bytes, 10).fault, FileFault::ForeignLink);
+            EXPECT_EQ(ReadInputFile(path, bytes, 1 << 20).fault, FileFault::ForeignLink);
+            FileLock lock;
+            EXPECT_EQ(lock.Acquire(path).fault, FileFault::ForeignLink);
+        }
+        EXPECT_TRUE(WriteFileSafely(group + "/dir/victim.slp", kNew).ok());
+        EXPECT_EQ(TempFolder::Read(victims + "/victim.slp"), kNew);
+        ASSERT_TRUE(WriteFileSafely(victims + "/victim.slp", kOld).ok());
+    }
+    EXPECT_FALSE(fs::exists(victims + "/new.slp"));
 
-    ASSERT_EQ(::lchown(link.c_str(), 0, 0), 0); // the caller's own link is followed
-    EXPECT_TRUE(WriteFileSafely(link, kNew).ok());
-    EXPECT_EQ(TempFolder::Read(victim), kNew);
+    // The caller's own links are followed.
+    EXPECT_TRUE(WriteFileSafely(folder / "indirect.slp", kNew).ok());
+    EXPECT_EQ(TempFolder::Read(victims + "/victim.slp"), kNew);
+
+    // The same with a link that really belongs to another user.
+    if (::geteuid() != 0)
+        return;
+    ASSERT_EQ(::lchown((shared + "/evildir").c_str(), 65534, 65534), 0);
+    EXPECT_EQ(WriteFileSafely(shared + "/evildir/victim.slp", kOld).fault, FileFault::ForeignLink);
+    EXPECT_EQ(TempFolder::Read(victims + "/victim.slp"), kNew);
+}
+
+// No reader cuts a file short without saying so: a file over the limit is refused whole, a
+// head read tells the whole size, and pipes are read to their end.
+TEST(SafeFile, ReadersReadAllOrRefuse)
+{
+    TempFolder folder;
+    const std::string path = folder / "list.slp";
+    TempFolder::Write(path, kNew);
+    std::vector<std::uint8_t> bytes(1, 0);
+    EXPECT_EQ(ReadRegularFile(path, bytes, kNew.size() - 1).fault, FileFault::TooLarge);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_TRUE(ReadRegularFile(path, bytes, kNew.size()).ok());
+    EXPECT_EQ(bytes, kNew);
+
+    FileStamp stamp;
+    ASSERT_TRUE(ReadFileHead(path, bytes, 10, &stamp).ok());
+    EXPECT_EQ(bytes, std::vector<std::uint8_t>(kNew.begin(), kNew.begin() + 10));
+    EXPECT_EQ(stamp.size, std::int64_t(kNew.size()));
+
+    // An anonymous pipe named the way a shell's process substitution names it.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ASSERT_EQ(::write(ends[1], "set 1 1 a.mp3\n", 14), 14);
+    ::close(ends[1]);
+    EXPECT_TRUE(ReadInputFile("/dev/fd/" + std::to_string(ends[0]), bytes, 1 << 20).ok());
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "set 1 1 a.mp3\n");
+    ::close(ends[0]);
+
+    // A FIFO whose writer comes late is waited for, not taken for empty.
+    const std::string fifo = folder / "edits";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        ::usleep(200 * 1000);
+        const int fd = ::open(fifo.c_str(), O_WRONLY);
+        const bool wrote = fd >= 0 && ::write(fd, kNew.data(), kNew.size()) == ssize_t(kNew.size());
+        ::_exit(wrote ? 0 : 1);
+    }
+    const FileResult piped = ReadInputFile(fifo, bytes, 1 << 20);
+    int status = 0;
+    ::waitpid(writer, &status, 0);
+    EXPECT_TRUE(piped.ok());
+    EXPECT_EQ(bytes, kNew);
+
+    EXPECT_EQ(ReadInputFile("/dev/zero", bytes, 4096).fault, FileFault::TooLarge);
+    EXPECT_EQ(ReadInputFile(folder / "", bytes, 4096).fault, FileFault::NotRegular);
+    EXPECT_EQ(WriteFileSafely("/dev/stdout", kNew).fault, FileFault::DescriptorLink);
 }
 
 // On a full disk the write fails with the system's reason and the old file stays whole.

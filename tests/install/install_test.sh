@@ -39,4 +39,16 @@ if command -v update-mime-database >/dev/null; then
     [[ $type == application/x-cuelist-playlist ]] || { echo "show.slp is $type" >&2; exit 1; }
   fi
 fi
+
+# Installed into the data home the desktop reads, the MIME and desktop caches are brought
+# up to date; staged into a DESTDIR for a package, they are left to the package.
+if command -v update-mime-database >/dev/null; then
+  home=$(mktemp -d /tmp/cuelist-home.XXXXXX)
+  trap 'rm -rf "$prefix" "$home"' EXIT
+  XDG_DATA_HOME=$home/.local/share cmake --install "$build" --prefix "$home/.local" >/dev/null
+  grep -qx 'application/x-cuelist-playlist' "$home/.local/share/mime/types"
+  DESTDIR=$home/stage XDG_DATA_HOME=$home/stage/usr/share \
+    cmake --install "$build" --prefix /usr >/dev/null
+  [[ ! -e $home/stage/usr/share/mime/types ]] || { echo "staged install updated the cache" >&2; exit 1; }
+fi
 echo "installed and validated"

@@ -28,7 +28,8 @@ public:
     Ms openCost{0}; // Open waits this long on the clock, as a check of the file does
     bool failCreate = false;
     std::set<std::string> failOpen, failRun, breakOff; // by file name as opened or queued
-    std::function<void(int runs)> onRun;               // on the player's thread, per playing
+    std::set<std::string> failAtTurn; // queued fine, but gone or broken when the stream gets there
+    std::function<void(int runs)> onRun; // on the player's thread, per playing
 
     PhrasePlayerFactory Factory()
     {
@@ -91,8 +92,10 @@ private:
             m_s.Call("run");
             if (m_items.empty() || m_s.failRun.count(m_items.front().file))
                 return kFailed;
-            if (!m_running)
-                Begin(0, m_s.Now());
+            if (!m_running) {
+                m_streamStart = m_s.Now();
+                Begin(0, m_streamStart);
+            }
             m_running = true;
             return kOk;
         }
@@ -111,6 +114,21 @@ private:
         {
             Advance();
             return m_end;
+        }
+        Ms Played() override
+        {
+            Advance();
+            if (m_current < 0)
+                return Ms{0};
+            const Ms now = m_s.Now();
+            const bool more = m_end == kStillPlaying && m_current + 1 < int(m_items.size());
+            const Ms bound = more || m_length < Ms{0} ? now : std::min(now, m_start + m_length);
+            return std::max(Ms{0}, bound - m_streamStart);
+        }
+        int FailedPlaying() override { return m_failed; }
+        bool Drained() override
+        {
+            return m_current < 0 || (m_length >= Ms{0} && m_s.Now() >= m_start + m_length);
         }
 
     private:
@@ -138,6 +156,10 @@ private:
                    now >= m_start + m_length) {
                 if (m_s.breakOff.count(m_items[m_current].file)) {
                     m_end = kErrorAbort;
+                } else if (m_current + 1 < int(m_items.size()) &&
+                           m_s.failAtTurn.count(m_items[m_current + 1].file)) {
+                    m_end = kErrorAbort;
+                    m_failed = m_current + 1;
                 } else if (m_current + 1 < int(m_items.size())) {
                     const Item& next = m_items[m_current + 1];
                     const Ms at = std::max(m_start + m_length + next.silence, next.queued);
@@ -160,6 +182,8 @@ private:
         Ms m_start{0};
         Ms m_length{0};
         int m_end = kStillPlaying;
+        int m_failed = -1;
+        Ms m_streamStart{0};
     };
 
     Ms Now() const { return std::chrono::duration_cast<Ms>(m_clock.Now().time_since_epoch()); }

@@ -78,6 +78,42 @@ TEST_F(PhrasePlayerTest, EndsWhileWaitingForTheNextFile)
     }
 }
 
+// Files of other rates and channel counts reach the output in one format, so the sink never
+// renegotiates between them (which cut the end of the file before). A file that is removed or
+// broken after it was queued ends the stream after the one before it, and is the one named.
+TEST_F(PhrasePlayerTest, OneOutputFormatAndAFileFailingAtItsTurn)
+{
+    ASSERT_TRUE(WriteToneMp3(s_data->File("MONO22.MP3"), 200, false, 22050, 1));
+    ASSERT_TRUE(WriteToneMp3(s_data->File("STEREO48.MP3"), 200, false, 48000, 2));
+    for (const bool removed : {true, false}) {
+        std::filesystem::copy_file(s_data->File("TONE.MP3"), s_data->File("LATE.MP3"),
+                                   std::filesystem::copy_options::overwrite_existing);
+        CPhrasePlayer player;
+        ASSERT_EQ(player.Create(), kOk);
+        ASSERT_EQ(player.Open(s_data->File("TONE.MP3")), kOk);
+        ASSERT_EQ(player.Queue(s_data->File("MONO22.MP3"), -20, 0ms), kOk);
+        ASSERT_EQ(player.Queue(s_data->File("STEREO48.MP3"), 0, 100ms), kOk);
+        ASSERT_EQ(player.Queue(s_data->File("LATE.MP3"), 0, 0ms), kOk);
+        ASSERT_EQ(player.Queue(s_data->File("TONE.MP3"), 0, 0ms), kOk);
+        player.EndQueue();
+        if (removed)
+            std::filesystem::remove(s_data->File("LATE.MP3"));
+        else
+            s_data->Write("LATE.MP3", std::string(8192, 'x'));
+        ASSERT_EQ(player.Run(), kOk);
+        const int end = PollUntilEnd(player);
+        EXPECT_NE(end, IPhrasePlayer::kStillPlaying) << removed;
+        for (int i = 0; i < 300 && !player.Drained(); ++i) // what was given is still sounding
+            std::this_thread::sleep_for(10ms);
+        EXPECT_EQ(player.FailedPlaying(), 3) << removed;
+        EXPECT_EQ(player.Heard(), 3) << removed;
+        EXPECT_EQ(player.OutputFormats(), 1) << removed;
+        // Three tones of about 0.2 s and the silence of 0.1 s between them, and no more.
+        EXPECT_GE(player.Played(), 600ms) << removed;
+        EXPECT_LE(player.Played(), 900ms) << removed;
+    }
+}
+
 TEST_F(PhrasePlayerTest, OpenRefusesWhatCannotBePlayed)
 {
     s_data->Write("TEXT.MP3", "This is not an MP3 file at all.\n");

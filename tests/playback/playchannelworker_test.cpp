@@ -185,6 +185,21 @@ TEST(PlayChannelWorkerTest, PlaysReportsAndStopsAsTheChannelSays)
          [](Rig& r) { r.script.failRun = {"a.mp3"}; },
          "",
          "phrase 4@0, failed A@0"},
+        // Gone or broken after it was queued: the phrase before it and its interval are
+        // heard whole, then the message names the file that failed.
+        {"file removed during the phrase before it",
+         {{0, Mp3("A", 0, 0, 1)}, {1, Mp3("B")}, {2, Mp3("C")}},
+         [](Rig& r) {
+             r.script.failAtTurn = {"B.MP3"};
+             r.clock.At(100ms, [&r] { std::filesystem::remove(r.data.File("B.MP3")); });
+         },
+         "a.mp3@0 0",
+         "phrase 0@0, phrase 1@1200, missing B@1200"},
+        {"file broken during the phrase before it",
+         {{0, Mp3("A", 0, 1, 2)}, {1, Mp3("B")}},
+         [](Rig& r) { r.script.failAtTurn = {"B.MP3"}; },
+         "a.mp3@0 0, a.mp3@2200 0",
+         "phrase 0@0, phrase 1@4400, failed B@4400"},
         {"playing breaks off",
          {{4, Mp3("A", 0, 255)}, {5, Mp3("B")}},
          [](Rig& r) { r.script.breakOff = {"a.mp3"}; },
@@ -219,6 +234,21 @@ TEST(PlayChannelWorkerTest, QueuesEachPlayingWithTheIntervalBeforeIt)
               "open a.mp3@0, queue a.mp3+1000@0, queue B.MP3+1000@0, run@0, "
               "queue c.Mp3+2000@0, end queue@1200");
     EXPECT_EQ(Join(rig.listener.notes), "phrase 0@0, phrase 1@2400, phrase 3@4600, stopped@4800");
+    // The time played is the stream's, the last interval included.
+    EXPECT_EQ(rig.state.playedMs.load(), 4800);
+}
+
+// The time played stops where the channel stops: at a file that failed at its turn, after
+// the interval before it, and it does not run on while the message is up.
+TEST(PlayChannelWorkerTest, TimePlayedStopsAtTheFailure)
+{
+    Rig rig;
+    rig.job.records[0] = Mp3("A", 0, 0, 3);
+    rig.job.records[1] = Mp3("B");
+    rig.script.failAtTurn = {"B.MP3"};
+    rig.PlayChannel();
+    EXPECT_EQ(Join(rig.listener.notes), "phrase 0@0, phrase 1@3200, failed B@3200");
+    EXPECT_EQ(rig.state.playedMs.load(), 3200);
 }
 
 TEST(PlayChannelWorkerTest, RepeatByteCountsExtraPlayings)

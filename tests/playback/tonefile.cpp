@@ -3,14 +3,16 @@
 
 #include <gst/gst.h>
 
-bool WriteToneMp3(const std::string& path, int milliseconds)
+bool WriteToneMp3(const std::string& path, int milliseconds, bool xing, int rate, int channels)
 {
     if (!gst_init_check(nullptr, nullptr, nullptr))
         return false;
-    // 441 samples at 44.1 kHz per buffer: one buffer per 10 ms.
-    const std::string description =
-        "audiotestsrc samplesperbuffer=441 num-buffers=" + std::to_string(milliseconds / 10) +
-        " ! audio/x-raw,rate=44100,channels=1 ! lamemp3enc ! filesink name=out";
+    // One buffer per 10 ms.
+    const std::string description = "audiotestsrc samplesperbuffer=" + std::to_string(rate / 100) +
+                                    " num-buffers=" + std::to_string(milliseconds / 10) +
+                                    " ! audio/x-raw,rate=" + std::to_string(rate) +
+                                    ",channels=" + std::to_string(channels) + " ! lamemp3enc ! " +
+                                    (xing ? "xingmux ! " : "") + "filesink name=out";
     GError* error = nullptr;
     GstElement* pipeline = gst_parse_launch(description.c_str(), &error);
     if (!pipeline) {

@@ -140,6 +140,16 @@ private slots:
         QVERIFY(!tip(w, 1, 1).contains("missing"));
         QVERIFY(tip(w, 4, 1).isEmpty());
 
+        // The play-time pane follows the cursor's channel on the Channel column too, and the
+        // count stops at the first missing file, as the preview does.
+        w.editor.OnActivateView(true);
+        w.click(0, 4);
+        QTRY_VERIFY(w.editor.playTimeText().startsWith("Ch.0005"));
+        QVERIFY(w.editor.playTimeText().contains("stops at frame 3"));
+        w.click(0, 0);
+        QTRY_VERIFY(w.editor.playTimeText().startsWith("Ch.0001"));
+        QVERIFY(w.editor.playTimeText().contains("stops at frame 2"));
+
         // Files copied in, removed or renamed in DATA: one listing, flags follow.
         touch("show/Data/Later.mp3");
         QTRY_VERIFY(!missing(w, 2, 1) && !missing(w, 3, 5));
