@@ -247,8 +247,7 @@ private slots:
         QCOMPARE(view->document()->cellText(2, 30), QStringLiteral("INTRO2.MP3"));
         app.commands()->updateStates();
         QVERIFY(!app.commands()->action(ID_RELINK_FILE)->isEnabled());
-        view->document()->undoStack()->undo();
-        QCOMPARE(view->document()->cellText(2, 30), QStringLiteral("INTRO.MP3"));
+        QCOMPARE(view->document()->undoStack()->count(), 1);
         script.answer(QMessageBox::No);
     }
 };
