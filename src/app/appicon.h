@@ -14,5 +14,6 @@ QIcon AppIcon();
 // twentieth of the editor's start-up.
 QIcon ResourceIcon(const QString& path);
 
-// An icon made by `make` when it is first drawn, measured or asked whether it is null.
+// An icon made by `make` when it is first drawn, measured or asked whether it is null; copies
+// share what it made. GUI thread only.
 QIcon DeferredIcon(std::function<QIcon()> make);

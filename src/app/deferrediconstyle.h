@@ -6,7 +6,7 @@
 // The application's style with its standard icons made when first drawn. The tool bars, the
 // menu bar and every playlist window ask for icons that are seldom shown (the tool bar's
 // overflow arrow, the window menu's entries), and Qt reads each of them at once, loading every
-// installed image plugin on the way: a twentieth of the editor's start-up.
+// installed image plugin on the way.
 class DeferredIconStyle final : public QProxyStyle
 {
     Q_OBJECT
