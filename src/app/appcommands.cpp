@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcommands.h"
 
+#include "appicon.h"
 #include "commandids.h"
 #include "commandtable.h"
 
@@ -168,7 +169,8 @@ void Configure(CommandTable& table)
             action->setShortcuts(keys);
         }
         if (d.icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(d.icon))));
+            action->setIcon(
+                ResourceIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(d.icon))));
     }
     // Undo and Redo take their keys from the accelerators; the menu shows the first of each.
     for (const Accelerator& accelerator : Accelerators())

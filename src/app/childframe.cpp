@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "childframe.h"
 
+#include "appicon.h"
 #include "commandids.h"
 #include "cuedoc.h"
 #include "cuesheetcommands.h"
@@ -19,7 +20,7 @@ CChildFrame::CChildFrame(CCueDoc* doc, QWidget* parent) : QMdiSubWindow(parent),
     // No minimise or restore buttons: a playlist window is always maximised.
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/playlist.png")));
+    setWindowIcon(ResourceIcon(QStringLiteral(":/icons/playlist.png")));
     setWindowTitle(QStringLiteral("playlist"));
     // The window menu's own keys (Ctrl+W and Ctrl+F4 close) would make the editor's
     // accelerators ambiguous, so that neither runs; Close stays on the File menu.

@@ -2,12 +2,14 @@
 #include "appicon.h"
 #include "commandline.h"
 #include "cueapp.h"
+#include "deferrediconstyle.h"
 #include "firstpaintprobe.h"
 #include "singleinstance.h"
 #include "text/messages.h"
 #include "widgetprompt.h"
 
 #include <QApplication>
+#include <QStyle>
 
 namespace {
 
@@ -39,6 +41,7 @@ int main(int argc, char* argv[])
         return 0;
 
     QApplication application(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
     QApplication::setWindowIcon(AppIcon());
     cuelist::text::InstallTranslations(application);
     WidgetPrompt widgetPrompt;

@@ -82,7 +82,7 @@ void CMainFrame::createStatusBar()
     m_description = new QLabel(bar);
     m_description->setObjectName(QStringLiteral("DescriptionPane"));
     const QFontMetrics metrics(bar->font());
-    const int width = std::max(metrics.horizontalAdvance(QString(80, QLatin1Char(' '))),
+    const int width = std::max(metrics.horizontalAdvance(QLatin1Char(' ')) * 80,
                                WidestDescription(metrics) + metrics.averageCharWidth() * 2);
     m_description->setFixedWidth(width);
     m_description->setFrameShape(QFrame::Panel);

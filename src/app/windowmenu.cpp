@@ -86,7 +86,9 @@ void WindowMenu::setTabbed(bool tabbed)
         m_area->setTabsClosable(true);
         m_area->setTabsMovable(true);
     }
-    kTabs.set(tabbed);
+    // Only a change is written: the start would otherwise rewrite and sync the profile.
+    if (kTabs.get() != tabbed)
+        kTabs.set(tabbed);
     // Back from tabs, the windows are maximised again like always.
     if (!tabbed)
         for (CChildFrame* child : windows())

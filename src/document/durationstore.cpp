@@ -14,9 +14,13 @@ constexpr std::size_t kLoudnessBatch = 4;
 DurationStore::DurationStore(const QString& cacheFile, QObject* parent, const QString& loudnessFile)
     : QObject(parent), m_cache(cacheFile.toStdString()), m_loudnessCache(loudnessFile.toStdString())
 {
-    // The kept lengths and loudness are read on the worker, so that the first window never
-    // waits for them.
-    m_worker = std::thread([this] { work(); });
+}
+
+void DurationStore::start()
+{
+    // The kept lengths and loudness are read on the worker, so that no window waits for them.
+    if (!m_worker.joinable())
+        m_worker = std::thread([this] { work(); });
 }
 
 DurationStore::~DurationStore()
@@ -29,7 +33,8 @@ DurationStore::~DurationStore()
     }
     m_abort = true;
     m_wake.notify_all();
-    m_worker.join();
+    if (m_worker.joinable())
+        m_worker.join();
     m_cache.Save();
     m_loudnessCache.Save();
     if (g_store == this)
@@ -76,6 +81,7 @@ void DurationStore::request(const QStringList& paths, bool recheck)
     }
     if (pending.empty())
         return;
+    start();
     {
         std::lock_guard lock(m_mutex);
         for (std::string& path : pending)

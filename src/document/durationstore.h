@@ -17,10 +17,10 @@
 
 // The play lengths and loudness of the MP3 files the open playlists name, for the grid's tool
 // tips, the play-time pane and Match Loudness. Lengths kept from earlier runs are read on a
-// worker thread and known as soon as it has them; the others are measured there too, so no
-// caller ever waits for a file. Loudness is measured on the same worker after every waiting
-// length, a few files at a time, and kept beside the lengths under the same file stamps. The
-// application makes one and registers it; without one no length is known.
+// worker thread, started when first needed, and known as soon as it has them; the others are
+// measured there too, so no caller ever waits for a file. Loudness is measured on the same worker
+// after every waiting length, a few files at a time, and kept beside the lengths under the same
+// file stamps. The application makes one and registers it; without one no length is known.
 class DurationStore final : public QObject
 {
     Q_OBJECT
@@ -34,6 +34,11 @@ public:
 
     static DurationStore* instance(); // the registered store, or null
     static void setInstance(DurationStore* store);
+
+    // Starts the worker, which first reads the kept lengths and loudness; the first request
+    // and the first use of the loudness cache start it too. Until then the store costs
+    // nothing, so that an editor started without a playlist shows at once.
+    void start();
 
     // The length of a file given by its path as on disk, when known.
     std::optional<qint64> duration(const QString& path) const;
@@ -51,7 +56,11 @@ public:
     std::optional<cuelist::Loudness> loudness(const QString& path) const;
     // The kept loudness, shared with the worker (it locks itself), for callers that measure
     // files at once on their own threads; they hand the values back with noteLoudness.
-    cuelist::LoudnessCache& loudnessCache() { return m_loudnessCache; }
+    cuelist::LoudnessCache& loudnessCache()
+    {
+        start(); // what callers add is merged with the kept values, never written over them
+        return m_loudnessCache;
+    }
     void noteLoudness(const std::vector<std::string>& paths,
                       const std::vector<std::optional<cuelist::Loudness>>& values);
 
@@ -78,5 +87,5 @@ private:
     std::set<std::string> m_loudnessQueued;
     bool m_stopping = false;
     bool m_measuring = false;
-    std::thread m_worker;
+    std::thread m_worker; // GUI thread only; started once
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paddedheader.h"
 
+#include <QEvent>
+
 PaddedHeader::PaddedHeader(Qt::Orientation orientation, QWidget* parent)
     : QHeaderView(orientation, parent)
 {
@@ -8,12 +10,29 @@ PaddedHeader::PaddedHeader(Qt::Orientation orientation, QWidget* parent)
 
 int PaddedHeader::padding() const
 {
-    return paddingFor(fontMetrics());
+    if (m_padding < 0)
+        m_padding = paddingFor(fontMetrics());
+    return m_padding;
 }
 
 int PaddedHeader::paddingFor(const QFontMetrics& metrics)
 {
     return std::max(3, metrics.height() / 4);
+}
+
+bool PaddedHeader::event(QEvent* event)
+{
+    // What the metrics follow: the font, the style and the screen's resolution.
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::ScreenChangeInternal:
+        m_padding = -1;
+        break;
+    default:
+        break;
+    }
+    return QHeaderView::event(event);
 }
 
 QSize PaddedHeader::sectionSizeFromContents(int logicalIndex) const

@@ -19,4 +19,9 @@ public:
 
 protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;
+    bool event(QEvent* event) override;
+
+private:
+    // Measured once per font: a header's size hint asks for it once per section.
+    mutable int m_padding = -1;
 };
