@@ -20,12 +20,7 @@ bool IsPlaylistFileName(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (base.size() <= 4 || base[base.size() - 4] != '.')
-        return false;
-    std::string extension = base.substr(base.size() - 3);
-    for (char& c : extension)
-        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return extension == "slp";
+    return base.size() > 4 && HasPlaylistExtension(base);
 }
 
 bool LoadPlaylist(const std::string& path, IfMissing ifMissing, Console& console,
