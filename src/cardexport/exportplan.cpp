@@ -5,6 +5,7 @@
 #include "core/datafolder.h"
 #include "core/names.h"
 #include "core/playtime.h"
+#include "fileio/filestamp.h"
 #include "fileio/safefile.h"
 #include "fileio/targetpath.h"
 
@@ -35,14 +36,7 @@ std::uint64_t RoundUp(std::uint64_t bytes, std::uint64_t block)
 
 bool SameInode(const std::string& a, const std::string& b)
 {
-    struct stat sa
-    {
-    };
-    struct stat sb
-    {
-    };
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
+    return fileio::StampOf(a).sameFile(fileio::StampOf(b));
 }
 
 bool IsWritableFolder(const std::string& folder)

@@ -17,13 +17,6 @@ namespace cuelist::fileio {
 
 namespace {
 
-FileStamp StampFrom(const struct stat& st)
-{
-    return {true, std::int64_t(st.st_size),
-            std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
-            std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
-}
-
 int WriteAll(int fd, std::span<const std::uint8_t> bytes)
 {
     std::size_t done = 0;
@@ -148,20 +141,6 @@ FileResult OpenRegular(const std::string& path, Descriptor& fd, struct stat& st)
 }
 
 } // namespace
-
-FileStamp StampOf(const std::string& path)
-{
-    ResolvedPath resolved;
-    if (!ResolvePath(path, resolved).ok() || !resolved.exists)
-        return {};
-    struct stat st
-    {
-    };
-    if (::fstatat(resolved.folder.get(), resolved.name.c_str(), &st,
-                  resolved.viaDescriptor ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
-        return {};
-    return StampFrom(st);
-}
 
 FileResult ReadRegularFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                            std::size_t limit, FileStamp* stamp)
@@ -316,8 +295,17 @@ FileResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t
     const Descriptor synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (synced.valid())
         ::fsync(synced.get());
-    if (stamp)
+    if (stamp) {
+        // The rename gives the file a new change time: the stamp is taken again through the
+        // name, as long as the name still leads to the file written here.
+        struct stat renamed
+        {
+        };
+        if (::fstatat(folder, target.name.c_str(), &renamed, AT_SYMLINK_NOFOLLOW) == 0 &&
+            renamed.st_dev == written.st_dev && renamed.st_ino == written.st_ino)
+            written = renamed;
         *stamp = StampFrom(written);
+    }
     return FileResult::Ok();
 }
 

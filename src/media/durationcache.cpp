@@ -18,17 +18,13 @@
 
 namespace cuelist {
 
+using fileio::FileStamp;
+using fileio::StampFrom;
+using fileio::StampOf;
+
 namespace {
 
 constexpr std::string_view kHeader = "cuelist-durations 2\n";
-
-FileStamp StampFrom(const struct stat& info)
-{
-    return FileStamp{std::uint64_t(info.st_size),
-                     std::int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                     std::int64_t(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec,
-                     std::uint64_t(info.st_ino)};
-}
 
 // One field of a line up to its tab; false when it is not a number.
 template <typename T> bool TakeNumber(std::string_view& line, T& value)
@@ -49,8 +45,10 @@ bool ParseLine(std::string_view line, std::string& path, DurationCache::Entry& e
     long long ms = -1;
     if (!TakeNumber(line, entry.stamp.size) || !TakeNumber(line, entry.stamp.modifiedNs) ||
         !TakeNumber(line, entry.stamp.changedNs) || !TakeNumber(line, entry.stamp.inode) ||
-        !TakeNumber(line, ms) || line.empty() || line.front() != '/' || ms < -1)
+        !TakeNumber(line, ms) || line.empty() || line.front() != '/' || ms < -1 ||
+        entry.stamp.size < 0)
         return false;
+    entry.stamp.exists = entry.stamp.regular = true;
     path.assign(line);
     entry.milliseconds = ms >= 0 ? std::optional<std::int64_t>(ms) : std::nullopt;
     return true;
@@ -74,14 +72,6 @@ void MakeFolders(const std::string& file)
 }
 
 } // namespace
-
-std::optional<FileStamp> StampOf(const std::string& path)
-{
-    struct stat info = {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return StampFrom(info);
-}
 
 DurationCache::DurationCache(std::string file) : m_file(std::move(file)) {}
 
@@ -141,8 +131,8 @@ bool DurationCache::Save()
     }
     // Files that are gone or changed are left out; those used in this run come first.
     std::erase_if(entries, [](const auto& item) {
-        const auto now = StampOf(item.first);
-        return !now || !(*now == item.second.entry.stamp);
+        const FileStamp now = StampOf(item.first);
+        return !now.regular || !(now == item.second.entry.stamp);
     });
     std::stable_partition(entries.begin(), entries.end(),
                           [](const auto& item) { return item.second.used; });
@@ -225,7 +215,8 @@ Measured Measure(const std::string& path, DurationReader*& discoverer)
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == EACCES || errno == EPERM)
-            result.stamp = StampOf(path); // kept until a chmod changes the change time
+            if (const FileStamp stamp = StampOf(path); stamp.regular)
+                result.stamp = stamp; // kept until a chmod changes the change time
         return result;
     }
     struct stat info = {};
@@ -262,10 +253,10 @@ std::vector<std::optional<std::int64_t>> ReadDurations(const std::vector<std::st
     std::vector<std::optional<std::int64_t>> lengths(paths.size());
     std::vector<std::size_t> pending;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        const auto stamp = StampOf(paths[i]);
-        if (!stamp)
+        const FileStamp stamp = StampOf(paths[i]);
+        if (!stamp.regular)
             continue;
-        if (const auto entry = cache.Find(paths[i], *stamp))
+        if (const auto entry = cache.Find(paths[i], stamp))
             lengths[i] = entry->milliseconds;
         else
             pending.push_back(i);

@@ -16,6 +16,9 @@
 
 namespace cuelist {
 
+using fileio::FileStamp;
+using fileio::StampOf;
+
 namespace {
 
 constexpr char kHeader[] = "cuelist-loudness 2";
@@ -167,6 +170,7 @@ void LoudnessCache::Load()
         if (!(fields >> entry.stamp.size >> entry.stamp.modifiedNs >> entry.stamp.changedNs >>
               entry.stamp.inode >> lufs >> peak))
             continue;
+        entry.stamp.exists = entry.stamp.regular = true;
         char tab = 0;
         std::string path;
         if (!fields.get(tab) || tab != '\t' || !std::getline(fields, path) || path.empty() ||
@@ -250,11 +254,11 @@ std::vector<std::optional<Loudness>> ReadLoudness(const std::vector<std::string>
     std::vector<std::size_t> pending;
     std::vector<FileStamp> stamps(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        const auto stamp = StampOf(paths[i]);
-        bool known = !stamp; // nothing to measure in a missing file
-        if (stamp) {
-            stamps[i] = *stamp;
-            if (const auto entry = cache.Find(paths[i], *stamp)) {
+        const FileStamp stamp = StampOf(paths[i]);
+        bool known = !stamp.regular; // nothing to measure in a missing file
+        if (stamp.regular) {
+            stamps[i] = stamp;
+            if (const auto entry = cache.Find(paths[i], stamp)) {
                 values[i] = entry->loudness;
                 known = true;
             }
@@ -274,7 +278,7 @@ std::vector<std::optional<Loudness>> ReadLoudness(const std::vector<std::string>
             if (cancel && cancel->load())
                 return; // a cut-short measurement is no result
             // The stamp is taken again: a file rewritten while it was read is measured anew.
-            if (StampOf(paths[i]) == std::optional(stamps[i]))
+            if (const FileStamp now = StampOf(paths[i]); now.regular && now == stamps[i])
                 cache.Store(paths[i], {stamps[i], values[i]});
             if (done)
                 ++*done;

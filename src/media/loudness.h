@@ -42,10 +42,10 @@ public:
 
     struct Entry
     {
-        FileStamp stamp;
+        fileio::FileStamp stamp;
         std::optional<Loudness> loudness; // none: no decodable audio
     };
-    std::optional<Entry> Find(const std::string& path, const FileStamp& stamp) const;
+    std::optional<Entry> Find(const std::string& path, const fileio::FileStamp& stamp) const;
     void Store(const std::string& path, const Entry& entry);
 
 private:

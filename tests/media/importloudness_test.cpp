@@ -143,14 +143,14 @@ TEST(Loudness, MeasuresTonesAndKeepsResultsWhileFilesStayTheSame)
     }
     LoudnessCache kept(cacheFile);
     kept.Load();
-    const auto stamp = StampOf(temp / "quiet.mp3");
-    const auto entry = kept.Find(temp / "quiet.mp3", *stamp);
+    const auto stamp = fileio::StampOf(temp / "quiet.mp3");
+    const auto entry = kept.Find(temp / "quiet.mp3", stamp);
     ASSERT_TRUE(entry && entry->loudness);
     EXPECT_NEAR(entry->loudness->lufs, quiet->lufs, 0.001);
-    ASSERT_TRUE(kept.Find(temp / "text.mp3", *StampOf(temp / "text.mp3")));
+    ASSERT_TRUE(kept.Find(temp / "text.mp3", fileio::StampOf(temp / "text.mp3")));
     // A rewritten file is measured again: the kept value no longer applies.
     fs::copy_file(temp / "loud.mp3", temp / "quiet.mp3", fs::copy_options::overwrite_existing);
-    EXPECT_FALSE(kept.Find(temp / "quiet.mp3", *StampOf(temp / "quiet.mp3")));
+    EXPECT_FALSE(kept.Find(temp / "quiet.mp3", fileio::StampOf(temp / "quiet.mp3")));
     const auto again = ReadLoudness({temp / "quiet.mp3"}, kept);
     ASSERT_TRUE(again[0]);
     EXPECT_NEAR(again[0]->lufs, loud->lufs, 0.001);
