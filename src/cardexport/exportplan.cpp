@@ -81,7 +81,7 @@ bool CheckTarget(const std::string& target, ExportPlan& plan)
         Add(plan, ProblemKind::TargetNotFolder).path = target;
         return false;
     }
-    plan.target = RealFolder(path);
+    plan.target = RealDirectory(path);
     if (plan.target.empty()) {
         Add(plan, ProblemKind::TargetMissing).path = target;
         return false;

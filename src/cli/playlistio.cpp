@@ -2,6 +2,7 @@
 #include "playlistio.h"
 
 #include "clitext.h"
+#include "commands.h"
 #include "core/datafolder.h"
 #include "fileio/safefile.h"
 #include "text/messages.h"
@@ -84,6 +85,24 @@ bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console)
         console.ErrLine(
             CliText::tr("  %1 bytes after the end of the playlist").arg(loaded.trailingBytes));
     return false;
+}
+
+int OpenForEdit(const std::string& path, IfMissing ifMissing, bool repair, fileio::FileLock& lock,
+                LoadedPlaylist& loaded, Console& console)
+{
+    if (!IsPlaylistFileName(path)) {
+        console.Report(CliText::tr("%1 is not a playlist file name (.slp).").arg(PathText(path)));
+        return kExitUsage;
+    }
+    if (const fileio::FileResult target = fileio::CheckWriteTarget(path); !target.ok()) {
+        console.Report(text::FileResultMessage(target, true));
+        return kExitUsage;
+    }
+    if (!LockPlaylist(path, lock, console) || !LoadPlaylist(path, ifMissing, console, loaded))
+        return kExitUsage;
+    if (!MayDropRemoved(loaded, repair, console))
+        return kExitRefused;
+    return 0;
 }
 
 bool LockPlaylist(const std::string& path, fileio::FileLock& lock, Console& console)
