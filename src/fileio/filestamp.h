@@ -30,8 +30,10 @@ struct FileStamp
 
 FileStamp StampFrom(const struct stat& status);
 
-// The stamp of the file a path names now, links followed as ResolvePath follows them;
-// exists is false when there is none or a link on the way is refused.
+// The stamp of the file a path names now, links followed as the kernel follows them (a look
+// costs one stat: folders of thousands of files are stamped on the GUI thread); exists is
+// false when there is none or it cannot be reached. Reading or writing through a link the
+// file layer refuses still fails there.
 FileStamp StampOf(const std::string& path);
 
 } // namespace cuelist::fileio
