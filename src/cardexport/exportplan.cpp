@@ -8,6 +8,7 @@
 #include "fileio/filestamp.h"
 #include "fileio/safefile.h"
 #include "fileio/targetpath.h"
+#include "fileio/temporaryname.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -263,11 +264,7 @@ bool IsFatUnsafeName(const std::string& utf8Name)
 
 bool IsExportTemporaryName(const std::string& name)
 {
-    // ".cl" + eight hex digits + ".tmp", the form the file layer uses as well.
-    if (name.size() != 15 || !name.starts_with(".cl") || !name.ends_with(".tmp"))
-        return false;
-    return std::all_of(name.begin() + 3, name.begin() + 11,
-                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+    return fileio::IsTemporaryName(name, kExportTemporarySuffix);
 }
 
 ExportPlan PlanExport(const ExportSource& source, const std::string& target)

@@ -2,20 +2,21 @@
 #include "safefile.h"
 
 #include "targetpath.h"
+#include "temporaryname.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace cuelist::fileio {
 
 namespace {
+
+} // namespace
 
 int WriteAll(int fd, std::span<const std::uint8_t> bytes)
 {
@@ -32,16 +33,7 @@ int WriteAll(int fd, std::span<const std::uint8_t> bytes)
     return 0;
 }
 
-// A short name, so that a target name of the longest length still leaves room for it.
-std::string TemporaryName()
-{
-    static std::atomic<unsigned> counter{0};
-    static const unsigned seed = std::random_device{}();
-    char name[32];
-    std::snprintf(name, sizeof name, ".cl%08x.tmp",
-                  seed ^ (unsigned(::getpid()) << 12) ^ counter.fetch_add(1) * 2654435761u);
-    return name;
-}
+namespace {
 
 bool IsFolderPermissionError(int error)
 {
@@ -57,7 +49,7 @@ int CreateTemporary(int folder, mode_t mode, std::string& named)
     if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
         return fd;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        named = TemporaryName();
+        named = TemporaryName(".tmp");
         const int created =
             ::openat(folder, named.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (created >= 0 || errno != EEXIST)
@@ -73,7 +65,7 @@ int NameTemporary(int fd, int folder, std::string& named)
     char self[64];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        named = TemporaryName();
+        named = TemporaryName(".tmp");
         if (::linkat(AT_FDCWD, self, folder, named.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return 0;
         if (errno != EEXIST)

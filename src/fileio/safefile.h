@@ -12,6 +12,9 @@
 
 namespace cuelist::fileio {
 
+// Writes all of bytes to an open descriptor, going on after signals; 0, or the errno.
+int WriteAll(int fd, std::span<const std::uint8_t> bytes);
+
 // Reads a whole regular file. The file is opened without blocking and checked before any
 // read, so a FIFO, a device or a folder is refused (NotRegular) instead of hanging the
 // caller; a file of more than limit bytes is refused (TooLarge) with nothing returned.
