@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "durationcache.h"
 
+#include "cachefile.h"
 #include "durationreader.h"
 #include "fileio/safefile.h"
 #include "mp3length.h"
@@ -24,51 +25,18 @@ using fileio::StampOf;
 
 namespace {
 
-constexpr std::string_view kHeader = "cuelist-durations 2\n";
+constexpr std::string_view kHeader = "cuelist-durations 2";
 
-// One field of a line up to its tab; false when it is not a number.
-template <typename T> bool TakeNumber(std::string_view& line, T& value)
-{
-    const auto tab = line.find('\t');
-    if (tab == std::string_view::npos)
-        return false;
-    const auto [end, error] = std::from_chars(line.data(), line.data() + tab, value);
-    if (error != std::errc() || end != line.data() + tab)
-        return false;
-    line.remove_prefix(tab + 1);
-    return true;
-}
-
-// size TAB mtime-ns TAB ctime-ns TAB inode TAB milliseconds (-1: no audio) TAB path
+// stamp, milliseconds (-1: no audio), path; tab-separated
 bool ParseLine(std::string_view line, std::string& path, DurationCache::Entry& entry)
 {
     long long ms = -1;
-    if (!TakeNumber(line, entry.stamp.size) || !TakeNumber(line, entry.stamp.modifiedNs) ||
-        !TakeNumber(line, entry.stamp.changedNs) || !TakeNumber(line, entry.stamp.inode) ||
-        !TakeNumber(line, ms) || line.empty() || line.front() != '/' || ms < -1 ||
-        entry.stamp.size < 0)
+    if (!TakeStampFields(line, entry.stamp) || !TakeInteger(line, ms) || line.empty() ||
+        line.front() != '/' || ms < -1)
         return false;
-    entry.stamp.exists = entry.stamp.regular = true;
     path.assign(line);
     entry.milliseconds = ms >= 0 ? std::optional<std::int64_t>(ms) : std::nullopt;
     return true;
-}
-
-void AppendNumber(std::string& out, long long value)
-{
-    char digits[24];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, end);
-    out.push_back('\t');
-}
-
-void MakeFolders(const std::string& file)
-{
-    const std::string folder = file.substr(0, file.rfind('/'));
-    for (std::size_t at = folder.find('/', 1); at != std::string::npos;
-         at = folder.find('/', at + 1))
-        ::mkdir(folder.substr(0, at).c_str(), 0700);
-    ::mkdir(folder.c_str(), 0700);
 }
 
 } // namespace
@@ -91,18 +59,12 @@ void DurationCache::Load()
 {
     if (m_file.empty())
         return;
-    std::vector<std::uint8_t> bytes;
-    // Only the head of an oversized cache is used (its cut-off last line is dropped below):
-    // a cache can always be measured again, so nothing is lost.
-    if (!fileio::ReadFileHead(m_file, bytes, kMaxFileBytes).ok())
-        return;
-    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (!text.starts_with(kHeader))
-        return;
-    text.remove_prefix(kHeader.size());
+    // Only the head of an oversized cache is used: a cache can always be measured again, so
+    // nothing is lost.
+    const std::string lines = ReadCacheLines(m_file, kHeader, kMaxFileBytes);
+    std::string_view text = lines;
     std::unordered_map<std::string, Kept> entries;
     std::string path;
-    // A cut-off last line (a file beyond the read limit) has no line break and is left out.
     for (std::size_t end = text.find('\n');
          end != std::string_view::npos && entries.size() < kMaxEntries; end = text.find('\n')) {
         Kept kept;
@@ -140,26 +102,22 @@ bool DurationCache::Save()
         entries.resize(kMaxEntries);
 
     std::string out(kHeader);
+    out.push_back('\n');
     out.reserve(entries.size() * 96);
     for (const auto& [path, kept] : entries) {
         // A name with a line break cannot be kept in this format; it is measured again.
         if (path.find('\n') != std::string::npos)
             continue;
         const Entry& entry = kept.entry;
-        AppendNumber(out, (long long)entry.stamp.size);
-        AppendNumber(out, entry.stamp.modifiedNs);
-        AppendNumber(out, entry.stamp.changedNs);
-        AppendNumber(out, (long long)entry.stamp.inode);
-        AppendNumber(out, entry.milliseconds.value_or(-1));
+        AppendStampFields(out, entry.stamp);
+        out += std::to_string(entry.milliseconds.value_or(-1));
+        out.push_back('\t');
         out += path;
         out.push_back('\n');
         if (out.size() > kMaxFileBytes - 4096)
             break; // what the next run would not read
     }
-    MakeFolders(m_file);
-    const auto written = fileio::WriteFileSafely(
-        m_file, std::span(reinterpret_cast<const std::uint8_t*>(out.data()), out.size()));
-    if (!written.ok()) {
+    if (!WriteCacheFile(m_file, out)) {
         std::lock_guard lock(m_mutex);
         m_dirty = true;
         return false;
