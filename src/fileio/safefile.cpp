@@ -14,10 +14,6 @@
 
 namespace cuelist::fileio {
 
-namespace {
-
-} // namespace
-
 int WriteAll(int fd, std::span<const std::uint8_t> bytes)
 {
     std::size_t done = 0;

@@ -3,13 +3,11 @@
 
 #include "cachefile.h"
 #include "durationreader.h"
-#include "fileio/safefile.h"
 #include "mp3length.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string_view>
