@@ -122,6 +122,14 @@ Are you sure you want to do the save operation?</source>
         <translation>やり直し: %1(&amp;R)</translation>
     </message>
     <message>
+        <source>Undo %1</source>
+        <translation>元に戻す: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>やり直し: %1</translation>
+    </message>
+    <message>
         <location filename="../../src/document/cuedocselectfile.cpp" line="76"/>
         <source>MP3(*.MP3)|*.MP3|All Files(*.*)|*.*||</source>
         <translation>MP3(*.MP3)|*.MP3|すべてのファイル(*.*)|*.*||</translation>

@@ -170,6 +170,11 @@ void Configure(CommandTable& table)
         if (d.icon)
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(d.icon))));
     }
+    // Undo and Redo take their keys from the accelerators; the menu shows the first of each.
+    for (const Accelerator& accelerator : Accelerators())
+        if ((accelerator.id == ID_EDIT_UNDO || accelerator.id == ID_EDIT_REDO) &&
+            table.findAction(accelerator.id)->text().indexOf(QLatin1Char('\t')) < 0)
+            table.setKeyText(accelerator.id, accelerator.keys.toString(QKeySequence::NativeText));
 }
 
 void UseMenuTexts(CommandTable& table, bool playlistMenu)

@@ -43,7 +43,7 @@ protected:
 
 private:
     CCueDoc* m_doc;
-    PlaylistEditor* m_editor;  // a child
+    PlaylistEditor* m_editor; // a child
     CCueView* m_view;
     CueSheetCommands* m_sheet; // a child
     ZoomCommands* m_zoom;      // owned

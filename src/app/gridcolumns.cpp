@@ -26,10 +26,10 @@ void RestoreColumnWidths(CCueView* view)
             return; // a damaged entry: the defaults stand
         widths << width;
     }
-    view->setColumnWidths(widths);
-    QObject::connect(view, &CCueView::columnWidthsChanged, view, [view] {
+    view->sizer()->setColumnWidths(widths);
+    QObject::connect(view->sizer(), &GridSizer::columnWidthsChanged, view, [view] {
         QStringList items;
-        for (int width : view->columnWidths())
+        for (int width : view->sizer()->columnWidths())
             items << QString::number(width);
         WidthsSetting().set(items.join(QLatin1Char(',')));
     });

@@ -16,7 +16,7 @@ SettingValue<int> ZoomSetting()
 void RestoreZoom(CCueView* view)
 {
     // A damaged or foreign value is brought into the range the grid offers.
-    view->setZoom(GridZoom::bounded(ZoomSetting().get()));
-    QObject::connect(view, &CCueView::zoomChanged, view,
+    view->sizer()->setZoom(GridZoom::bounded(ZoomSetting().get()));
+    QObject::connect(view->sizer(), &GridSizer::zoomChanged, view,
                      [](int percent) { ZoomSetting().set(percent); });
 }

@@ -70,6 +70,12 @@ void CMainFrame::addChild(CChildFrame* child)
     });
     connect(doc, &CCueDoc::frameTitleUpdateRequested, this, [this] { OnUpdateFrameTitle(); });
     connect(doc, &DocumentBase::modifiedChanged, m_commands, &CommandTable::updateStates);
+    child->setWindowModified(doc->isModified());
+    connect(doc, &DocumentBase::modifiedChanged, child, [this, child](bool modified) {
+        child->setWindowModified(modified);
+        if (child == activeChild())
+            setWindowModified(modified);
+    });
 
     PlaylistEditor* editor = child->editor();
     connect(editor, &PlaylistEditor::playlistsDropped, this, &CMainFrame::filesDropped);

@@ -44,6 +44,22 @@ QAction* CommandTable::findAction(int id) const
     return m_actions.value(id);
 }
 
+void CommandTable::setKeyText(int id, const QString& keys)
+{
+    QAction* a = action(id);
+    const QString own = m_ownTexts.value(id, a->text()).section(QLatin1Char('\t'), 0, 0);
+    m_keyTexts.insert(id, keys);
+    if (m_ownTexts.contains(id))
+        m_ownTexts[id] = withKeys(id, own);
+    a->setText(withKeys(id, a->text().section(QLatin1Char('\t'), 0, 0)));
+}
+
+QString CommandTable::withKeys(int id, const QString& text) const
+{
+    const QString keys = m_keyTexts.value(id);
+    return keys.isEmpty() ? text : text + QLatin1Char('\t') + keys;
+}
+
 CommandState CommandTable::state(int id) const
 {
     const QList<CommandTarget*> targets = m_route ? m_route() : QList<CommandTarget*>();
@@ -81,17 +97,27 @@ void CommandTable::updateStates()
         const CommandState s = state(it.key());
         QAction* a = it.value();
         a->setEnabled(s.enabled);
-        if (s.text.has_value()) {
-            if (!m_ownTexts.contains(it.key()))
-                m_ownTexts.insert(it.key(), a->text());
-            a->setText(*s.text);
-        } else if (const auto own = m_ownTexts.constFind(it.key()); own != m_ownTexts.cend()) {
-            a->setText(*own);
-            m_ownTexts.erase(own);
-        }
+        applyOwned(m_ownTexts, it.key(),
+                   s.text ? std::optional<QString>(withKeys(it.key(), *s.text)) : std::nullopt, a,
+                   &QAction::text, &QAction::setText);
+        applyOwned(m_ownToolTips, it.key(), s.toolTip, a, &QAction::toolTip, &QAction::setToolTip);
         if (s.checked.has_value()) {
             a->setCheckable(true);
             a->setChecked(*s.checked);
         }
+    }
+}
+
+void CommandTable::applyOwned(QHash<int, QString>& own, int id, const std::optional<QString>& ruled,
+                              QAction* action, QString (QAction::*get)() const,
+                              void (QAction::*set)(const QString&))
+{
+    if (ruled.has_value()) {
+        if (!own.contains(id))
+            own.insert(id, (action->*get)());
+        (action->*set)(*ruled);
+    } else if (const auto kept = own.constFind(id); kept != own.cend()) {
+        (action->*set)(*kept);
+        own.erase(kept);
     }
 }

@@ -30,6 +30,10 @@ public:
     QAction* action(int id);
     QAction* findAction(int id) const;
 
+    // Shows keys (such as "Ctrl+Z") at the right of the command's menu text, whatever text a
+    // rule gives it. For the commands whose keys are not the action's own shortcut.
+    void setKeyText(int id, const QString& keys);
+
     // The state along the route right now.
     CommandState state(int id) const;
     // Runs id along the route when its rule allows it now; returns whether it ran.
@@ -40,7 +44,15 @@ public slots:
     void updateStates();
 
 private:
+    // Puts a rule's text (or tool tip) on the action, or gives back the action's own.
+    static void applyOwned(QHash<int, QString>& own, int id, const std::optional<QString>& ruled,
+                           QAction* action, QString (QAction::*get)() const,
+                           void (QAction::*set)(const QString&));
+    QString withKeys(int id, const QString& text) const;
+
     QHash<int, QAction*> m_actions;
-    QHash<int, QString> m_ownTexts; // the menu texts that a rule's text replaced
+    QHash<int, QString> m_ownTexts;    // the menu texts that a rule's text replaced
+    QHash<int, QString> m_ownToolTips; // the tool tips that a rule's tool tip replaced
+    QHash<int, QString> m_keyTexts;
     Route m_route;
 };

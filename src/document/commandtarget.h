@@ -8,8 +8,9 @@
 struct CommandState
 {
     bool enabled = true;
-    std::optional<bool> checked;                // no value: not a checkable command
-    std::optional<QString> text = std::nullopt; // no value: the command's own menu text
+    std::optional<bool> checked;                   // no value: not a checkable command
+    std::optional<QString> text = std::nullopt;    // no value: the command's own menu text
+    std::optional<QString> toolTip = std::nullopt; // no value: the command's own tool tip
 };
 
 // One stop on the command route (active view, its document, child frame, main frame,

@@ -74,13 +74,26 @@ QString CCueDoc::cellText(int frame, int channel) const
 
 void CCueDoc::setDataFolderFromFile(const QString& filePath)
 {
-    const bool fixes = !m_dataFolderKnown;
-    if (fixes)
-        m_dataFolderPath = QFileInfo(filePath).absolutePath() + QLatin1Char('/');
-    m_dataFolderKnown = true;
+    if (m_dataFolderKnown)
+        return;
+    // The fix belongs to the edit that stores the file: its undo makes the playlist new again.
+    if (!m_unrecordedFolderFix)
+        m_unrecordedFolderFix = m_dataFolderPath;
+    setDataFolderState(true, QFileInfo(filePath).absolutePath() + QLatin1Char('/'));
+}
+
+void CCueDoc::setDataFolderState(bool known, const QString& path)
+{
+    m_dataFolderKnown = known;
+    m_dataFolderPath = path;
     m_titleRefreshDue = true;
-    if (fixes)
-        emit dataFolderChanged();
+    emit dataFolderChanged();
+}
+
+void CCueDoc::takeFolderFix(SlotEdit& step)
+{
+    if (m_unrecordedFolderFix)
+        step.setFolderFix(*std::exchange(m_unrecordedFolderFix, std::nullopt), m_dataFolderPath);
 }
 
 QString CCueDoc::replacePrompt() const
@@ -104,6 +117,7 @@ bool CCueDoc::OnNewDocument()
 {
     m_table.ClearAllSlots();
     m_undoStack.clear();
+    m_unrecordedFolderFix.reset();
     return true;
 }
 
@@ -132,6 +146,7 @@ void CCueDoc::loadImage(const QString& absolutePath, const std::vector<std::uint
     m_dataFolderKnown = true;
     m_titleRefreshDue = true;
     m_undoStack.clear();
+    m_unrecordedFolderFix.reset();
     setModifiedFlag(false);
     emit dataFolderChanged();
 }

@@ -105,8 +105,11 @@ signals:
     // Asks the main frame to rebuild its title now (after slots changed); the title-refresh
     // flag decides whether the size is recomputed.
     void frameTitleUpdateRequested();
-    // The data folder was fixed or moved (first file of a new playlist, load, save).
+    // The data folder was fixed or moved (first file of a new playlist, load, save, or the
+    // undo and redo of the step that fixed it).
     void dataFolderChanged();
+    // Undo or redo wrote the slots of range back: the editor shows them.
+    void stepReplayed(const SlotRange& range);
 
 private:
     friend class SlotEdit;
@@ -118,6 +121,9 @@ private:
     void record(const QString& text, Changes changes);
     // Writes each change's record (after or before) and tells the views.
     void writeRecords(const Changes& changes, bool after, const SlotRange& range);
+    // Hands a folder fixed since the last step to the step that is being recorded.
+    void takeFolderFix(SlotEdit& step);
+    void setDataFolderState(bool known, const QString& path);
 
     cuelist::SlotTable m_table;
     QUndoStack m_undoStack;
@@ -127,6 +133,7 @@ private:
     QString m_playlistPath;
     QString m_dataFolderPath;
     bool m_dataFolderKnown = false;
+    std::optional<QString> m_unrecordedFolderFix; // the folder before a fix not yet in a step
     bool m_titleRefreshDue = false;
     QString m_shownTitle;
     cuelist::fileio::FileStamp m_diskStamp; // the file as last read or written here

@@ -4,6 +4,7 @@
 #include "cuedoc.h"
 
 #include <span>
+#include <utility>
 
 namespace {
 
@@ -43,8 +44,11 @@ bool CCueDoc::edit(const QString& text, const SlotRange& range, Change change)
         m_table.RecordAt(c.frame, c.channel) = c.before;
         return c.after == c.before;
     });
-    if (changes.empty())
+    if (changes.empty()) {
+        if (m_groupDepth == 0 && m_unrecordedFolderFix)
+            setDataFolderState(false, *std::exchange(m_unrecordedFolderFix, std::nullopt));
         return false;
+    }
     record(text, std::move(changes));
     return true;
 }
@@ -52,7 +56,9 @@ bool CCueDoc::edit(const QString& text, const SlotRange& range, Change change)
 void CCueDoc::record(const QString& text, Changes changes)
 {
     if (m_groupDepth == 0) {
-        m_undoStack.push(new SlotEdit(*this, text, std::move(changes)));
+        auto* step = new SlotEdit(*this, text, std::move(changes));
+        takeFolderFix(*step);
+        m_undoStack.push(step);
         return;
     }
     SlotRange range;
@@ -88,8 +94,14 @@ void CCueDoc::endEditGroup()
     m_groupChanges.clear();
     // The group's slots that ended as they began are in the table as they were.
     std::erase_if(changes, [](const SlotEdit::Change& c) { return c.after == c.before; });
-    if (!changes.empty())
-        m_undoStack.push(new SlotEdit(*this, m_groupText, std::move(changes), true));
+    if (!changes.empty()) {
+        auto* step = new SlotEdit(*this, m_groupText, std::move(changes), true);
+        takeFolderFix(*step);
+        m_undoStack.push(step);
+    } else if (m_unrecordedFolderFix) {
+        // Nothing stayed changed: neither does the folder.
+        setDataFolderState(false, *std::exchange(m_unrecordedFolderFix, std::nullopt));
+    }
 }
 
 void CCueDoc::writeRecords(const Changes& changes, bool after, const SlotRange& range)
@@ -161,15 +173,23 @@ bool CCueDoc::MoveSlot(int fromFrame, int fromChannel, int toFrame, int toChanne
 
 std::optional<CommandState> CCueDoc::commandState(int id) const
 {
+    // A step names files, and a file name may hold "&": the menu shows it, not a key.
+    const auto shown = [](QString text) {
+        return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+    };
     switch (id) {
     case ID_EDIT_UNDO:
         if (!m_undoStack.canUndo())
             return CommandState{false, std::nullopt, tr("Undo(&U)")};
-        return CommandState{true, std::nullopt, tr("Undo %1(&U)").arg(m_undoStack.undoText())};
+        return CommandState{true, std::nullopt,
+                            tr("Undo %1(&U)").arg(shown(m_undoStack.undoText())),
+                            tr("Undo %1").arg(m_undoStack.undoText())};
     case ID_EDIT_REDO:
         if (!m_undoStack.canRedo())
             return CommandState{false, std::nullopt, tr("Redo(&R)")};
-        return CommandState{true, std::nullopt, tr("Redo %1(&R)").arg(m_undoStack.redoText())};
+        return CommandState{true, std::nullopt,
+                            tr("Redo %1(&R)").arg(shown(m_undoStack.redoText())),
+                            tr("Redo %1").arg(m_undoStack.redoText())};
     default:
         return std::nullopt;
     }

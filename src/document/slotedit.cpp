@@ -12,14 +12,26 @@ SlotEdit::SlotEdit(CCueDoc& doc, const QString& text, std::vector<Change> change
         m_range = m_range.united(SlotRange::slot(change.frame, change.channel));
 }
 
+void SlotEdit::setFolderFix(const QString& before, const QString& after)
+{
+    m_folderFix.emplace(before, after);
+}
+
 void SlotEdit::undo()
 {
+    // Only a playlist never saved becomes new again; a saved one keeps its folder.
+    if (m_folderFix && m_doc.pathName().isEmpty())
+        m_doc.setDataFolderState(false, m_folderFix->first);
     m_doc.writeRecords(m_changes, false, m_range);
+    emit m_doc.stepReplayed(m_range);
 }
 
 void SlotEdit::redo()
 {
     if (std::exchange(m_applied, false))
         return;
+    if (m_folderFix && !m_doc.IsDataFolderKnown())
+        m_doc.setDataFolderState(true, m_folderFix->second);
     m_doc.writeRecords(m_changes, true, m_range);
+    emit m_doc.stepReplayed(m_range);
 }

@@ -4,7 +4,10 @@
 #include "core/slotrecord.h"
 #include "slotrange.h"
 
+#include <optional>
+#include <QString>
 #include <QUndoCommand>
+#include <utility>
 #include <vector>
 
 class CCueDoc;
@@ -31,10 +34,14 @@ public:
     void redo() override;
 
     SlotRange range() const { return m_range; }
+    // The step also fixed the data folder of a new playlist, which was `before` (a folder
+    // not yet known): undo makes the playlist new again.
+    void setFolderFix(const QString& before, const QString& after);
 
 private:
     CCueDoc& m_doc;
     std::vector<Change> m_changes;
     SlotRange m_range;
     bool m_applied;
+    std::optional<std::pair<QString, QString>> m_folderFix; // before, after
 };

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUuid>
+#include <utility>
 
 QString PlaylistClipboard::mimeType()
 {
@@ -19,6 +20,14 @@ QString PlaylistClipboard::tokenMimeType()
 namespace {
 
 PlaylistClipboard::Known g_known; // GUI thread only
+
+void writeSystemClipboard(QMimeData* clip)
+{
+    // The clipboard takes ownership of the mime data.
+    QGuiApplication::clipboard()->setMimeData(clip);
+}
+
+PlaylistClipboard::Writer g_writer = writeSystemClipboard; // GUI thread only
 
 } // namespace
 
@@ -38,10 +47,14 @@ QMimeData* PlaylistClipboard::makeClip(const QByteArray& records)
 
 void PlaylistClipboard::writeClip(const QByteArray& records)
 {
-    // The clipboard takes ownership of the mime data.
     follow();
-    QGuiApplication::clipboard()->setMimeData(makeClip(records));
+    g_writer(makeClip(records));
     g_known = {true, true, records.size()};
+}
+
+PlaylistClipboard::Writer PlaylistClipboard::setWriter(Writer writer)
+{
+    return std::exchange(g_writer, writer ? writer : writeSystemClipboard);
 }
 
 PlaylistClipboard::Known PlaylistClipboard::known()

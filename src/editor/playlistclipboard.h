@@ -24,6 +24,11 @@ public:
     static QMimeData* makeClip(const QByteArray& records);
     // Replaces the clipboard contents with the records.
     static void writeClip(const QByteArray& records);
+    // Hands a new clip (ownership included) to the clipboard. The default sets the system
+    // clipboard; tests install one that refuses, as a platform without a usable clipboard
+    // does. Returns the previous writer; nullptr restores the default.
+    using Writer = void (*)(QMimeData* clip);
+    static Writer setWriter(Writer writer);
 
     // What the clipboard holds right now.
     struct Probe

@@ -40,6 +40,7 @@ PlaylistEditor::PlaylistEditor(CCueDoc* doc, QObject* parent)
     if (m_doc) {
         connect(m_doc, &CCueDoc::slotsChanged, this, &PlaylistEditor::onSlotsChanged);
         connect(m_doc, &CCueDoc::dataFolderChanged, this, &PlaylistEditor::followFolder);
+        connect(m_doc, &CCueDoc::stepReplayed, this, &PlaylistEditor::showReplayed);
         connect(m_doc, &DocumentBase::pathNameChanged, this, &PlaylistEditor::followFolder);
     }
 }
@@ -124,6 +125,20 @@ void PlaylistEditor::followFolder()
     requestDurations();
     updatePlayTime();
     updateCommandStates();
+}
+
+void PlaylistEditor::showReplayed(const SlotRange& range)
+{
+    // The cursor stays when it stands on the change already (a slot of it, or the Channel
+    // column of a one-channel change); otherwise it goes to the change's first slot.
+    const bool onChange =
+        m_cursor.column >= 1
+            ? range.contains(m_cursor.frame(), m_cursor.slotChannel())
+            : range.firstChannel == range.lastChannel && range.firstChannel == m_cursor.channel;
+    if (onChange)
+        moveCursorTo(m_cursor.column, m_cursor.channel - 1);
+    else
+        moveCursorTo(range.firstFrame, range.firstChannel - 1);
 }
 
 void PlaylistEditor::onSlotsChanged(const SlotRange& range)

@@ -147,6 +147,8 @@ private:
     void openSettings(int frame, int channel, const QString& droppedPath);
     PhraseValue phraseValue(int frame, int channel, const QString& droppedPath) const;
     void onSlotsChanged(const SlotRange& range);
+    // After an undo or redo: the cursor goes to the change, which scrolls into view.
+    void showReplayed(const SlotRange& range);
     QString describe(int frame, int channel) const;
     void describeCurrent();
     void requestDurations(int firstChannel = 1, int lastChannel = 127, bool recheck = false) const;

@@ -7,6 +7,7 @@
 #include <gst/gst.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -184,6 +185,11 @@ struct CPhrasePlayer::Callbacks
     }
 };
 
+CPhrasePlayer::CPhrasePlayer(GstElement* audioSink)
+    : m_audioSink(audioSink ? GST_ELEMENT(gst_object_ref_sink(audioSink)) : nullptr)
+{
+}
+
 CPhrasePlayer::~CPhrasePlayer()
 {
     Stop();
@@ -196,6 +202,8 @@ CPhrasePlayer::~CPhrasePlayer()
     }
     if (m_bus)
         gst_object_unref(m_bus);
+    if (m_audioSink)
+        gst_object_unref(m_audioSink);
     if (m_pipeline)
         gst_object_unref(m_pipeline);
 }
@@ -210,7 +218,9 @@ int CPhrasePlayer::Create()
     if (!m_pipeline)
         return kFailed;
     gst_object_ref_sink(m_pipeline);
-    GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
+    const bool ownSink = m_audioSink != nullptr;
+    GstElement* sink = ownSink ? std::exchange(m_audioSink, nullptr)
+                               : gst_element_factory_make("autoaudiosink", nullptr);
     GstElement* filter = MakeOutputFilter();
     if (!sink || !filter) {
         if (sink)
@@ -225,6 +235,8 @@ int CPhrasePlayer::Create()
     // playbin takes the floating references of the sink and the filter.
     g_object_set(m_pipeline, "audio-sink", sink, "audio-filter", filter, "flags",
                  kPlayFlagAudio | kPlayFlagSoftVolume, nullptr);
+    if (ownSink)
+        gst_object_unref(sink); // playbin holds its own reference now
     g_signal_connect(m_pipeline, "about-to-finish", G_CALLBACK(&Callbacks::AboutToFinish), this);
     GstPad* pad = gst_element_get_static_pad(m_volume, "src");
     if (!pad)

@@ -24,6 +24,9 @@ class CPhrasePlayer final : public IPhrasePlayer
 {
 public:
     CPhrasePlayer() = default;
+    // Plays into the given sink instead of the automatic one (tests listen to the stream with
+    // it); takes its floating reference.
+    explicit CPhrasePlayer(_GstElement* audioSink);
     ~CPhrasePlayer() override;
     CPhrasePlayer(const CPhrasePlayer&) = delete;
     CPhrasePlayer& operator=(const CPhrasePlayer&) = delete;
@@ -68,9 +71,10 @@ private:
     static constexpr std::int64_t kNotYet = INT64_MIN;
     std::int64_t HeardRunningTime(); // kNotYet before the pipeline has a clock
 
-    _GstElement* m_pipeline = nullptr; // owned reference
-    _GstElement* m_volume = nullptr;   // owned by m_pipeline; set before any streaming
-    _GstBus* m_bus = nullptr;          // owned reference
+    _GstElement* m_pipeline = nullptr;  // owned reference
+    _GstElement* m_volume = nullptr;    // owned by m_pipeline; set before any streaming
+    _GstBus* m_bus = nullptr;           // owned reference
+    _GstElement* m_audioSink = nullptr; // owned reference until Create hands it to playbin
     bool m_opened = false;
     bool m_running = false;
     bool m_started = false; // the pipeline has been set playing once

@@ -39,7 +39,7 @@ void CueGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->save();
     painter->fillRect(option.rect, background);
 
-    const GridScale& scale = m_view->gridScale();
+    const GridScale& scale = m_view->sizer()->gridScale();
     const bool cursorCell = cursorRow && column > 0 && column == m_view->cursorColumn();
     const bool missing = column > 0 && index.data(CueGridModel::kMissingRole).toBool();
     QRect textArea = option.rect;

@@ -68,7 +68,8 @@ QString CueGridModel::toolTip(int frame, int channel) const
         }
     } else if (m_editor && m_editor->isMissing(frame, channel)) {
         lines << tr("missing");
-        if (const QString note = cuelist::text::AmbiguousDataFolderText(m_editor->folderWatch()->spellings());
+        if (const QString note =
+                cuelist::text::AmbiguousDataFolderText(m_editor->folderWatch()->spellings());
             !note.isEmpty())
             lines << note;
     }

@@ -23,7 +23,8 @@ CCueView::CCueView(PlaylistEditor* editor, QWidget* parent)
 {
     setHorizontalHeader(new PaddedHeader(Qt::Horizontal, this));
     setModel(m_model);
-    m_scale = GridZoom::scaleAt(GridZoom::kActual, QApplication::font());
+    m_sizer = new GridSizer(horizontalHeader(), m_model, this);
+    connect(m_sizer, &GridSizer::scaleChanged, this, &CCueView::applyScale);
     setItemDelegate(new CueGridDelegate(this, this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -58,13 +59,6 @@ CCueView::CCueView(PlaylistEditor* editor, QWidget* parent)
             !AcceptsThumbPosition(bar->sliderPosition(), bar->maximum()))
             bar->setSliderPosition(bar->value());
     });
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int column, int, int width) {
-                if (m_settingWidths)
-                    return;
-                keepUserWidth(column, width);
-                emit columnWidthsChanged();
-            });
     if (!m_editor)
         return;
     m_editor->setWidget(this);
@@ -109,32 +103,6 @@ void CCueView::OnInitialUpdate()
     viewport()->update();
 }
 
-int CCueView::minimumColumnWidth(int column) const
-{
-    return minimumColumnWidthAt(column, m_scale);
-}
-
-QList<int> CCueView::columnWidths() const
-{
-    const GridScale actual = GridZoom::scaleAt(GridZoom::kActual, QApplication::font());
-    QList<int> widths;
-    for (int column = 0; column < m_model->columnCount(); ++column)
-        widths << minimumColumnWidthAt(column, actual) +
-                      int(std::lround(m_extraWidths.value(column)));
-    return widths;
-}
-
-void CCueView::setColumnWidths(const QList<int>& widths)
-{
-    if (widths.size() != m_model->columnCount())
-        return;
-    const GridScale actual = GridZoom::scaleAt(GridZoom::kActual, QApplication::font());
-    m_extraWidths.clear();
-    for (int column = 0; column < widths.size(); ++column)
-        m_extraWidths << std::max(0, widths[column] - minimumColumnWidthAt(column, actual));
-    applyColumnWidths();
-}
-
 int CCueView::cursorColumn() const
 {
     return m_editor ? m_editor->currentSlot().column : 0;
@@ -172,6 +140,11 @@ void CCueView::moveCursorTo(int column, int row)
     selectionModel()->setCurrentIndex(m_model->index(row, column),
                                       QItemSelectionModel::ClearAndSelect |
                                           QItemSelectionModel::Rows);
+    // A cell out of sight (a flow's or an undo's) comes into view; one partly seen stays put.
+    scrollTo(m_model->index(row, column));
+    const int left = columnViewportPosition(column);
+    if (column >= 1 && (left + columnWidth(column) <= 0 || left >= viewport()->width()))
+        EnsureColumnVisible(column);
     viewport()->update();
     ShowSlotDescription(column);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gridzoom.h"
+#include "gridsizer.h"
 #include "playlisteditor.h"
 
 #include <QPixmap>
@@ -34,23 +34,8 @@ public:
 
     // Sets the grid font, row height and column widths, then fills the texts.
     void OnInitialUpdate();
-    // Column widths, the Channel column first. A phrase column is at least as wide as its
-    // title and a full 12-character name in the grid font. Setting a list of another length
-    // changes nothing; a width below the column's minimum is raised to it.
-    QList<int> columnWidths() const;
-    void setColumnWidths(const QList<int>& widths);
-    int minimumColumnWidth(int column) const;
-
-    // The zoom in percent of the actual size: fonts, rows, columns and marks scale with it,
-    // and the cursor cell stays in view. Fitting picks the largest zoom at which the Channel
-    // column and all 16 frames fit the width of the grid, dropping widths the user chose when
-    // even the smallest zoom would not fit with them.
-    int zoom() const { return m_scale.percent; }
-    void setZoom(int percent);
-    void fitAllFrames();
-    const GridScale& gridScale() const { return m_scale; }
-    // The width of the Channel column and all 16 frames at a zoom.
-    int layoutWidthAt(int percent) const;
+    // The zoom and the column widths; owned by the view.
+    GridSizer* sizer() const { return m_sizer; }
 
     // Puts the editor's cursor on the column of the current row and describes the slot.
     void ShowSlotDescription(int column);
@@ -86,11 +71,6 @@ public:
     // the cursor moves to its row; other characters are ignored.
     void keyboardSearch(const QString& search) override;
 
-signals:
-    // The user resized a column.
-    void columnWidthsChanged();
-    void zoomChanged(int percent);
-
 protected:
     // Drags from the file manager, over the cells, headers and scroll bars; focus changes.
     bool event(QEvent* event) override;
@@ -108,20 +88,15 @@ private:
     void handlePress(QMouseEvent* event, bool right);
     // Files from the file manager: the hover cell followed, the drop handed to the editor.
     bool handleFileDrag(QDropEvent* drop, const QPoint& viewportPos);
-    int minimumColumnWidthAt(int column, const GridScale& scale) const;
-    // Fonts, row height and column widths from m_scale; keeps the cursor cell in view.
+    // Fonts, row height and column widths from the sizer's scale; keeps the cursor cell in view.
     void applyScale();
-    void applyColumnWidths();
-    void keepUserWidth(int column, int width);
 
     QPointer<PlaylistEditor> m_editor; // not owned
     CueGridModel* m_model = nullptr;   // owned by this view (QObject child)
     QString m_typedDigits;
     qint64 m_lastTypedMs = 0;
-    bool m_settingWidths = false; // column widths set by the program, not the user
-    GridScale m_scale;
-    QList<double> m_extraWidths; // per column, beyond its minimum, at actual size
-    int m_wheelAngle = 0;        // Ctrl+wheel turned but not yet a whole step
+    GridSizer* m_sizer;   // owned (QObject child)
+    int m_wheelAngle = 0; // Ctrl+wheel turned but not yet a whole step
     QPoint m_hoverCell{-1, -1};
     SlotDragController* m_drag; // owned (QObject child)
 };

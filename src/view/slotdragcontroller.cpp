@@ -153,7 +153,12 @@ bool SlotDragController::release(const QPoint& point)
     const int logical = m_view->columnAt(point.x());
     const int column = logical < 0 ? -1 : m_view->horizontalHeader()->visualIndex(logical);
     const int row = m_view->rowAt(point.y());
-    const bool inside = m_view->viewport()->rect().contains(point);
+    // Released over this grid only when no other window lies on it there (off every screen,
+    // no window is found at all: then the grid's own rectangle decides).
+    QWidget* viewport = m_view->viewport();
+    QWidget* under = QApplication::widgetAt(viewport->mapToGlobal(point));
+    const bool inside = viewport->rect().contains(point) &&
+                        (!under || under == viewport || viewport->isAncestorOf(under));
     // The grab goes before any question is asked, so that the message box takes the mouse.
     cancel();
     if (inside)

@@ -16,19 +16,19 @@ void ZoomCommands::runCommand(int id)
 {
     if (!m_view)
         return;
-    const int zoom = m_view->zoom();
+    const int zoom = m_view->sizer()->zoom();
     switch (id) {
     case ID_VIEW_ZOOM_IN:
-        m_view->setZoom(GridZoom::stepIn(zoom));
+        m_view->sizer()->setZoom(GridZoom::stepIn(zoom));
         break;
     case ID_VIEW_ZOOM_OUT:
-        m_view->setZoom(GridZoom::stepOut(zoom));
+        m_view->sizer()->setZoom(GridZoom::stepOut(zoom));
         break;
     case ID_VIEW_ZOOM_ACTUAL:
-        m_view->setZoom(GridZoom::kActual);
+        m_view->sizer()->setZoom(GridZoom::kActual);
         break;
     case ID_VIEW_ZOOM_FIT:
-        m_view->fitAllFrames();
+        m_view->sizer()->fitTo(m_view->viewport()->width());
         break;
     default:
         break;
@@ -41,11 +41,11 @@ std::optional<CommandState> ZoomCommands::commandState(int id) const
         return std::nullopt;
     switch (id) {
     case ID_VIEW_ZOOM_IN:
-        return CommandState{m_view->zoom() < GridZoom::kMaximum, std::nullopt};
+        return CommandState{m_view->sizer()->zoom() < GridZoom::kMaximum, std::nullopt};
     case ID_VIEW_ZOOM_OUT:
-        return CommandState{m_view->zoom() > GridZoom::kMinimum, std::nullopt};
+        return CommandState{m_view->sizer()->zoom() > GridZoom::kMinimum, std::nullopt};
     case ID_VIEW_ZOOM_ACTUAL:
-        return CommandState{m_view->zoom() != GridZoom::kActual, std::nullopt};
+        return CommandState{m_view->sizer()->zoom() != GridZoom::kActual, std::nullopt};
     default:
         return std::nullopt;
     }

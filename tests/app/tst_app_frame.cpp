@@ -80,7 +80,7 @@ private slots:
         {
             CCueApp app;
             QVERIFY(app.InitInstance({}));
-            QCOMPARE(gridOf(app)->columnWidth(3), gridOf(app)->minimumColumnWidth(3));
+            QCOMPARE(gridOf(app)->columnWidth(3), gridOf(app)->sizer()->minimumColumnWidth(3));
         }
         cuelist::text::InstallTranslations(*qApp, QLocale(QLocale::English));
     }
@@ -100,14 +100,14 @@ private slots:
                               "Import Audio(&I)...", "CSV File Output(&V)\tAlt+C",
                               "Export to Card(&E)...", "-", "Print(&P)...\tCtrl+P",
                               "Print Preview(&R)...", "Export PDF(&D)...", "-", "Exit(&X)"}));
-        QCOMPARE(
-            MenuItems(*frame, "Edit(&E)"),
-            QStringList({"Undo(&U)", "Redo(&R)", "-", "Select File(&F)", "-", "Cut(&T)    Ctrl+X",
-                         "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V", "Delete(&D)        DEL",
-                         "-", "Open File Contents(&L)", "Play Channel(&W)  Ctrl+W", "-",
-                         "Find(&I)...\tCtrl+F", "Find Next(&N)\tF3", "Find Previous(&V)\tShift+F3",
-                         "Find Missing Files(&M)...", "Relink File(&K)...\tCtrl+R",
-                         "Match Loudness(&S)..."}));
+        QCOMPARE(MenuItems(*frame, "Edit(&E)"),
+                 QStringList({"Undo(&U)\tCtrl+Z", "Redo(&R)\tCtrl+Y", "-", "Select File(&F)", "-",
+                              "Cut(&T)    Ctrl+X", "Copy(&C)        Ctrl+C", "Paste(&P)    Ctrl+V",
+                              "Delete(&D)        DEL", "-", "Open File Contents(&L)",
+                              "Play Channel(&W)  Ctrl+W", "-", "Find(&I)...\tCtrl+F",
+                              "Find Next(&N)\tF3", "Find Previous(&V)\tShift+F3",
+                              "Find Missing Files(&M)...", "Relink File(&K)...\tCtrl+R",
+                              "Match Loudness(&S)..."}));
         QCOMPARE(
             MenuItems(*frame, "View(&V)"),
             QStringList({"Status Bar(&B)", "File Toolbar(&I)", "Edit Toolbar(&U)", "-",
@@ -188,14 +188,25 @@ private slots:
         QAction* undo = app.commands()->action(ID_EDIT_UNDO);
         app.commands()->updateStates();
         QVERIFY(undo->isEnabled());
-        QCOMPARE(undo->text(), QStringLiteral("Undo Select File(&U)"));
+        QCOMPARE(undo->text(), QStringLiteral("Undo Select File(&U)\tCtrl+Z"));
+        QCOMPARE(undo->toolTip(), QStringLiteral("Undo Select File")); // the tool bar's tip
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(view->document()->table().TypeAt(1, 3), cuelist::kTypeEmpty);
         app.commands()->updateStates();
         QVERIFY(!undo->isEnabled());
-        QCOMPARE(undo->text(), QStringLiteral("Undo(&U)"));
+        QCOMPARE(undo->text(), QStringLiteral("Undo(&U)\tCtrl+Z"));
+        QCOMPARE(undo->toolTip(), QStringLiteral("Undo"));
+        QAction* redo = app.commands()->action(ID_EDIT_REDO);
+        QCOMPARE(redo->toolTip(), QStringLiteral("Redo Select File"));
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(view->document()->table().TypeAt(1, 3), cuelist::kTypeMp3);
+        // A name with "&" in a step's text is shown as it is, not as a menu key.
+        view->document()->beginEditGroup(QStringLiteral("Relink A&B.MP3"));
+        QVERIFY(view->document()->SetSlotFile(2, 3, "A&B.MP3"));
+        view->document()->endEditGroup();
+        app.commands()->updateStates();
+        QCOMPARE(undo->text(), QStringLiteral("Undo Relink A&&B.MP3(&U)\tCtrl+Z"));
+        QCOMPARE(undo->toolTip(), QStringLiteral("Undo Relink A&B.MP3"));
 
         QString shownChannel;
         QTimer guard;
@@ -332,7 +343,8 @@ private slots:
             QCOMPARE(MenuTitles(*frame), QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)",
                                                       "ウィンドウ(&W)", "ヘルプ(&H)"}));
             QVERIFY(MenuItems(*frame, "表示(&V)").contains(QStringLiteral("全設定枠を表示(&F)")));
-            QCOMPARE(MenuItems(*frame, "編集(&E)").value(0), QStringLiteral("元に戻す(&U)"));
+            QCOMPARE(MenuItems(*frame, "編集(&E)").value(0),
+                     QStringLiteral("元に戻す(&U)\tCtrl+Z"));
             QCOMPARE(MenuItems(*frame, "編集(&E)").value(5),
                      QStringLiteral("切り取り(&T)    Ctrl+X"));
             QCOMPARE(frame->editToolBar()->windowTitle(), QStringLiteral("編集ツールバー"));

@@ -18,6 +18,13 @@ using namespace AppFixture;
 namespace {
 const QString kApp = QStringLiteral("QUARNIX Cuelist Studio");
 const QString kSize = QStringLiteral("        Total data size:");
+
+// A title as the window shows it: Qt's mark is a "*" while the window is modified.
+QString Title(const QWidget* window)
+{
+    return window->windowTitle().replace(
+        QLatin1String("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+}
 } // namespace
 
 // Window titles: the playlist window's title with the total data size, and the main title.
@@ -58,8 +65,8 @@ private slots:
         QVERIFY(app.InitInstance({}));
         CMainFrame* frame = app.mainFrame();
         CChildFrame* child = frame->activeChild();
-        QCOMPARE(child->windowTitle(), QStringLiteral("PlayList1"));
-        QCOMPARE(frame->windowTitle(), kApp + " - [PlayList1]");
+        QCOMPARE(Title(child), QStringLiteral("PlayList1"));
+        QCOMPARE(Title(frame), kApp + " - [PlayList1]");
 
         // The first chosen file fixes the folder; the view then asks for the title.
         const QString data = m_dir.filePath("new/DATA");
@@ -68,8 +75,18 @@ private slots:
         CCueDoc* doc = child->document();
         doc->setDataFolderFromFile(data + "/a.mp3");
         QVERIFY(doc->SetSlotFile(1, 1, "A.MP3"));
-        QCOMPARE(child->windowTitle(), "PlayList1" + kSize + "2KB");
-        QCOMPARE(frame->windowTitle(), kApp + " - [PlayList1" + kSize + "2KB]");
+        // The dropped file is an unsaved change: both titles carry the modified mark.
+        QCOMPARE(Title(child), "PlayList1" + kSize + "2KB*");
+        QCOMPARE(Title(frame), kApp + " - [PlayList1" + kSize + "2KB*]");
+
+        // Undone, the playlist is new again: no folder, no size, no mark; redo brings all back.
+        doc->undoStack()->undo();
+        QVERIFY(!doc->IsDataFolderKnown());
+        QCOMPARE(Title(child), QStringLiteral("PlayList1"));
+        QCOMPARE(Title(frame), kApp + " - [PlayList1]");
+        doc->undoStack()->redo();
+        QCOMPARE(doc->dataFolderPath(), data + "/");
+        QCOMPARE(Title(frame), kApp + " - [PlayList1" + kSize + "2KB*]");
     }
 
     void sizeCountsEachExistingFileOnceWithSeparators()
@@ -79,7 +96,7 @@ private slots:
         ScriptedPrompt script;
         CCueApp app;
         QVERIFY(app.InitInstance({file}));
-        QCOMPARE(app.mainFrame()->activeChild()->windowTitle(), "list.slp" + kSize + "1,234KB");
+        QCOMPARE(Title(app.mainFrame()->activeChild()), "list.slp" + kSize + "1,234KB");
         QVERIFY(script.asked.isEmpty()); // a missing file is no concern of the title
     }
 
@@ -92,14 +109,14 @@ private slots:
         QVERIFY(app.InitInstance({file}));
         CMainFrame* frame = app.mainFrame();
         CChildFrame* child = frame->activeChild();
-        QCOMPARE(child->windowTitle(), "list.slp" + kSize + "2KB");
+        QCOMPARE(Title(child), "list.slp" + kSize + "2KB");
 
         QVERIFY(WriteFile(m_dir.filePath("due/DATA/two.mp3"), 1024));
         frame->OnUpdateFrameTitle();
-        QCOMPARE(child->windowTitle(), "list.slp" + kSize + "2KB");
+        QCOMPARE(Title(child), "list.slp" + kSize + "2KB");
         child->document()->SetTitleRefreshDue(true); // as a paste or delete does
         emit child->document()->frameTitleUpdateRequested();
-        QCOMPARE(child->windowTitle(), "list.slp" + kSize + "3KB");
+        QCOMPARE(Title(child), "list.slp" + kSize + "3KB");
         QVERIFY(!child->document()->IsTitleRefreshDue());
     }
 
@@ -120,19 +137,19 @@ private slots:
         CChildFrame* second = frame->activeChild();
         QVERIFY(first != second);
         QVERIFY(second->isMaximized());
-        QCOMPARE(frame->windowTitle(), kApp + " - [list.slp" + kSize + "5KB]");
+        QCOMPARE(Title(frame), kApp + " - [list.slp" + kSize + "5KB]");
 
         // The inactive playlist's folder changes; activating it shows the new size.
         QVERIFY(WriteFile(m_dir.filePath("showa/DATA/A.MP3"), 3 * 1024));
         frame->mdiArea()->setActiveSubWindow(first);
         QCOMPARE(frame->activeChild(), first);
         QVERIFY(first->isMaximized());
-        QCOMPARE(first->windowTitle(), "list.slp" + kSize + "3KB");
-        QCOMPARE(frame->windowTitle(), kApp + " - [list.slp" + kSize + "3KB]");
+        QCOMPARE(Title(first), "list.slp" + kSize + "3KB");
+        QCOMPARE(Title(frame), kApp + " - [list.slp" + kSize + "3KB]");
         QCOMPARE(app.commands()->state(ID_FILE_SAVE).enabled, true);
 
         frame->mdiArea()->setActiveSubWindow(second);
-        QCOMPARE(frame->windowTitle(), kApp + " - [list.slp" + kSize + "5KB]");
+        QCOMPARE(Title(frame), kApp + " - [list.slp" + kSize + "5KB]");
     }
 
     void savingUnderANewNameRetitles()
@@ -144,8 +161,8 @@ private slots:
         QVERIFY(QDir().mkpath(m_dir.filePath("saved")));
         script.choose(m_dir.filePath("saved/Show.slp"));
         app.commands()->execute(ID_FILE_SAVE);
-        QCOMPARE(frame->activeChild()->windowTitle(), "show.slp" + kSize + "0KB");
-        QCOMPARE(frame->windowTitle(), kApp + " - [show.slp" + kSize + "0KB]");
+        QCOMPARE(Title(frame->activeChild()), "show.slp" + kSize + "0KB");
+        QCOMPARE(Title(frame), kApp + " - [show.slp" + kSize + "0KB]");
     }
 };
 

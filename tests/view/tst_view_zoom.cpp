@@ -23,7 +23,7 @@ private:
     // True when every phrase column shows its widest possible name in full, mark included.
     static bool namesFit(const GridWindow& w)
     {
-        const GridScale& scale = w.view->gridScale();
+        const GridScale& scale = w.view->sizer()->gridScale();
         const QFontMetrics metrics(w.view->font());
         for (int column = 1; column <= 16; ++column) {
             bool shortened = true;
@@ -76,23 +76,23 @@ private slots:
         const int actualRow = w.view->rowHeight(0);
         const int actualColumn = w.view->columnWidth(1);
         const int actualPixels = w.view->font().pixelSize();
-        const int actualMark = w.view->gridScale().markSpace;
+        const int actualMark = w.view->sizer()->gridScale().markSpace;
 
-        w.view->setZoom(percent);
-        QCOMPARE(w.view->zoom(), percent);
+        w.view->sizer()->setZoom(percent);
+        QCOMPARE(w.view->sizer()->zoom(), percent);
         const bool larger = percent > 100;
         QCOMPARE(w.view->font().pixelSize() > actualPixels, larger);
         QCOMPARE(w.view->horizontalHeader()->font(), w.view->font());
         QCOMPARE(w.view->rowHeight(0) > actualRow, larger);
         QCOMPARE(w.view->columnWidth(1) > actualColumn, larger);
-        QCOMPARE(w.view->gridScale().markSpace > actualMark, larger);
-        QCOMPARE(w.view->rowHeight(5),
-                 GridRowHeight(QFontMetrics(w.view->font()), w.view->gridScale().extraRowHeight));
+        QCOMPARE(w.view->sizer()->gridScale().markSpace > actualMark, larger);
+        QCOMPARE(w.view->rowHeight(5), GridRowHeight(QFontMetrics(w.view->font()),
+                                                     w.view->sizer()->gridScale().extraRowHeight));
         QVERIFY(namesFit(w));
         QCOMPARE(w.view->horizontalHeader()->sectionSize(0),
                  w.view->horizontalHeader()->sectionSizeHint(0));
 
-        w.view->setZoom(GridZoom::kActual);
+        w.view->sizer()->setZoom(GridZoom::kActual);
         QCOMPARE(w.view->rowHeight(0), actualRow);
         QCOMPARE(w.view->columnWidth(1), actualColumn);
     }
@@ -100,19 +100,19 @@ private slots:
     void userWidthsScaleWithTheZoom()
     {
         GridWindow w;
-        QList<int> widths = w.view->columnWidths();
+        QList<int> widths = w.view->sizer()->columnWidths();
         const int minimum = widths[4];
         widths[4] += 100;
-        w.view->setColumnWidths(widths);
-        w.view->setZoom(50);
-        QCOMPARE(w.view->columnWidth(4), w.view->minimumColumnWidth(4) + 50);
+        w.view->sizer()->setColumnWidths(widths);
+        w.view->sizer()->setZoom(50);
+        QCOMPARE(w.view->columnWidth(4), w.view->sizer()->minimumColumnWidth(4) + 50);
         // What the user sets at a zoom is kept as its actual-size width.
-        QSignalSpy resized(w.view, &CCueView::columnWidthsChanged);
-        w.view->horizontalHeader()->resizeSection(4, w.view->minimumColumnWidth(4) + 10);
+        QSignalSpy resized(w.view->sizer(), &GridSizer::columnWidthsChanged);
+        w.view->horizontalHeader()->resizeSection(4, w.view->sizer()->minimumColumnWidth(4) + 10);
         QCOMPARE(resized.count(), 1);
-        QCOMPARE(w.view->columnWidths()[4], minimum + 20);
-        QSignalSpy zoomed(w.view, &CCueView::zoomChanged);
-        w.view->setZoom(GridZoom::kActual);
+        QCOMPARE(w.view->sizer()->columnWidths()[4], minimum + 20);
+        QSignalSpy zoomed(w.view->sizer(), &GridSizer::zoomChanged);
+        w.view->sizer()->setZoom(GridZoom::kActual);
         QCOMPARE(zoomed.count(), 1);
         QCOMPARE(w.view->columnWidth(4), minimum + 20);
     }
@@ -132,10 +132,10 @@ private slots:
         GridWindow w(QSize(width, 720));
         w.putMp3(16, 127, "MMMMMMMM.MP3");
         if (wideUserColumns) {
-            QList<int> widths = w.view->columnWidths();
+            QList<int> widths = w.view->sizer()->columnWidths();
             for (int column = 1; column <= 16; ++column)
                 widths[column] += 400;
-            w.view->setColumnWidths(widths);
+            w.view->sizer()->setColumnWidths(widths);
         }
         w.click(3, 2);
         ZoomCommands zoom(w.view);
@@ -148,8 +148,9 @@ private slots:
         QCOMPARE(w.view->horizontalScrollBar()->maximum(), 0);
         QVERIFY(namesFit(w));
         // The largest such zoom: one more percent would not fit.
-        if (w.view->zoom() < GridZoom::kMaximum)
-            QVERIFY(w.view->layoutWidthAt(w.view->zoom() + 1) > w.view->viewport()->width());
+        if (w.view->sizer()->zoom() < GridZoom::kMaximum)
+            QVERIFY(w.view->sizer()->layoutWidthAt(w.view->sizer()->zoom() + 1) >
+                    w.view->viewport()->width());
         QVERIFY(cellVisible(w, 3, 2));
     }
 
@@ -160,10 +161,10 @@ private slots:
         QVERIFY(zoom.handlesCommand(ID_VIEW_ZOOM_IN));
         QVERIFY(!zoom.commandState(ID_VIEW_ZOOM_ACTUAL)->enabled);
         zoom.runCommand(ID_VIEW_ZOOM_OUT);
-        QCOMPARE(w.view->zoom(), GridZoom::stepOut(100));
+        QCOMPARE(w.view->sizer()->zoom(), GridZoom::stepOut(100));
         QVERIFY(zoom.commandState(ID_VIEW_ZOOM_ACTUAL)->enabled);
         zoom.runCommand(ID_VIEW_ZOOM_ACTUAL);
-        QCOMPARE(w.view->zoom(), 100);
+        QCOMPARE(w.view->sizer()->zoom(), 100);
 
         // Ctrl+wheel steps per notch, with fine-grained turns added up; a plain wheel scrolls.
         const auto wheel = [&](int angle, Qt::KeyboardModifiers modifiers) {
@@ -173,25 +174,25 @@ private slots:
             QApplication::sendEvent(w.view->viewport(), &event);
         };
         wheel(120, Qt::ControlModifier);
-        QCOMPARE(w.view->zoom(), GridZoom::stepIn(100));
+        QCOMPARE(w.view->sizer()->zoom(), GridZoom::stepIn(100));
         wheel(-60, Qt::ControlModifier);
-        QCOMPARE(w.view->zoom(), GridZoom::stepIn(100));
+        QCOMPARE(w.view->sizer()->zoom(), GridZoom::stepIn(100));
         wheel(-60, Qt::ControlModifier);
-        QCOMPARE(w.view->zoom(), 100);
+        QCOMPARE(w.view->sizer()->zoom(), 100);
         const int top = w.view->verticalScrollBar()->value();
         wheel(-120, Qt::NoModifier);
-        QCOMPARE(w.view->zoom(), 100);
+        QCOMPARE(w.view->sizer()->zoom(), 100);
         QVERIFY(w.view->verticalScrollBar()->value() > top);
     }
 
     void zoomKeepsTheCursorCellInView()
     {
         GridWindow w(QSize(1024, 720));
-        w.view->setZoom(GridZoom::kMinimum);
+        w.view->sizer()->setZoom(GridZoom::kMinimum);
         w.view->moveCursorTo(16, 120);
         w.view->EnsureColumnVisible(16);
         QVERIFY(cellVisible(w, 16, 120));
-        w.view->setZoom(GridZoom::kMaximum);
+        w.view->sizer()->setZoom(GridZoom::kMaximum);
         QApplication::processEvents();
         QVERIFY(cellVisible(w, 16, 120));
     }
