@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const int channel = 1 + data[0] % (kEditableChannelCount + 2) - 1; // 0..128
     const int frame = data[1] % (kFrameCount + 2);                     // 0..17
-    std::vector<std::uint8_t> clip(data + 2, data + size);
-    RepairClip(clip);
+    const std::vector<std::uint8_t> clip(data + 2, data + size);
 
     static SlotTable table; // only the target channel is ever written and checked
     const int target = channel >= 1 && channel <= kEditableChannelCount ? channel : 1;

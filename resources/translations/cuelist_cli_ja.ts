@@ -199,8 +199,7 @@ check または export で問題あり、2 使い方の誤り、またはファ�
         <translation>標準出力に書き込めません: %1</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="62"/>
-        <location filename="../../src/cli/importcommand.cpp" line="74"/>
+        <location filename="../../src/cli/playlistio.cpp" line="94"/>
         <source>%1 is not a playlist file name (.slp).</source>
         <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
     </message>

@@ -119,21 +119,6 @@
         <source>Interval seconds</source>
         <translation>インターバル秒</translation>
     </message>
-    <message>
-        <location filename="../../src/dialogs/mp3phrasedlg.cpp" line="71"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location filename="../../src/dialogs/mp3phrasedlg.cpp" line="74"/>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <location filename="../../src/dialogs/mp3phrasedlg.cpp" line="76"/>
-        <source>Apply</source>
-        <translation>適用</translation>
-    </message>
 </context>
 <context>
     <name>CTextPhraseDlg</name>
@@ -258,18 +243,21 @@
         <source>1X2</source>
         <translation>1X2</translation>
     </message>
+</context>
+<context>
+    <name>SettingsButtons</name>
     <message>
-        <location filename="../../src/dialogs/textphrasedlg.cpp" line="156"/>
+        <location filename="../../src/dialogs/settingsbuttons.cpp" line="12"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/dialogs/textphrasedlg.cpp" line="159"/>
+        <location filename="../../src/dialogs/settingsbuttons.cpp" line="16"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../../src/dialogs/textphrasedlg.cpp" line="161"/>
+        <location filename="../../src/dialogs/settingsbuttons.cpp" line="19"/>
         <source>Apply</source>
         <translation>適用</translation>
     </message>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardfolder.h"
 
+#include "core/datafolder.h"
+
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,31 +12,6 @@
 #include <unistd.h>
 
 namespace cuelist::cardexport {
-
-std::string UpperAscii(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
-std::string RealFolder(const std::string& path)
-{
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr)
-        return {};
-    struct stat st
-    {
-    };
-    if (::stat(resolved, &st) != 0 || !S_ISDIR(st.st_mode))
-        return {};
-    std::string real(resolved);
-    if (real.back() != '/')
-        real += '/';
-    return real;
-}
 
 FolderEntries::FolderEntries(const std::string& folder)
 {

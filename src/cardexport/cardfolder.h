@@ -11,12 +11,6 @@ namespace cuelist::cardexport {
 // How the stale temporary files of the card's DATA are named in a plan.
 inline constexpr std::string_view kCardDataPrefix = "DATA/";
 
-// ASCII letters upper-cased, every other byte kept.
-std::string UpperAscii(std::string_view text);
-
-// The canonical path of an existing folder with a trailing "/", or empty.
-std::string RealFolder(const std::string& path);
-
 // One listing of a card folder, looked up the way a FAT card matches names: ignoring the
 // case of ASCII letters. Links are followed.
 class FolderEntries final

@@ -5,8 +5,10 @@
 #include "core/datafolder.h"
 #include "core/names.h"
 #include "core/playtime.h"
+#include "fileio/filestamp.h"
 #include "fileio/safefile.h"
 #include "fileio/targetpath.h"
+#include "fileio/temporaryname.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -35,14 +37,7 @@ std::uint64_t RoundUp(std::uint64_t bytes, std::uint64_t block)
 
 bool SameInode(const std::string& a, const std::string& b)
 {
-    struct stat sa
-    {
-    };
-    struct stat sb
-    {
-    };
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
+    return fileio::StampOf(a).sameFile(fileio::StampOf(b));
 }
 
 bool IsWritableFolder(const std::string& folder)
@@ -87,7 +82,7 @@ bool CheckTarget(const std::string& target, ExportPlan& plan)
         Add(plan, ProblemKind::TargetNotFolder).path = target;
         return false;
     }
-    plan.target = RealFolder(path);
+    plan.target = RealDirectory(path);
     if (plan.target.empty()) {
         Add(plan, ProblemKind::TargetMissing).path = target;
         return false;
@@ -269,11 +264,7 @@ bool IsFatUnsafeName(const std::string& utf8Name)
 
 bool IsExportTemporaryName(const std::string& name)
 {
-    // ".cl" + eight hex digits + ".tmp", the form the file layer uses as well.
-    if (name.size() != 15 || !name.starts_with(".cl") || !name.ends_with(".tmp"))
-        return false;
-    return std::all_of(name.begin() + 3, name.begin() + 11,
-                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+    return fileio::IsTemporaryName(name, kExportTemporarySuffix);
 }
 
 ExportPlan PlanExport(const ExportSource& source, const std::string& target)

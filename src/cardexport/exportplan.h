@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cuelist::cardexport {
@@ -98,7 +99,9 @@ ExportPlan PlanExport(const ExportSource& source, const std::string& target);
 // or a character that did not decode).
 bool IsFatUnsafeName(const std::string& utf8Name);
 
-// Whether a name is one of the temporary files an export makes.
+// Whether a name is one of the temporary files an export makes (the file layer's temporary
+// names with this suffix).
+inline constexpr std::string_view kExportTemporarySuffix = ".tmp";
 bool IsExportTemporaryName(const std::string& name);
 
 } // namespace cuelist::cardexport

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "verifiedcopy.h"
 
-#include <atomic>
+#include "exportplan.h"
+#include "fileio/safefile.h"
+#include "fileio/temporaryname.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -70,21 +72,6 @@ ssize_t ReadSome(int fd, std::uint8_t* buffer, std::size_t size)
     }
 }
 
-int WriteAll(int fd, const std::uint8_t* data, std::size_t size)
-{
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t wrote = ::write(fd, data + done, size - done);
-        if (wrote < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        done += std::size_t(wrote);
-    }
-    return 0;
-}
-
 // One pass over an open file; EINVAL from the first read of an O_DIRECT descriptor means
 // that the file system accepted the flag but cannot honour it.
 int ReadAll(int fd, std::uint8_t* buffer, std::uint32_t& crc, std::uint64_t& length,
@@ -109,12 +96,7 @@ int ReadAll(int fd, std::uint8_t* buffer, std::uint32_t& crc, std::uint64_t& len
 
 std::string TemporaryNameIn(const std::string& folder)
 {
-    static std::atomic<unsigned> counter{0};
-    static const unsigned seed = std::random_device{}();
-    char name[32];
-    std::snprintf(name, sizeof name, ".cl%08x.tmp",
-                  seed ^ (unsigned(::getpid()) << 12) ^ counter.fetch_add(1) * 2654435761u);
-    return folder + name;
+    return folder + fileio::TemporaryName(kExportTemporarySuffix);
 }
 
 void SyncFolder(const std::string& folder)
@@ -217,7 +199,9 @@ CopyResult CopyVerified(const std::string& source, const std::string& folder, co
             return discard(errno, source);
         if (got == 0)
             break;
-        if (const int error = WriteAll(outFd.get(), buffer.get(), std::size_t(got)); error != 0)
+        if (const int error =
+                fileio::WriteAll(outFd.get(), std::span(buffer.get(), std::size_t(got)));
+            error != 0)
             return discard(error, temporary);
         crc = Crc(crc, buffer.get(), std::size_t(got));
         length += std::uint64_t(got);

@@ -57,25 +57,10 @@ EditFailure ApplyEdit(const Invocation& edit, SlotTable& table)
 int RunEdits(const Invocation& inv, const std::vector<Invocation>& edits,
              const std::vector<int>& lines, IfMissing ifMissing, Console& console)
 {
-    // Like the editor's save, a write only goes to a name with the playlist extension, so
-    // that a mistyped argument can never turn an MP3 or another file into a playlist.
-    if (!IsPlaylistFileName(inv.playlist)) {
-        console.Report(
-            CliText::tr("%1 is not a playlist file name (.slp).").arg(PathText(inv.playlist)));
-        return kExitUsage;
-    }
-    if (const fileio::FileResult target = fileio::CheckWriteTarget(inv.playlist); !target.ok()) {
-        console.Report(text::FileResultMessage(target, true));
-        return kExitUsage;
-    }
     fileio::FileLock lock;
-    if (!LockPlaylist(inv.playlist, lock, console))
-        return kExitUsage;
     LoadedPlaylist loaded;
-    if (!LoadPlaylist(inv.playlist, ifMissing, console, loaded))
-        return kExitUsage;
-    if (!MayDropRemoved(loaded, inv.repair, console))
-        return kExitRefused;
+    if (const int failed = OpenForEdit(inv.playlist, ifMissing, inv.repair, lock, loaded, console))
+        return failed;
 
     for (std::size_t i = 0; i < edits.size(); ++i) {
         const EditFailure failure = ApplyEdit(edits[i], loaded.table);

@@ -69,23 +69,11 @@ std::string DataFolderFor(const std::string& playlist, Console& console)
 
 int RunImport(const Invocation& inv, Console& console)
 {
-    if (!IsPlaylistFileName(inv.playlist)) {
-        console.Report(
-            CliText::tr("%1 is not a playlist file name (.slp).").arg(PathText(inv.playlist)));
-        return kExitUsage;
-    }
-    if (const fileio::FileResult target = fileio::CheckWriteTarget(inv.playlist); !target.ok()) {
-        console.Report(text::FileResultMessage(target, true));
-        return kExitUsage;
-    }
     fileio::FileLock lock;
-    if (!LockPlaylist(inv.playlist, lock, console))
-        return kExitUsage;
     LoadedPlaylist loaded;
-    if (!LoadPlaylist(inv.playlist, IfMissing::StartEmpty, console, loaded))
-        return kExitUsage;
-    if (!MayDropRemoved(loaded, inv.repair, console))
-        return kExitRefused;
+    if (const int failed =
+            OpenForEdit(inv.playlist, IfMissing::StartEmpty, inv.repair, lock, loaded, console))
+        return failed;
     const std::string dataFolder = DataFolderFor(inv.playlist, console);
     if (dataFolder.empty())
         return kExitUsage;

@@ -2,6 +2,7 @@
 #include "playlistio.h"
 
 #include "clitext.h"
+#include "commands.h"
 #include "core/datafolder.h"
 #include "fileio/safefile.h"
 #include "text/messages.h"
@@ -20,12 +21,7 @@ bool IsPlaylistFileName(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (base.size() <= 4 || base[base.size() - 4] != '.')
-        return false;
-    std::string extension = base.substr(base.size() - 3);
-    for (char& c : extension)
-        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return extension == "slp";
+    return base.size() > 4 && HasPlaylistExtension(base);
 }
 
 bool LoadPlaylist(const std::string& path, IfMissing ifMissing, Console& console,
@@ -89,6 +85,24 @@ bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console)
         console.ErrLine(
             CliText::tr("  %1 bytes after the end of the playlist").arg(loaded.trailingBytes));
     return false;
+}
+
+int OpenForEdit(const std::string& path, IfMissing ifMissing, bool repair, fileio::FileLock& lock,
+                LoadedPlaylist& loaded, Console& console)
+{
+    if (!IsPlaylistFileName(path)) {
+        console.Report(CliText::tr("%1 is not a playlist file name (.slp).").arg(PathText(path)));
+        return kExitUsage;
+    }
+    if (const fileio::FileResult target = fileio::CheckWriteTarget(path); !target.ok()) {
+        console.Report(text::FileResultMessage(target, true));
+        return kExitUsage;
+    }
+    if (!LockPlaylist(path, lock, console) || !LoadPlaylist(path, ifMissing, console, loaded))
+        return kExitUsage;
+    if (!MayDropRemoved(loaded, repair, console))
+        return kExitRefused;
+    return 0;
 }
 
 bool LockPlaylist(const std::string& path, fileio::FileLock& lock, Console& console)

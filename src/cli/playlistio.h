@@ -43,6 +43,13 @@ QStringList LoadFindings(const LoadedPlaylist& loaded);
 // reports what would be removed and returns false.
 bool MayDropRemoved(const LoadedPlaylist& loaded, bool repair, Console& console);
 
+// Opens a playlist for a read-change-write. Like the editor's save, a write only goes to a name
+// with the playlist extension, so that a mistyped argument can never turn an MP3 or another
+// file into a playlist; the file must be one a safe write may replace, and the lock is held
+// from before the load. On failure reports why and returns the exit status; 0 when loaded.
+int OpenForEdit(const std::string& path, IfMissing ifMissing, bool repair, fileio::FileLock& lock,
+                LoadedPlaylist& loaded, Console& console);
+
 // The lengths of the MP3 files the playlist names, through the editor's cache: lengths it
 // measured are known here at once, and the other way round.
 PlaylistDurations ReadDurations(const std::string& path, const SlotTable& table);

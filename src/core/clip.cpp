@@ -41,31 +41,29 @@ std::optional<std::vector<std::uint8_t>> EncodeChannelClip(const SlotTable& tabl
     return clip;
 }
 
-std::size_t RepairClip(std::span<std::uint8_t> clip)
+namespace {
+
+// The caller has checked the range of every frame the clip covers.
+void PutClipRecords(SlotTable& table, int firstFrame, int channel,
+                    std::span<const std::uint8_t> clip)
 {
-    if (ClassifyClip(clip) == ClipKind::Invalid)
-        return 0;
-    std::size_t emptied = 0;
     for (std::size_t at = 0; at < clip.size(); at += kRecordSize) {
         SlotRecord r;
         std::copy_n(clip.begin() + std::ptrdiff_t(at), kRecordSize, r.begin());
-        // Clips only ever land on editable channels.
-        if (RepairRecord(r, 1))
-            ++emptied;
-        std::copy(r.begin(), r.end(), clip.begin() + std::ptrdiff_t(at));
+        RepairRecord(r, channel);
+        table.PutSlotRecord(firstFrame + int(at / kRecordSize), channel, r);
     }
-    return emptied;
 }
+
+} // namespace
 
 bool PastePhraseClip(SlotTable& table, int frame, int channel, std::span<const std::uint8_t> clip)
 {
     if (ClassifyClip(clip) != ClipKind::Phrase ||
         SlotTable::CheckSlotRange(frame, channel) != kSlotDone)
         return false;
-    SlotRecord r;
-    std::copy_n(clip.begin(), kRecordSize, r.begin());
-    RepairRecord(r, channel);
-    return table.PutSlotRecord(frame, channel, r);
+    PutClipRecords(table, frame, channel, clip);
+    return true;
 }
 
 bool PasteChannelClip(SlotTable& table, int channel, std::span<const std::uint8_t> clip)
@@ -73,13 +71,7 @@ bool PasteChannelClip(SlotTable& table, int channel, std::span<const std::uint8_
     if (ClassifyClip(clip) != ClipKind::Channel ||
         SlotTable::CheckSlotRange(1, channel) != kSlotDone)
         return false;
-    for (int frame = 1; frame <= kFrameCount; ++frame) {
-        SlotRecord r;
-        std::copy_n(clip.begin() + std::ptrdiff_t((frame - 1) * kRecordSize), kRecordSize,
-                    r.begin());
-        RepairRecord(r, channel);
-        table.PutSlotRecord(frame, channel, r);
-    }
+    PutClipRecords(table, 1, channel, clip);
     return true;
 }
 

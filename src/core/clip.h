@@ -22,13 +22,9 @@ std::optional<std::vector<std::uint8_t>> EncodePhraseClip(const SlotTable& table
                                                           int channel);
 std::optional<std::vector<std::uint8_t>> EncodeChannelClip(const SlotTable& table, int channel);
 
-// A clip's records as a file's records are repaired on loading: records the editor cannot
-// use are emptied and MP3 tone levels reset. Returns how many records were emptied; a clip
-// of neither size is left alone (it is never pasted).
-std::size_t RepairClip(std::span<std::uint8_t> clip);
-
-// Writes the clip's records after RepairClip; false (nothing written) on a size or range
-// mismatch.
+// Writes the clip's records, repaired as a file's records are on loading (records the editor
+// cannot use are emptied, MP3 tone levels reset), whoever put them on the clipboard. False
+// (nothing written) on a size or range mismatch.
 bool PastePhraseClip(SlotTable& table, int frame, int channel, std::span<const std::uint8_t> clip);
 bool PasteChannelClip(SlotTable& table, int channel, std::span<const std::uint8_t> clip);
 

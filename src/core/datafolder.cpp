@@ -23,13 +23,6 @@ char UpperAscii(char c)
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-std::string UpperAscii(std::string_view text)
-{
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return UpperAscii(c); });
-    return upper;
-}
-
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -41,23 +34,6 @@ std::string_view DirectoryOf(std::string_view path)
 {
     const std::size_t slash = path.rfind('/');
     return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
-}
-
-// Canonical form of an existing directory with a trailing "/", or empty.
-std::string RealDirectory(const std::string& path)
-{
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr)
-        return {};
-    struct stat st
-    {
-    };
-    if (::stat(resolved, &st) != 0 || !S_ISDIR(st.st_mode))
-        return {};
-    std::string real(resolved);
-    if (real.back() != '/')
-        real += '/';
-    return real;
 }
 
 bool IsDirectoryAt(int dirFd, const char* name)
@@ -99,6 +75,29 @@ std::vector<std::string> DistinctSlotFileNames(const SlotTable& table)
 }
 
 } // namespace
+
+std::string UpperAscii(std::string_view text)
+{
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return UpperAscii(c); });
+    return upper;
+}
+
+std::string RealDirectory(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr)
+        return {};
+    struct stat st
+    {
+    };
+    if (::stat(resolved, &st) != 0 || !S_ISDIR(st.st_mode))
+        return {};
+    std::string real(resolved);
+    if (real.back() != '/')
+        real += '/';
+    return real;
+}
 
 std::string DataFolderPathFor(std::string_view playlistPath)
 {

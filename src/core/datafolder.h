@@ -15,6 +15,12 @@ namespace cuelist {
 // The data folder of a saved or loaded playlist: its directory followed by "data/".
 std::string DataFolderPathFor(std::string_view playlistPath);
 
+// ASCII letters upper-cased, every other byte kept: how a FAT card matches names.
+std::string UpperAscii(std::string_view text);
+
+// The canonical path of an existing folder with a trailing "/", or empty.
+std::string RealDirectory(const std::string& path);
+
 // True when the text after the last "." (the whole text when there is none) is SLP in any case.
 bool HasPlaylistExtension(std::string_view path);
 

@@ -3,14 +3,6 @@
 
 namespace cuelist {
 
-namespace {
-
-int IntervalSeconds(const SlotRecord& record)
-{
-    return record[record::kIntervalHigh] << 8 | record[record::kIntervalLow];
-}
-} // namespace
-
 std::string RecordBaseName(const SlotRecord& record)
 {
     std::string name;
@@ -41,7 +33,7 @@ ChannelPlayTime SlotPlayTime(const SlotRecord& record, std::optional<std::int64_
         return time;
     }
     const std::int64_t plays = repeat + 1;
-    const std::int64_t interval = std::int64_t(IntervalSeconds(record)) * 1000;
+    const std::int64_t interval = std::int64_t(RecordInterval(record)) * 1000;
     if (duration && *duration >= 0)
         time.milliseconds = plays * (*duration + interval);
     else {

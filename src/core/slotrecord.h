@@ -40,6 +40,18 @@ inline constexpr std::size_t kIntervalLow = 14;
 inline constexpr std::size_t kReserved = 15;
 } // namespace record
 
+// The seconds of silence after a phrase as the record keeps them: big-endian, unchecked, so a
+// damaged record shows what it holds.
+constexpr std::uint16_t RecordInterval(const SlotRecord& r)
+{
+    return std::uint16_t(r[record::kIntervalHigh] << 8 | r[record::kIntervalLow]);
+}
+constexpr void SetRecordInterval(SlotRecord& r, std::uint16_t seconds)
+{
+    r[record::kIntervalHigh] = std::uint8_t(seconds >> 8);
+    r[record::kIntervalLow] = std::uint8_t(seconds & 0xFF);
+}
+
 // Result of every slot accessor.
 enum SlotResult : std::uint32_t {
     kSlotDone = 0,

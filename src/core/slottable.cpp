@@ -192,8 +192,7 @@ SlotResult SlotTable::SetSlotInterval(int frame, int channel, std::uint16_t seco
         return kSlotUnknownType;
     if (seconds > kMaxInterval)
         return kSlotMp3ValueOutOfRange;
-    r[record::kIntervalHigh] = static_cast<std::uint8_t>(seconds >> 8);
-    r[record::kIntervalLow] = static_cast<std::uint8_t>(seconds & 0xFF);
+    SetRecordInterval(r, seconds);
     return kSlotDone;
 }
 
@@ -229,10 +228,8 @@ SlotResult SlotTable::GetSlotHighOrStyle(int frame, int channel, std::uint8_t& a
 SlotResult SlotTable::GetSlotInterval(int frame, int channel, std::uint16_t& seconds,
                                       std::uint8_t& type) const
 {
-    return ReadSlot(*this, frame, channel, type, [&](const SlotRecord& r) {
-        seconds =
-            static_cast<std::uint16_t>(r[record::kIntervalHigh] << 8 | r[record::kIntervalLow]);
-    });
+    return ReadSlot(*this, frame, channel, type,
+                    [&](const SlotRecord& r) { seconds = RecordInterval(r); });
 }
 
 bool SlotTable::PutSlotRecord(int frame, int channel, const SlotRecord& rec)

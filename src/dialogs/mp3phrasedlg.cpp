@@ -3,10 +3,10 @@
 
 #include "dataexchange.h"
 #include "numberfield.h"
+#include "settingsbuttons.h"
 
 #include <cstdint>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -68,34 +68,20 @@ void CMp3PhraseDlg::buildControls()
     grid->addWidget(m_intervalField, 2, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    m_applyButton = new QPushButton(tr("Apply"), this);
-    m_applyButton->setObjectName(QStringLiteral("applyButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {ok, cancel, m_applyButton}) {
-        // A click must not move the focus: leaving a field runs its own exchange.
-        button->setFocusPolicy(Qt::TabFocus);
-        buttons->addWidget(button);
-    }
+    const SettingsButtons buttons = MakeSettingsButtons(this);
+    m_applyButton = buttons.apply;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     setTabOrder(m_repeatField, m_volumeSlider);
     setTabOrder(m_volumeSlider, m_volumeField);
     setTabOrder(m_volumeField, m_intervalField);
-    setTabOrder(m_intervalField, ok);
-    setTabOrder(ok, cancel);
-    setTabOrder(cancel, m_applyButton);
+    setTabOrder(m_intervalField, buttons.ok);
+    setTabOrder(buttons.ok, buttons.cancel);
+    setTabOrder(buttons.cancel, m_applyButton);
 
-    connect(ok, &QPushButton::clicked, this, &CMp3PhraseDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CMp3PhraseDlg::reject);
     connect(m_applyButton, &QPushButton::clicked, this, &CMp3PhraseDlg::apply);
     connect(m_volumeSlider, &QSlider::valueChanged, this, [this](int position) {
         m_volume = position;

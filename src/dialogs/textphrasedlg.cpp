@@ -3,6 +3,7 @@
 
 #include "dataexchange.h"
 #include "numberfield.h"
+#include "settingsbuttons.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -153,26 +154,13 @@ void CTextPhraseDlg::buildControls()
     grid->addWidget(m_magnificationList, row++, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    m_applyButton = new QPushButton(tr("Apply"), this);
-    m_applyButton->setObjectName(QStringLiteral("applyButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {ok, cancel, m_applyButton}) {
-        button->setFocusPolicy(Qt::TabFocus);
-        buttons->addWidget(button);
-    }
+    const SettingsButtons buttons = MakeSettingsButtons(this);
+    m_applyButton = buttons.apply;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
-    connect(ok, &QPushButton::clicked, this, &CTextPhraseDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CTextPhraseDlg::reject);
     connect(m_applyButton, &QPushButton::clicked, this, &CTextPhraseDlg::apply);
     connect(m_speedSlider, &QSlider::valueChanged, this, &CTextPhraseDlg::sliderMoved);
     connect(m_fontGroup, &QButtonGroup::idClicked, this,

@@ -49,8 +49,7 @@ bool CCueDoc::isOpenPlaylist(const QString& path)
             return true;
         const cuelist::fileio::FileStamp open =
             cuelist::fileio::StampOf(QFile::encodeName(doc->pathName()).toStdString());
-        if (target.exists && open.exists && target.device == open.device &&
-            target.inode == open.inode)
+        if (target.sameFile(open))
             return true;
     }
     return false;

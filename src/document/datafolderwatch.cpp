@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <QDir>
 #include <QFileInfo>
-#include <sys/stat.h>
 
 namespace {
 // Long enough to gather the events of one copy or move, well inside a second.
@@ -70,18 +69,11 @@ void DataFolderWatch::list(bool announce)
     m_deadline.stop();
     m_listing = std::make_unique<cuelist::DataFolderListing>(m_path.toStdString());
     QStringList names;
-    QList<Stamp> stamps;
+    QList<cuelist::fileio::FileStamp> stamps;
     for (const std::string& name : m_listing->Names()) {
         names << QString::fromStdString(name);
         // What a rewrite, a copy with kept times or a rename over the name changes.
-        struct stat info = {};
-        Stamp stamp;
-        if (::stat((m_listing->Folder() + name).c_str(), &info) == 0)
-            stamp = {qint64(info.st_size),
-                     qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                     qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec,
-                     quint64(info.st_ino)};
-        stamps << stamp;
+        stamps << cuelist::fileio::StampOf(m_listing->Folder() + name);
     }
     std::vector<std::string> spellings = cuelist::DataFolderSpellings(m_path.toStdString());
     const bool differs = names != m_names || stamps != m_stamps || spellings != m_spellings;

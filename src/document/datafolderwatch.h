@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fileio/filestamp.h"
+
 #include <memory>
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -52,21 +54,13 @@ signals:
 private:
     // Lists the folder; changed() follows when announce is set and what it holds differs.
     void list(bool announce);
-    struct Stamp
-    {
-        qint64 size = -1;
-        qint64 modifiedNs = 0;
-        qint64 changedNs = 0;
-        quint64 inode = 0;
-        bool operator==(const Stamp&) const = default;
-    };
     void onEvent();
     void watchPaths(const QStringList& names, bool renew);
 
     QString m_path;
     std::unique_ptr<cuelist::DataFolderListing> m_listing;
-    QStringList m_names;   // what the last listing held, to tell a real change
-    QList<Stamp> m_stamps; // index for index with m_names
+    QStringList m_names;                        // what the last listing held, to tell a real change
+    QList<cuelist::fileio::FileStamp> m_stamps; // index for index with m_names
     std::vector<std::string> m_spellings;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;         // a copy of many files is one rescan, not one per file

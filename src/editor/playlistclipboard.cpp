@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playlistclipboard.h"
 
-#include "core/clip.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -94,10 +92,8 @@ PlaylistClipboard::Probe PlaylistClipboard::probe(const QMimeData* data)
     if (!data->hasFormat(mimeType()))
         return result;
     result.hasRecords = true;
+    // The paste repairs the records as a loaded file's records are repaired.
     QByteArray records = data->data(mimeType());
-    // Records from the clipboard get the load repair, like the records of a file.
-    cuelist::RepairClip(
-        std::span(reinterpret_cast<std::uint8_t*>(records.data()), std::size_t(records.size())));
     if (!records.isEmpty())
         result.records = std::move(records);
     return result;

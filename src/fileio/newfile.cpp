@@ -1,27 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "newfile.h"
 
-#include <atomic>
+#include "temporaryname.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace cuelist::fileio {
 
 namespace {
-
-std::string TemporaryName()
-{
-    static std::atomic<unsigned> counter{0};
-    static const unsigned seed = std::random_device{}();
-    char name[32];
-    std::snprintf(name, sizeof name, ".cl%08x.part",
-                  seed ^ (unsigned(::getpid()) << 12) ^ counter.fetch_add(1) * 2654435761u);
-    return name;
-}
 
 // Renames without replacing. Where the file system has no such rename, a hard link does the
 // same; where it has no hard links either (FAT), the name is checked first, which leaves a
@@ -56,7 +46,7 @@ FileResult NewFile::Create(const std::string& folder)
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
         return FileResult::System(errno, folder);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        m_temporary = folder + TemporaryName();
+        m_temporary = folder + TemporaryName(".part");
         m_fd =
             ::open(m_temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (m_fd >= 0)

@@ -2,27 +2,17 @@
 #include "safefile.h"
 
 #include "targetpath.h"
+#include "temporaryname.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace cuelist::fileio {
-
-namespace {
-
-FileStamp StampFrom(const struct stat& st)
-{
-    return {true, std::int64_t(st.st_size),
-            std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
-            std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
-}
 
 int WriteAll(int fd, std::span<const std::uint8_t> bytes)
 {
@@ -39,16 +29,7 @@ int WriteAll(int fd, std::span<const std::uint8_t> bytes)
     return 0;
 }
 
-// A short name, so that a target name of the longest length still leaves room for it.
-std::string TemporaryName()
-{
-    static std::atomic<unsigned> counter{0};
-    static const unsigned seed = std::random_device{}();
-    char name[32];
-    std::snprintf(name, sizeof name, ".cl%08x.tmp",
-                  seed ^ (unsigned(::getpid()) << 12) ^ counter.fetch_add(1) * 2654435761u);
-    return name;
-}
+namespace {
 
 bool IsFolderPermissionError(int error)
 {
@@ -64,7 +45,7 @@ int CreateTemporary(int folder, mode_t mode, std::string& named)
     if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
         return fd;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        named = TemporaryName();
+        named = TemporaryName(".tmp");
         const int created =
             ::openat(folder, named.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (created >= 0 || errno != EEXIST)
@@ -80,7 +61,7 @@ int NameTemporary(int fd, int folder, std::string& named)
     char self[64];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        named = TemporaryName();
+        named = TemporaryName(".tmp");
         if (::linkat(AT_FDCWD, self, folder, named.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return 0;
         if (errno != EEXIST)
@@ -148,20 +129,6 @@ FileResult OpenRegular(const std::string& path, Descriptor& fd, struct stat& st)
 }
 
 } // namespace
-
-FileStamp StampOf(const std::string& path)
-{
-    ResolvedPath resolved;
-    if (!ResolvePath(path, resolved).ok() || !resolved.exists)
-        return {};
-    struct stat st
-    {
-    };
-    if (::fstatat(resolved.folder.get(), resolved.name.c_str(), &st,
-                  resolved.viaDescriptor ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
-        return {};
-    return StampFrom(st);
-}
 
 FileResult ReadRegularFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                            std::size_t limit, FileStamp* stamp)
@@ -316,8 +283,17 @@ FileResult WriteFileSafely(const std::string& path, std::span<const std::uint8_t
     const Descriptor synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (synced.valid())
         ::fsync(synced.get());
-    if (stamp)
+    if (stamp) {
+        // The rename gives the file a new change time: the stamp is taken again through the
+        // name, as long as the name still leads to the file written here.
+        struct stat renamed
+        {
+        };
+        if (::fstatat(folder, target.name.c_str(), &renamed, AT_SYMLINK_NOFOLLOW) == 0 &&
+            renamed.st_dev == written.st_dev && renamed.st_ino == written.st_ino)
+            written = renamed;
         *stamp = StampFrom(written);
+    }
     return FileResult::Ok();
 }
 

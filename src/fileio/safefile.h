@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fileresult.h"
+#include "filestamp.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,22 +12,8 @@
 
 namespace cuelist::fileio {
 
-// What a file looked like when it was read or written: enough to notice that another
-// program replaced or changed it since.
-struct FileStamp
-{
-    bool exists = false;
-    std::int64_t size = 0;
-    std::int64_t modifiedNs = 0;
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-
-    bool operator==(const FileStamp&) const = default;
-};
-
-// The stamp of the file a path names now, links followed as ResolvePath follows them;
-// exists is false when there is none or a link on the way is refused.
-FileStamp StampOf(const std::string& path);
+// Writes all of bytes to an open descriptor, going on after signals; 0, or the errno.
+int WriteAll(int fd, std::span<const std::uint8_t> bytes);
 
 // Reads a whole regular file. The file is opened without blocking and checked before any
 // read, so a FIFO, a device or a folder is refused (NotRegular) instead of hanging the

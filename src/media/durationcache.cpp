@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "durationcache.h"
 
+#include "cachefile.h"
 #include "durationreader.h"
-#include "fileio/safefile.h"
 #include "mp3length.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string_view>
@@ -18,70 +17,27 @@
 
 namespace cuelist {
 
+using fileio::FileStamp;
+using fileio::StampFrom;
+using fileio::StampOf;
+
 namespace {
 
-constexpr std::string_view kHeader = "cuelist-durations 2\n";
+constexpr std::string_view kHeader = "cuelist-durations 2";
 
-FileStamp StampFrom(const struct stat& info)
-{
-    return FileStamp{std::uint64_t(info.st_size),
-                     std::int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                     std::int64_t(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec,
-                     std::uint64_t(info.st_ino)};
-}
-
-// One field of a line up to its tab; false when it is not a number.
-template <typename T> bool TakeNumber(std::string_view& line, T& value)
-{
-    const auto tab = line.find('\t');
-    if (tab == std::string_view::npos)
-        return false;
-    const auto [end, error] = std::from_chars(line.data(), line.data() + tab, value);
-    if (error != std::errc() || end != line.data() + tab)
-        return false;
-    line.remove_prefix(tab + 1);
-    return true;
-}
-
-// size TAB mtime-ns TAB ctime-ns TAB inode TAB milliseconds (-1: no audio) TAB path
+// stamp, milliseconds (-1: no audio), path; tab-separated
 bool ParseLine(std::string_view line, std::string& path, DurationCache::Entry& entry)
 {
     long long ms = -1;
-    if (!TakeNumber(line, entry.stamp.size) || !TakeNumber(line, entry.stamp.modifiedNs) ||
-        !TakeNumber(line, entry.stamp.changedNs) || !TakeNumber(line, entry.stamp.inode) ||
-        !TakeNumber(line, ms) || line.empty() || line.front() != '/' || ms < -1)
+    if (!TakeStampFields(line, entry.stamp) || !TakeInteger(line, ms) || line.empty() ||
+        line.front() != '/' || ms < -1)
         return false;
     path.assign(line);
     entry.milliseconds = ms >= 0 ? std::optional<std::int64_t>(ms) : std::nullopt;
     return true;
 }
 
-void AppendNumber(std::string& out, long long value)
-{
-    char digits[24];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, end);
-    out.push_back('\t');
-}
-
-void MakeFolders(const std::string& file)
-{
-    const std::string folder = file.substr(0, file.rfind('/'));
-    for (std::size_t at = folder.find('/', 1); at != std::string::npos;
-         at = folder.find('/', at + 1))
-        ::mkdir(folder.substr(0, at).c_str(), 0700);
-    ::mkdir(folder.c_str(), 0700);
-}
-
 } // namespace
-
-std::optional<FileStamp> StampOf(const std::string& path)
-{
-    struct stat info = {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return StampFrom(info);
-}
 
 DurationCache::DurationCache(std::string file) : m_file(std::move(file)) {}
 
@@ -101,18 +57,12 @@ void DurationCache::Load()
 {
     if (m_file.empty())
         return;
-    std::vector<std::uint8_t> bytes;
-    // Only the head of an oversized cache is used (its cut-off last line is dropped below):
-    // a cache can always be measured again, so nothing is lost.
-    if (!fileio::ReadFileHead(m_file, bytes, kMaxFileBytes).ok())
-        return;
-    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (!text.starts_with(kHeader))
-        return;
-    text.remove_prefix(kHeader.size());
+    // Only the head of an oversized cache is used: a cache can always be measured again, so
+    // nothing is lost.
+    const std::string lines = ReadCacheLines(m_file, kHeader, kMaxFileBytes);
+    std::string_view text = lines;
     std::unordered_map<std::string, Kept> entries;
     std::string path;
-    // A cut-off last line (a file beyond the read limit) has no line break and is left out.
     for (std::size_t end = text.find('\n');
          end != std::string_view::npos && entries.size() < kMaxEntries; end = text.find('\n')) {
         Kept kept;
@@ -141,8 +91,8 @@ bool DurationCache::Save()
     }
     // Files that are gone or changed are left out; those used in this run come first.
     std::erase_if(entries, [](const auto& item) {
-        const auto now = StampOf(item.first);
-        return !now || !(*now == item.second.entry.stamp);
+        const FileStamp now = StampOf(item.first);
+        return !now.regular || !(now == item.second.entry.stamp);
     });
     std::stable_partition(entries.begin(), entries.end(),
                           [](const auto& item) { return item.second.used; });
@@ -150,26 +100,22 @@ bool DurationCache::Save()
         entries.resize(kMaxEntries);
 
     std::string out(kHeader);
+    out.push_back('\n');
     out.reserve(entries.size() * 96);
     for (const auto& [path, kept] : entries) {
         // A name with a line break cannot be kept in this format; it is measured again.
         if (path.find('\n') != std::string::npos)
             continue;
         const Entry& entry = kept.entry;
-        AppendNumber(out, (long long)entry.stamp.size);
-        AppendNumber(out, entry.stamp.modifiedNs);
-        AppendNumber(out, entry.stamp.changedNs);
-        AppendNumber(out, (long long)entry.stamp.inode);
-        AppendNumber(out, entry.milliseconds.value_or(-1));
+        AppendStampFields(out, entry.stamp);
+        out += std::to_string(entry.milliseconds.value_or(-1));
+        out.push_back('\t');
         out += path;
         out.push_back('\n');
         if (out.size() > kMaxFileBytes - 4096)
             break; // what the next run would not read
     }
-    MakeFolders(m_file);
-    const auto written = fileio::WriteFileSafely(
-        m_file, std::span(reinterpret_cast<const std::uint8_t*>(out.data()), out.size()));
-    if (!written.ok()) {
+    if (!WriteCacheFile(m_file, out)) {
         std::lock_guard lock(m_mutex);
         m_dirty = true;
         return false;
@@ -225,7 +171,8 @@ Measured Measure(const std::string& path, DurationReader*& discoverer)
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == EACCES || errno == EPERM)
-            result.stamp = StampOf(path); // kept until a chmod changes the change time
+            if (const FileStamp stamp = StampOf(path); stamp.regular)
+                result.stamp = stamp; // kept until a chmod changes the change time
         return result;
     }
     struct stat info = {};
@@ -262,10 +209,10 @@ std::vector<std::optional<std::int64_t>> ReadDurations(const std::vector<std::st
     std::vector<std::optional<std::int64_t>> lengths(paths.size());
     std::vector<std::size_t> pending;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        const auto stamp = StampOf(paths[i]);
-        if (!stamp)
+        const FileStamp stamp = StampOf(paths[i]);
+        if (!stamp.regular)
             continue;
-        if (const auto entry = cache.Find(paths[i], *stamp))
+        if (const auto entry = cache.Find(paths[i], stamp))
             lengths[i] = entry->milliseconds;
         else
             pending.push_back(i);

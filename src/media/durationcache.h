@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fileio/filestamp.h"
+
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -9,20 +11,6 @@
 #include <vector>
 
 namespace cuelist {
-
-// What tells a file's contents apart without reading them. The change time and the inode
-// catch what size and modification time miss: a copy made with `cp -p`, a rename over the
-// name, a chmod that makes an unreadable file readable.
-struct FileStamp
-{
-    std::uint64_t size = 0;
-    std::int64_t modifiedNs = 0;
-    std::int64_t changedNs = 0;
-    std::uint64_t inode = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-// The stamp of a regular file (links followed); none for anything else.
-std::optional<FileStamp> StampOf(const std::string& path);
 
 // Known play lengths of audio files, keyed by path and valid while the file's stamp is
 // unchanged; a file that could not be read as audio is remembered as such, with its stamp.
@@ -53,11 +41,11 @@ public:
 
     struct Entry
     {
-        FileStamp stamp;
+        fileio::FileStamp stamp;
         std::optional<std::int64_t> milliseconds; // none: the file is no readable audio
     };
     // The entry when its stamp matches; none when the file must be measured.
-    std::optional<Entry> Find(const std::string& path, const FileStamp& stamp) const;
+    std::optional<Entry> Find(const std::string& path, const fileio::FileStamp& stamp) const;
     // The entry whatever the file's stamp now; for showing a length before it is checked.
     std::optional<Entry> FindAnyStamp(const std::string& path) const;
     void Store(const std::string& path, const Entry& entry);
@@ -78,7 +66,8 @@ private:
 // The play length of one file: libmpg123 first, GStreamer's discoverer for what it cannot
 // open. None when neither can, or when the path is no regular file. stamp (when given)
 // receives the stamp of the file that was measured.
-std::optional<std::int64_t> MeasureDuration(const std::string& path, FileStamp* stamp = nullptr);
+std::optional<std::int64_t> MeasureDuration(const std::string& path,
+                                            fileio::FileStamp* stamp = nullptr);
 
 // The lengths of files (absolute paths), index for index: from the cache where the stamps
 // match, the others measured on up to `threads` threads and stored in the cache.

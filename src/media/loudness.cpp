@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "loudness.h"
 
+#include "cachefile.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ebur128.h>
 #include <fcntl.h>
-#include <fstream>
 #include <memory>
 #include <mpg123.h>
-#include <sstream>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
 namespace cuelist {
+
+using fileio::FileStamp;
+using fileio::StampOf;
 
 namespace {
 
@@ -151,34 +154,27 @@ std::string LoudnessCache::DefaultFile()
 
 void LoudnessCache::Load()
 {
-    if (m_file.empty())
-        return;
-    std::ifstream in(m_file);
-    std::string line;
-    if (!std::getline(in, line) || line != kHeader)
-        return;
+    const std::string lines = ReadCacheLines(m_file, kHeader, DurationCache::kMaxFileBytes);
     std::map<std::string, Entry> entries;
-    // size, mtime-ns, ctime-ns, inode, lufs, peak (both "none": not audio), path; tab-separated
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
+    // stamp, lufs, peak (both "none": not audio), path; tab-separated
+    std::string_view text = lines;
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos;
+         text.remove_prefix(end + 1), end = text.find('\n')) {
+        std::string_view line = text.substr(0, end);
         Entry entry;
-        std::string lufs;
-        std::string peak;
-        if (!(fields >> entry.stamp.size >> entry.stamp.modifiedNs >> entry.stamp.changedNs >>
-              entry.stamp.inode >> lufs >> peak))
-            continue;
-        char tab = 0;
-        std::string path;
-        if (!fields.get(tab) || tab != '\t' || !std::getline(fields, path) || path.empty() ||
-            path.front() != '/')
+        std::string_view lufs;
+        std::string_view peak;
+        if (!TakeStampFields(line, entry.stamp) || !TakeField(line, lufs) ||
+            !TakeField(line, peak) || line.empty() || line.front() != '/')
             continue;
         if (lufs != "none") {
             Loudness value;
-            if (!ReadNumber(lufs, value.lufs) || !ReadNumber(peak, value.truePeakDb))
+            if (!ReadNumber(std::string(lufs), value.lufs) ||
+                !ReadNumber(std::string(peak), value.truePeakDb))
                 continue;
             entry.loudness = value;
         }
-        entries[path] = entry;
+        entries[std::string(line)] = entry;
     }
     std::lock_guard lock(m_mutex);
     for (auto& [path, entry] : entries)
@@ -190,36 +186,21 @@ bool LoudnessCache::Save()
     std::lock_guard lock(m_mutex);
     if (m_file.empty() || !m_dirty)
         return true;
-    const std::string folder = m_file.substr(0, m_file.rfind('/'));
-    for (std::size_t at = 1; at != std::string::npos; at = folder.find('/', at + 1))
-        ::mkdir(folder.substr(0, at).c_str(), 0700);
-    ::mkdir(folder.c_str(), 0700);
-    const std::string temporary = m_file + "." + std::to_string(::getpid()) + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << kHeader << '\n';
-        for (const auto& [path, entry] : m_entries) {
-            if (path.find('\n') != std::string::npos)
-                continue;
-            out << entry.stamp.size << '\t' << entry.stamp.modifiedNs << '\t'
-                << entry.stamp.changedNs << '\t' << entry.stamp.inode << '\t';
-            if (entry.loudness)
-                out << WriteNumber(entry.loudness->lufs) << '\t'
-                    << WriteNumber(entry.loudness->truePeakDb);
-            else
-                out << "none\tnone";
-            out << '\t' << path << '\n';
-        }
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
+    std::string out(kHeader);
+    out.push_back('\n');
+    for (const auto& [path, entry] : m_entries) {
+        if (path.find('\n') != std::string::npos)
+            continue;
+        AppendStampFields(out, entry.stamp);
+        if (entry.loudness)
+            out +=
+                WriteNumber(entry.loudness->lufs) + '\t' + WriteNumber(entry.loudness->truePeakDb);
+        else
+            out += "none\tnone";
+        out += '\t' + path + '\n';
     }
-    if (std::rename(temporary.c_str(), m_file.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    if (!WriteCacheFile(m_file, out))
         return false;
-    }
     m_dirty = false;
     return true;
 }
@@ -250,11 +231,11 @@ std::vector<std::optional<Loudness>> ReadLoudness(const std::vector<std::string>
     std::vector<std::size_t> pending;
     std::vector<FileStamp> stamps(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        const auto stamp = StampOf(paths[i]);
-        bool known = !stamp; // nothing to measure in a missing file
-        if (stamp) {
-            stamps[i] = *stamp;
-            if (const auto entry = cache.Find(paths[i], *stamp)) {
+        const FileStamp stamp = StampOf(paths[i]);
+        bool known = !stamp.regular; // nothing to measure in a missing file
+        if (stamp.regular) {
+            stamps[i] = stamp;
+            if (const auto entry = cache.Find(paths[i], stamp)) {
                 values[i] = entry->loudness;
                 known = true;
             }
@@ -274,7 +255,7 @@ std::vector<std::optional<Loudness>> ReadLoudness(const std::vector<std::string>
             if (cancel && cancel->load())
                 return; // a cut-short measurement is no result
             // The stamp is taken again: a file rewritten while it was read is measured anew.
-            if (StampOf(paths[i]) == std::optional(stamps[i]))
+            if (const FileStamp now = StampOf(paths[i]); now.regular && now == stamps[i])
                 cache.Store(paths[i], {stamps[i], values[i]});
             if (done)
                 ++*done;

@@ -37,15 +37,15 @@ public:
 
     // $XDG_CACHE_HOME/cuelist-studio/loudness.tsv, or ~/.cache/... without it.
     static std::string DefaultFile();
-    void Load(); // damaged lines are skipped
-    bool Save(); // replaces the file through a temporary one; false when it cannot
+    void Load(); // as DurationCache::Load: never waits on a FIFO, skips damaged lines
+    bool Save(); // replaces the file through the safe write; false when it cannot
 
     struct Entry
     {
-        FileStamp stamp;
+        fileio::FileStamp stamp;
         std::optional<Loudness> loudness; // none: no decodable audio
     };
-    std::optional<Entry> Find(const std::string& path, const FileStamp& stamp) const;
+    std::optional<Entry> Find(const std::string& path, const fileio::FileStamp& stamp) const;
     void Store(const std::string& path, const Entry& entry);
 
 private:

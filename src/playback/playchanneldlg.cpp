@@ -246,10 +246,9 @@ void CPlayChannelDlg::LoadPhraseFields(int frameIndex)
     m_fileNameText =
         QString::fromStdString(Cp932ToUtf8(RecordBaseName(slot))) + QLatin1String(".MP3");
     const int repeat = slot[record::kRepeat];
-    m_repeatText =
-        repeat == PlayChannelWorker::kEndlessRepeat ? tr("Unlimited") : QString::number(repeat);
+    m_repeatText = repeat == kEndlessRepeat ? tr("Unlimited") : QString::number(repeat);
     m_volume = -int(slot[record::kVolume]);
-    m_interval = PlayChannelJob::Interval(slot);
+    m_interval = RecordInterval(slot);
 }
 
 void CPlayChannelDlg::Refresh()

@@ -12,6 +12,4 @@ struct PlayChannelJob final
 {
     std::array<cuelist::SlotRecord, cuelist::kFrameCount> records{};
     std::string dataFolder;
-
-    static int Interval(const cuelist::SlotRecord& record); // big-endian seconds
 };

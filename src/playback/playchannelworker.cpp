@@ -139,8 +139,7 @@ PlayChannelWorker::Outcome PlayChannelWorker::PlayChannel()
 
     // The interval follows the last playing too, before the channel ends or the frame that
     // could not be queued has its turn.
-    const auto interval =
-        std::chrono::seconds(PlayChannelJob::Interval(m_job.records[m_shownFrame]));
+    const auto interval = std::chrono::seconds(RecordInterval(m_job.records[m_shownFrame]));
     if (!WaitCounting(interval))
         return Outcome::Interrupted;
     return m_failingFrame >= 0 ? Fail(m_queueFailure, m_failingFrame) : Outcome::Played;
@@ -170,8 +169,7 @@ void PlayChannelWorker::QueueAhead(IPhrasePlayer& player, int heard)
         const std::string path = frame == m_lastQueuedFrame ? m_lastQueuedPath
                                  : frame < kFrameCount      ? FramePath(frame, failure)
                                                             : std::string();
-        const auto silence =
-            std::chrono::seconds(PlayChannelJob::Interval(m_job.records[m_lastQueuedFrame]));
+        const auto silence = std::chrono::seconds(RecordInterval(m_job.records[m_lastQueuedFrame]));
         if (frame < kFrameCount && !path.empty() &&
             player.Queue(path, -int(m_job.records[frame][record::kVolume]), silence) ==
                 IPhrasePlayer::kOk) {

@@ -24,7 +24,6 @@ class PlayChannelWorker final
 {
 public:
     static constexpr std::chrono::milliseconds kPollPeriod{10};
-    static constexpr int kEndlessRepeat = 255;
     // Playings queued beyond the one being heard, so that the player never runs dry.
     static constexpr int kQueueAhead = 3;
 

@@ -19,11 +19,6 @@ QString SettingsText(const SlotRecord& record)
         .arg(-int(record[record::kVolume]));
 }
 
-int IntervalOf(const SlotRecord& record)
-{
-    return record[record::kIntervalHigh] << 8 | record[record::kIntervalLow];
-}
-
 SheetCell CellOf(const SheetSource& source, int frame, int channel, bool& anyLoudness)
 {
     SheetCell cell;
@@ -45,13 +40,13 @@ SheetCell CellOf(const SheetSource& source, int frame, int channel, bool& anyLou
     cell.missing =
         source.dataFolderKnown && source.missing.count(text::CellText(cellName).toStdString()) != 0;
     if (cell.missing) {
-        cell.timing = SheetText::tr("Int. %1 s / missing").arg(IntervalOf(record));
+        cell.timing = SheetText::tr("Int. %1 s / missing").arg(RecordInterval(record));
     } else {
         QString length = QStringLiteral("?");
         if (source.durationOf)
             if (const auto ms = source.durationOf(cellName))
                 length = text::DurationText(*ms);
-        cell.timing = SheetText::tr("Int. %1 s / Len. %2").arg(IntervalOf(record)).arg(length);
+        cell.timing = SheetText::tr("Int. %1 s / Len. %2").arg(RecordInterval(record)).arg(length);
     }
     if (source.loudnessOf && !cell.missing)
         if (const auto lufs = source.loudnessOf(frame, channel)) {

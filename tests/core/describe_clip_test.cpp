@@ -89,8 +89,8 @@ TEST(Clip, EncodeClassifyPaste)
     EXPECT_EQ(EncodeChannelClip(target, 3), before);
 }
 
-// A clip from the clipboard is repaired record by record as a loaded file is.
-TEST(Clip, RepairMatchesTheLoadRepair)
+// A pasted clip is repaired record by record as a loaded file is, whoever made it.
+TEST(Clip, PasteRepairsAsTheLoadDoes)
 {
     SlotRecord mp3 = EmptyRecord();
     mp3[record::kType] = kTypeMp3;
@@ -109,24 +109,15 @@ TEST(Clip, RepairMatchesTheLoadRepair)
                                            : EmptyRecord();
         channel.insert(channel.end(), r.begin(), r.end());
     }
-    std::vector<std::uint8_t> phrase(text.begin(), text.end());
-    std::vector<std::uint8_t> wrongSize(17, 0xFF);
-
-    EXPECT_EQ(RepairClip(channel), 2u);
-    EXPECT_EQ(RepairClip(phrase), 1u);
-    EXPECT_EQ(RepairClip(wrongSize), 0u);
-    EXPECT_EQ(wrongSize, std::vector<std::uint8_t>(17, 0xFF));
+    const std::vector<std::uint8_t> phrase(text.begin(), text.end());
 
     SlotTable table;
-    for (int frame = 1; frame <= kFrameCount; ++frame) {
-        const std::size_t at = std::size_t(frame - 1) * kRecordSize;
-        std::copy_n(channel.begin() + std::ptrdiff_t(at), kRecordSize,
-                    table.RecordAt(frame, 1).begin());
-    }
+    ASSERT_TRUE(PasteChannelClip(table, 1, channel));
+    ASSERT_TRUE(PastePhraseClip(table, 5, 2, phrase));
     EXPECT_TRUE(RepairAfterLoad(table).empty()); // nothing left that loading would remove
     EXPECT_EQ(table.RecordAt(1, 1)[record::kLow], 15);
     EXPECT_EQ(table.RecordAt(1, 1)[record::kHigh], 15);
     EXPECT_EQ(table.RecordAt(2, 1), EmptyRecord());
-    const SlotRecord empty = EmptyRecord();
-    EXPECT_EQ(phrase, std::vector<std::uint8_t>(empty.begin(), empty.end()));
+    EXPECT_EQ(table.RecordAt(3, 1), EmptyRecord());
+    EXPECT_EQ(table.RecordAt(5, 2), EmptyRecord());
 }

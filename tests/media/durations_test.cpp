@@ -153,10 +153,10 @@ TEST_F(Mp3Files, CacheKeepsLengthsAndNoticesEveryChange)
     }
     DurationCache cache(store);
     cache.Load();
-    ASSERT_TRUE(cache.Find(a, *StampOf(a)));
-    EXPECT_EQ(cache.Find(a, *StampOf(a))->milliseconds, longMs);
-    ASSERT_TRUE(cache.Find(junk, *StampOf(junk))); // no audio is remembered too
-    EXPECT_FALSE(cache.Find(junk, *StampOf(junk))->milliseconds);
+    ASSERT_TRUE(cache.Find(a, fileio::StampOf(a)));
+    EXPECT_EQ(cache.Find(a, fileio::StampOf(a))->milliseconds, longMs);
+    ASSERT_TRUE(cache.Find(junk, fileio::StampOf(junk))); // no audio is remembered too
+    EXPECT_FALSE(cache.Find(junk, fileio::StampOf(junk))->milliseconds);
 
     // Another file of the same size copied over it with its times kept (cp -p), and one
     // renamed over the name: both are measured again.
@@ -167,7 +167,7 @@ TEST_F(Mp3Files, CacheKeepsLengthsAndNoticesEveryChange)
     folder.File("A.MP3", other);
     const struct timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(::utimensat(AT_FDCWD, a.c_str(), times, 0), 0);
-    EXPECT_FALSE(cache.Find(a, *StampOf(a)));
+    EXPECT_FALSE(cache.Find(a, fileio::StampOf(a)));
     EXPECT_NEAR(double(*ReadDurations({a}, cache).front()), double(*LengthOf(a)), 1);
     const std::string renamed = folder.File("B.MP3", s_long);
     fs::rename(renamed, a);
@@ -216,6 +216,6 @@ TEST(DurationCacheFile, HostileCacheFilesAreSkippedQuickly)
     // A folder that cannot be made: Save says so, nothing breaks.
     const std::string blocked = folder.File("blocked", "a file where the folder should be");
     DurationCache cache(blocked + "/durations.tsv");
-    cache.Store(audio, {*StampOf(audio), 5});
+    cache.Store(audio, {fileio::StampOf(audio), 5});
     EXPECT_FALSE(cache.Save());
 }

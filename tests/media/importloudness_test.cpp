@@ -143,15 +143,47 @@ TEST(Loudness, MeasuresTonesAndKeepsResultsWhileFilesStayTheSame)
     }
     LoudnessCache kept(cacheFile);
     kept.Load();
-    const auto stamp = StampOf(temp / "quiet.mp3");
-    const auto entry = kept.Find(temp / "quiet.mp3", *stamp);
+    const auto stamp = fileio::StampOf(temp / "quiet.mp3");
+    const auto entry = kept.Find(temp / "quiet.mp3", stamp);
     ASSERT_TRUE(entry && entry->loudness);
     EXPECT_NEAR(entry->loudness->lufs, quiet->lufs, 0.001);
-    ASSERT_TRUE(kept.Find(temp / "text.mp3", *StampOf(temp / "text.mp3")));
+    ASSERT_TRUE(kept.Find(temp / "text.mp3", fileio::StampOf(temp / "text.mp3")));
     // A rewritten file is measured again: the kept value no longer applies.
     fs::copy_file(temp / "loud.mp3", temp / "quiet.mp3", fs::copy_options::overwrite_existing);
-    EXPECT_FALSE(kept.Find(temp / "quiet.mp3", *StampOf(temp / "quiet.mp3")));
+    EXPECT_FALSE(kept.Find(temp / "quiet.mp3", fileio::StampOf(temp / "quiet.mp3")));
     const auto again = ReadLoudness({temp / "quiet.mp3"}, kept);
     ASSERT_TRUE(again[0]);
     EXPECT_NEAR(again[0]->lufs, loud->lufs, 0.001);
+}
+
+// The loudness cache is read the way the lengths cache is: a FIFO in its place never holds
+// up the start, and damaged lines are left out while good ones are kept.
+TEST(LoudnessCacheFile, HostileCacheFilesAreSkipped)
+{
+    TempFolder temp;
+    const std::string fifo = temp / "fifo.tsv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    LoudnessCache fromFifo(fifo);
+    fromFifo.Load(); // would wait for a writer forever if it opened the FIFO to read
+
+    fileio::FileStamp stamp;
+    stamp.exists = true;
+    stamp.size = 1;
+    stamp.modifiedNs = 2;
+    stamp.changedNs = 3;
+    stamp.inode = 4;
+    const std::string file = temp / "loudness.tsv";
+    const std::string text = "cuelist-loudness 2\n"
+                             "1\t2\t3\t4\t-20.500\t-1.250\t/a/good.mp3\n"
+                             "1\t2\t3\t4\tloud\t-1.250\t/a/bad.mp3\n"
+                             "1\t2\t3\t-20.500\t-1.250\t/a/short.mp3\n"
+                             "1\t2\t3\t4\tnone\tnone\trelative.mp3\n";
+    TempFolder::Write(file, std::vector<std::uint8_t>(text.begin(), text.end()));
+    LoudnessCache cache(file);
+    cache.Load();
+    const auto good = cache.Find("/a/good.mp3", stamp);
+    ASSERT_TRUE(good && good->loudness);
+    EXPECT_EQ(*good->loudness, (Loudness{-20.5, -1.25}));
+    for (const char* path : {"/a/bad.mp3", "/a/short.mp3", "relative.mp3"})
+        EXPECT_FALSE(cache.Find(path, stamp)) << path;
 }
