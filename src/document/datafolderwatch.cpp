@@ -73,7 +73,7 @@ void DataFolderWatch::list(bool announce)
     for (const std::string& name : m_listing->Names()) {
         names << QString::fromStdString(name);
         // What a rewrite, a copy with kept times or a rename over the name changes.
-        stamps << cuelist::fileio::StampOf(m_listing->Folder() + name);
+        stamps << cuelist::fileio::StampOfListed(m_listing->Folder() + name);
     }
     std::vector<std::string> spellings = cuelist::DataFolderSpellings(m_path.toStdString());
     const bool differs = names != m_names || stamps != m_stamps || spellings != m_spellings;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filestamp.h"
 
+#include "pathwalk.h"
+
+#include <fcntl.h>
+
 namespace cuelist::fileio {
 
 bool FileStamp::operator==(const FileStamp& other) const
@@ -26,6 +30,18 @@ FileStamp StampFrom(const struct stat& status)
 }
 
 FileStamp StampOf(const std::string& path)
+{
+    ResolvedPath resolved;
+    if (!ResolvePath(path, resolved).ok() || !resolved.exists)
+        return {};
+    struct stat status = {};
+    if (::fstatat(resolved.folder.get(), resolved.name.c_str(), &status,
+                  resolved.viaDescriptor ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
+        return {};
+    return StampFrom(status);
+}
+
+FileStamp StampOfListed(const std::string& path)
 {
     struct stat status = {};
     if (::stat(path.c_str(), &status) != 0)

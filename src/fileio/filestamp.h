@@ -30,10 +30,13 @@ struct FileStamp
 
 FileStamp StampFrom(const struct stat& status);
 
-// The stamp of the file a path names now, links followed as the kernel follows them (a look
-// costs one stat: folders of thousands of files are stamped on the GUI thread); exists is
-// false when there is none or it cannot be reached. Reading or writing through a link the
-// file layer refuses still fails there.
+// The stamp of the file a path names now, links followed under the rule the readers keep
+// (ResolvePath); exists is false when there is none, it cannot be reached or a link on the
+// way is refused.
 FileStamp StampOf(const std::string& path);
+// The same for a name just listed in a folder the caller resolved itself, links followed as
+// the kernel follows them. One stat: folders of thousands of files are stamped on the GUI
+// thread to notice changes; nothing is read or written through the result.
+FileStamp StampOfListed(const std::string& path);
 
 } // namespace cuelist::fileio

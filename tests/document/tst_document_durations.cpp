@@ -19,7 +19,13 @@ private slots:
         const QString loudness = dir.filePath("loudness.tsv");
         const QString lengths = dir.filePath("durations.tsv");
         const auto entry = [](double lufs) {
-            return cuelist::LoudnessCache::Entry{{1000, 1, 2, 3}, cuelist::Loudness{lufs, -1.0}};
+            cuelist::fileio::FileStamp stamp;
+            stamp.exists = stamp.regular = true;
+            stamp.size = 1000;
+            stamp.modifiedNs = 1;
+            stamp.changedNs = 2;
+            stamp.inode = 3;
+            return cuelist::LoudnessCache::Entry{stamp, cuelist::Loudness{lufs, -1.0}};
         };
         const auto keptLufs = [&](const char* path) {
             cuelist::LoudnessCache kept(loudness.toStdString());

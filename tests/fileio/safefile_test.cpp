@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileio/filelock.h"
+#include "fileio/filestamp.h"
 #include "fileio/pathwalk.h"
 #include "fileio/safefile.h"
 #include "tempfolder.h"
@@ -195,6 +196,7 @@ TEST(SafeFile, OthersLinksInStickyFoldersAreNeverFollowed)
             EXPECT_EQ(ReadInputFile(path, bytes, 1 << 20).fault, FileFault::ForeignLink);
             FileLock lock;
             EXPECT_EQ(lock.Acquire(path).fault, FileFault::ForeignLink);
+            EXPECT_FALSE(StampOf(path).exists) << path; // nothing is told about the target
         }
         EXPECT_TRUE(WriteFileSafely(group + "/dir/victim.slp", kNew).ok());
         EXPECT_EQ(TempFolder::Read(victims + "/victim.slp"), kNew);
