@@ -50,6 +50,10 @@ CMainFrame::~CMainFrame()
     for (QObject* sender : {static_cast<QObject*>(m_mdi), static_cast<QObject*>(m_fileBar),
                             static_cast<QObject*>(m_editBar)})
         sender->disconnect();
+    // The playlist windows go while this frame is whole: their documents and editors signal
+    // as they are taken down, and what they reach here must still be a main frame.
+    for (const QPointer<CChildFrame>& child : std::as_const(m_children))
+        delete child.data();
 }
 
 QString CMainFrame::appTitle()
@@ -79,10 +83,12 @@ void CMainFrame::addChild(CChildFrame* child)
 
     PlaylistEditor* editor = child->editor();
     connect(editor, &PlaylistEditor::playlistsDropped, this, &CMainFrame::filesDropped);
+    // The editor clears the pane when it goes, which may be while this window is destroyed:
+    // the pane, not the window, is the receiver.
     connect(editor, &PlaylistEditor::descriptionChanged, m_description,
-            [this](const QString& text) {
-                m_description->setText(text);
-                m_description->repaint();
+            [pane = m_description](const QString& text) {
+                pane->setText(text);
+                pane->repaint();
             });
     connect(editor, &PlaylistEditor::playTimeChanged, m_playTime, &QLabel::setText);
 
