@@ -3,52 +3,16 @@
 #include "clitext.h"
 #include "commands.h"
 #include "core/datafolder.h"
+#include "interrupt.h"
 #include "playlistio.h"
 #include "text/exporttext.h"
 
-#include <atomic>
-#include <csignal>
 #include <filesystem>
 #include <unistd.h>
 
 namespace cuelist::cli {
 
 namespace {
-
-std::atomic<bool> g_interrupted{false};
-
-extern "C" void OnInterrupt(int)
-{
-    g_interrupted.store(true);
-}
-
-// Turns SIGINT, SIGTERM and SIGHUP into a cancel for as long as it lives, so that an
-// interrupted export still removes its temporary files.
-class InterruptAsCancel final
-{
-public:
-    InterruptAsCancel()
-    {
-        struct sigaction action
-        {
-        };
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        for (std::size_t k = 0; k < std::size(kSignals); ++k)
-            ::sigaction(kSignals[k], &action, &m_old[k]);
-    }
-    ~InterruptAsCancel()
-    {
-        for (std::size_t k = 0; k < std::size(kSignals); ++k)
-            ::sigaction(kSignals[k], &m_old[k], nullptr);
-    }
-    InterruptAsCancel(const InterruptAsCancel&) = delete;
-    InterruptAsCancel& operator=(const InterruptAsCancel&) = delete;
-
-private:
-    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction m_old[std::size(kSignals)]{};
-};
 
 QString Utf8(const std::string& text)
 {
@@ -107,7 +71,7 @@ int RunExport(const Invocation& inv, Console& console)
                 std::fflush(stderr);
             }
         }
-        return !g_interrupted.load();
+        return !interrupts.interrupted();
     };
     const cardexport::ExportReport report =
         cardexport::RunExport(plan, source.table,

@@ -5,11 +5,11 @@
 #include "core/dropplan.h"
 #include "core/importname.h"
 #include "fileio/safefile.h"
+#include "interrupt.h"
 #include "media/importaudio.h"
 #include "playlistio.h"
 #include "text/messages.h"
 
-#include <csignal>
 #include <filesystem>
 #include <set>
 #include <sys/stat.h>
@@ -17,38 +17,6 @@
 namespace cuelist::cli {
 
 namespace {
-
-std::atomic<bool> g_interrupted{false};
-
-void OnInterrupt(int)
-{
-    g_interrupted = true;
-}
-
-// Ctrl+C or a termination request cancels the import, which then removes what it wrote.
-class InterruptGuard final
-{
-public:
-    InterruptGuard()
-    {
-        struct sigaction action = {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &m_oldInt);
-        ::sigaction(SIGTERM, &action, &m_oldTerm);
-    }
-    ~InterruptGuard()
-    {
-        ::sigaction(SIGINT, &m_oldInt, nullptr);
-        ::sigaction(SIGTERM, &m_oldTerm, nullptr);
-    }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-private:
-    struct sigaction m_oldInt = {};
-    struct sigaction m_oldTerm = {};
-};
 
 // The playlist's data folder, made as DATA beside it when there is none yet.
 std::string DataFolderFor(const std::string& playlist, Console& console)
@@ -100,10 +68,9 @@ int RunImport(const Invocation& inv, Console& console)
         items.push_back({inv.sources[i], base + ".MP3"});
     }
 
-    const InterruptGuard guard;
-    g_interrupted = false;
+    const InterruptAsCancel interrupts;
     const ImportOutcome outcome =
-        ImportAudioFiles(items, dataFolder, {inv.bitrate, inv.sampleRate}, {}, &g_interrupted);
+        ImportAudioFiles(items, dataFolder, {inv.bitrate, inv.sampleRate}, {}, interrupts.flag());
     if (outcome.cancelled) {
         ImportItemResult cancelled;
         cancelled.transcode.fault = TranscodeFault::Cancelled;

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "loudnessmatch.h"
 
+#include "slotrecord.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace cuelist {
 
 namespace {
-
-constexpr int kMaxAttenuation = 70;
 
 bool Measured(const LoudnessSlot& slot)
 {

@@ -18,7 +18,6 @@ namespace {
 constexpr int kMinVolume = cuelist::kMinVolumeDb;
 constexpr int kMaxVolume = 0;
 constexpr int kMaxRepeat = cuelist::kMaxRepeat;
-constexpr int kMaxInterval = cuelist::kMaxInterval;
 } // namespace
 
 CMp3PhraseDlg::CMp3PhraseDlg(QWidget* parent)
@@ -110,7 +109,7 @@ void CMp3PhraseDlg::initialise()
     m_volumeSlider->setTickInterval(10);
     m_volumeSlider->setPageStep(10);
     m_volumeSlider->setValue(m_volume);
-    m_intervalField->setStepRange(0, kMaxInterval);
+    m_intervalField->setStepRange(0, cuelist::kMaxInterval);
 
     const QByteArray name = m_value.fileName.toUtf8();
     setWindowTitle(QString::asprintf(qPrintable(tr("MP3 file setup-[Channel%04d Phrase%02d %s]")),
@@ -123,7 +122,7 @@ bool CMp3PhraseDlg::exchange(bool toMembers)
 {
     m_exchanging = true;
     DataExchange dx(this, toMembers ? DataExchange::ToMembers : DataExchange::ToControls);
-    dx.number(m_intervalField, m_intervalSeconds, 0, kMaxInterval);
+    dx.number(m_intervalField, m_intervalSeconds, 0, cuelist::kMaxInterval);
     dx.number(m_repeatField, m_repeatTimes, 0, kMaxRepeat);
     dx.number(m_volumeField, m_volume, kMinVolume, kMaxVolume);
     m_exchanging = false;

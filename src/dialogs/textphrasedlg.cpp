@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr int kMaxInterval = cuelist::kMaxInterval;
 constexpr int kMaxMinutes = 99;
 constexpr int kMaxSpeed = 5;
 constexpr int kColourCodes[] = {0, 2, 4, 6}; // Black, Red, Green, Amber
@@ -209,7 +208,7 @@ void CTextPhraseDlg::initialise()
     showMarks();
     updateLabelAndMode();
 
-    m_intervalField->setStepRange(0, kMaxInterval);
+    m_intervalField->setStepRange(0, cuelist::kMaxInterval);
     m_minutesField->setStepRange(0, kMaxMinutes);
 
     m_magnificationList->clear();
@@ -230,7 +229,7 @@ bool CTextPhraseDlg::exchange(bool toMembers)
     dx.text(m_contentsField, m_textContents);
     for (int i = 0; i < 4; ++i)
         dx.check(m_marks[i], m_marked[i]);
-    dx.number(m_intervalField, m_interval, 0, kMaxInterval);
+    dx.number(m_intervalField, m_interval, 0, cuelist::kMaxInterval);
     dx.number(m_minutesField, m_minutesOrTimes, 0, kMaxMinutes);
     dx.number(m_speedField, m_scrollSpeed, 0, kMaxSpeed);
     m_exchanging = false;

@@ -23,7 +23,7 @@ using fileio::StampOf;
 
 namespace {
 
-constexpr std::string_view kHeader = "cuelist-durations 2";
+constexpr std::string_view kDurationsHeader = "cuelist-durations 2";
 
 // stamp, milliseconds (-1: no audio), path; tab-separated
 bool ParseLine(std::string_view line, std::string& path, DurationCache::Entry& entry)
@@ -59,7 +59,7 @@ void DurationCache::Load()
         return;
     // Only the head of an oversized cache is used: a cache can always be measured again, so
     // nothing is lost.
-    const std::string lines = ReadCacheLines(m_file, kHeader, kMaxFileBytes);
+    const std::string lines = ReadCacheLines(m_file, kDurationsHeader, kMaxFileBytes);
     std::string_view text = lines;
     std::unordered_map<std::string, Kept> entries;
     std::string path;
@@ -99,7 +99,7 @@ bool DurationCache::Save()
     if (entries.size() > kMaxEntries)
         entries.resize(kMaxEntries);
 
-    std::string out(kHeader);
+    std::string out(kDurationsHeader);
     out.push_back('\n');
     out.reserve(entries.size() * 96);
     for (const auto& [path, kept] : entries) {

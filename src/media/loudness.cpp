@@ -21,7 +21,7 @@ using fileio::StampOf;
 
 namespace {
 
-constexpr char kHeader[] = "cuelist-loudness 2";
+constexpr char kLoudnessHeader[] = "cuelist-loudness 2";
 
 struct HandleCloser
 {
@@ -154,7 +154,7 @@ std::string LoudnessCache::DefaultFile()
 
 void LoudnessCache::Load()
 {
-    const std::string lines = ReadCacheLines(m_file, kHeader, DurationCache::kMaxFileBytes);
+    const std::string lines = ReadCacheLines(m_file, kLoudnessHeader, DurationCache::kMaxFileBytes);
     std::map<std::string, Entry> entries;
     // stamp, lufs, peak (both "none": not audio), path; tab-separated
     std::string_view text = lines;
@@ -186,7 +186,7 @@ bool LoudnessCache::Save()
     std::lock_guard lock(m_mutex);
     if (m_file.empty() || !m_dirty)
         return true;
-    std::string out(kHeader);
+    std::string out(kLoudnessHeader);
     out.push_back('\n');
     for (const auto& [path, entry] : m_entries) {
         if (path.find('\n') != std::string::npos)
