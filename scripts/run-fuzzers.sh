@@ -10,7 +10,7 @@ parallel=${FUZZ_JOBS:-$(nproc)}
 seeds="$(cd "$(dirname "$0")/.." && pwd)/fuzz/corpus"
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
-declare -A names
+declare -A names=()
 failed=0
 
 # Waits for one fuzzer to end and prints its output.
