@@ -52,6 +52,10 @@
         <translation>再生時間</translation>
     </message>
     <message>
+        <source>Stops at %1</source>
+        <translation>設定枠%1で停止</translation>
+    </message>
+    <message>
         <source>Page %1 of %2</source>
         <translation>%1 / %2 ページ</translation>
     </message>

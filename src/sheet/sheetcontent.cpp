@@ -44,7 +44,7 @@ SheetCell CellOf(const SheetSource& source, int frame, int channel, bool& anyLou
     } else {
         QString length = QStringLiteral("?");
         if (source.durationOf)
-            if (const auto ms = source.durationOf(cellName))
+            if (const auto ms = source.durationOf(cellName); ms && *ms != kUnplayable)
                 length = text::DurationText(*ms);
         cell.timing = SheetText::tr("Int. %1 s / Len. %2").arg(RecordInterval(record)).arg(length);
     }
@@ -88,8 +88,11 @@ SheetContent BuildSheetContent(const SheetSource& source)
             SheetRow row;
             row.channel = channel;
             row.number = QStringLiteral("%1").arg(channel, 4, 10, QLatin1Char('0'));
-            row.playTime =
-                text::PlayTimeText(ChannelPlayTimeOf(*source.table, channel, source.durationOf));
+            // The stop goes on a line of its own: the long text would not fit the column.
+            ChannelPlayTime time = ChannelPlayTimeOf(*source.table, channel, source.durationOf);
+            row.stopFrame = time.stopFrame;
+            time.stopFrame = 0;
+            row.playTime = text::PlayTimeText(time);
             for (int frame = 1; frame <= kFrameCount; ++frame) {
                 SheetCell& cell = row.cells[std::size_t(frame - 1)];
                 cell = CellOf(source, frame, channel, content.hasLoudness);

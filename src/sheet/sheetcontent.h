@@ -57,7 +57,8 @@ struct SheetRow
 {
     int channel = 0;
     QString number;   // "0001"
-    QString playTime; // "1:23", "≥ 1:23", "∞", "?"
+    QString playTime; // "1:23", "≥ 1:23", "∞", "?": up to stopFrame when there is one
+    int stopFrame = 0; // the preview stops at this frame (file missing or unplayable); 0: none
     std::array<SheetCell, kFrameCount> cells;
     // Frames 1-8 and 9-16 are printed as two bands; a band without any file is left out.
     bool firstBand = false;

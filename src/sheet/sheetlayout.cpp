@@ -30,6 +30,12 @@ struct Grid
     }
 };
 
+// Where a channel's preview stops, in place of the "Play time" label.
+QString StopText(int frame)
+{
+    return SheetText::tr("Stops at %1").arg(frame, 2, 10, QLatin1Char('0'));
+}
+
 Grid MeasureGrid(const SheetContent& content, const SheetStyle& style, const QSizeF& area)
 {
     Grid g;
@@ -41,13 +47,18 @@ Grid MeasureGrid(const SheetContent& content, const SheetStyle& style, const QSi
     g.footerHeight = style.lineHeight(TextRole::Legend) + style.points(3);
     g.bandHeight = 2 * g.pad + style.lineHeight(TextRole::Name) +
                    g.detailLines * style.lineHeight(TextRole::Detail);
-    g.channelHeight = 2 * g.pad + style.lineHeight(TextRole::Channel) +
-                      style.lineHeight(TextRole::Detail) + style.lineHeight(TextRole::PlayTime);
-    const double widest =
-        std::max({style.width(TextRole::Channel, QStringLiteral("0000")),
-                  style.width(TextRole::PlayTime, QStringLiteral("\u2265 00:00:00")),
-                  style.width(TextRole::ColumnHeader, SheetText::tr("Channel")),
-                  style.width(TextRole::Detail, SheetText::tr("Play time"))});
+    g.channelHeight =
+        2 * g.pad + style.lineHeight(TextRole::Channel) +
+        std::max(style.lineHeight(TextRole::Detail), style.lineHeight(TextRole::Missing)) +
+        style.lineHeight(TextRole::PlayTime);
+    double widest = std::max({style.width(TextRole::Channel, QStringLiteral("0000")),
+                              style.width(TextRole::PlayTime, QStringLiteral("\u2265 00:00:00")),
+                              style.width(TextRole::ColumnHeader, SheetText::tr("Channel")),
+                              style.width(TextRole::Detail, SheetText::tr("Play time")),
+                              style.width(TextRole::Missing, StopText(0))});
+    // Hundreds of repeats of long files take hours past 99.
+    for (const SheetRow& row : content.rows)
+        widest = std::max(widest, style.width(TextRole::PlayTime, row.playTime));
     g.channelWidth = std::ceil(widest + 2 * g.pad);
     g.cellWidth = std::floor((area.width() - g.channelWidth) / kBandFrames);
     return g;
@@ -144,9 +155,10 @@ public:
         text(page, {inner.left(), line, inner.width(), m_style.lineHeight(TextRole::Channel)},
              row.number, TextRole::Channel);
         line += m_style.lineHeight(TextRole::Channel);
-        text(page, {inner.left(), line, inner.width(), m_style.lineHeight(TextRole::Detail)},
-             SheetText::tr("Play time"), TextRole::Detail);
-        line += m_style.lineHeight(TextRole::Detail);
+        const TextRole labelRole = row.stopFrame > 0 ? TextRole::Missing : TextRole::Detail;
+        text(page, {inner.left(), line, inner.width(), m_style.lineHeight(labelRole)},
+             row.stopFrame > 0 ? StopText(row.stopFrame) : SheetText::tr("Play time"), labelRole);
+        line += m_style.lineHeight(labelRole);
         text(page, {inner.left(), line, inner.width(), m_style.lineHeight(TextRole::PlayTime)},
              row.playTime, TextRole::PlayTime);
 

@@ -71,28 +71,40 @@ private slots:
         QTest::addColumn<int>("lastFrame");
         QTest::addColumn<bool>("loudness");
         QTest::addColumn<QPageLayout>("page");
+        QTest::addColumn<bool>("stops");
         const QPageLayout a4 = SheetPageLayout(QPageSize(QPageSize::A4));
         const QPageLayout letter = SheetPageLayout(QPageSize(QPageSize::Letter));
         const QPageLayout a5Portrait(QPageSize(QPageSize::A5), QPageLayout::Portrait,
                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        QTest::newRow("A4, 16 frames") << 16 << false << a4;
-        QTest::newRow("Letter, 16 frames, loudness") << 16 << true << letter;
-        QTest::newRow("A4, frames 1-8") << 8 << false << a4;
-        QTest::newRow("A5 portrait, 16 frames, loudness") << 16 << true << a5Portrait;
+        QTest::newRow("A4, 16 frames") << 16 << false << a4 << false;
+        QTest::newRow("Letter, 16 frames, loudness") << 16 << true << letter << false;
+        QTest::newRow("A4, frames 1-8") << 8 << false << a4 << false;
+        QTest::newRow("A5 portrait, 16 frames, loudness") << 16 << true << a5Portrait << false;
+        QTest::newRow("A4, an unplayable file") << 16 << false << a4 << true;
     }
 
     // Every channel lands on exactly one page, whole and in order; each page holds as many
-    // rows as fit; every text fits its box and none overlaps another.
+    // rows as fit; every text fits its box and none overlaps another, and none in a row is
+    // cut short.
     void layoutRules()
     {
         QFETCH(int, lastFrame);
         QFETCH(bool, loudness);
         QFETCH(QPageLayout, page);
+        QFETCH(bool, stops);
         const SlotTable table = FullTable(1, kEditableChannelCount, lastFrame);
         SheetSource source = SourceOf(table);
         if (loudness)
             source.loudnessOf = [](int, int) { return std::optional<double>(-123.4); };
+        if (stops)
+            source.durationOf = [](const std::string& name) {
+                return std::optional<std::int64_t>(name == "WWWWW115.MP3" ? kUnplayable : 3599000);
+            };
         const SheetContent content = BuildSheetContent(source);
+        if (stops) {
+            QCOMPARE(content.rows.front().stopFrame, 15);
+            QVERIFY(content.rows.front().cells[14].timing.endsWith(QStringLiteral("Len. ?")));
+        }
         QCOMPARE(content.hasLoudness, loudness);
         const QSizeF area = AreaOf(page);
         const SheetLayout layout = LayOutSheet(content, area, kDpi);
@@ -126,6 +138,10 @@ private slots:
                          qPrintable(text.text));
                 QVERIFY2(style.lineHeight(text.role) <= text.rect.height() + kTolerance,
                          qPrintable(text.text));
+                const bool inRow =
+                    std::any_of(sheetPage.rows.begin(), sheetPage.rows.end(),
+                                [&](const QRectF& row) { return Inside(row, text.rect); });
+                QVERIFY2(!inRow || !text.text.contains(QChar(0x2026)), qPrintable(text.text));
                 numbered = numbered ||
                            text.text ==
                                QStringLiteral("Page %1 of %2").arg(p + 1).arg(layout.pages.size());
