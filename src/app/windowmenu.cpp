@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
@@ -189,6 +191,9 @@ void WindowMenu::closeAll()
 void WindowMenu::updateEntries()
 {
     const QList<CChildFrame*> open = windows();
+    QHash<QString, int> sameTitle;
+    for (const CChildFrame* child : open)
+        ++sameTitle[child->document()->title()];
     for (int i = 0; i < kListed; ++i) {
         QAction* entry = m_commands->action(ID_WINDOW_CHILD1 + i);
         if (i >= open.size()) {
@@ -197,6 +202,10 @@ void WindowMenu::updateEntries()
         }
         const CCueDoc* doc = open[i]->document();
         QString title = doc->title();
+        // Shows are often kept as one show.slp per folder: the folder tells them apart.
+        if (sameTitle.value(title) > 1 && !doc->pathName().isEmpty())
+            title += QStringLiteral(" (%1)").arg(
+                QDir::toNativeSeparators(QFileInfo(doc->pathName()).absolutePath()));
         if (doc->isModified())
             title += QStringLiteral(" *");
         title.replace(QLatin1Char('&'), QLatin1String("&&"));

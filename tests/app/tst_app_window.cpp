@@ -192,6 +192,27 @@ private slots:
         QVERIFY(active(frame)->isMaximized());
     }
 
+    // Two shows' show.slp: the Window menu names each one's folder; a lone name stays short.
+    void sameNamedPlaylistsAreToldApart()
+    {
+        QStringList paths;
+        for (const char* name : {"/a/show.slp", "/b/show.slp", "/b/other.slp"}) {
+            const QString path = m_dir.filePath(QString::fromLatin1(name).mid(1));
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QVERIFY(WritePlaylist(path, cuelist::SlotTable()));
+            paths << path;
+        }
+        ScriptedPrompt script;
+        CCueApp app;
+        QVERIFY(app.InitInstance(paths));
+        CMainFrame* frame = app.mainFrame();
+        frame->windowMenu()->menu()->popup(QPoint(0, 0));
+        const QStringList items = MenuItems(*frame, QStringLiteral("Window(&W)")).mid(5);
+        frame->windowMenu()->menu()->hide();
+        QCOMPARE(items, QStringList({"&1 show.slp (" + m_dir.filePath("a") + ")",
+                                     "&2 show.slp (" + m_dir.filePath("b") + ")", "&3 other.slp"}));
+    }
+
     void findThenRelinkFromTheKeys()
     {
         const QString folder = m_dir.filePath(QStringLiteral("show"));
