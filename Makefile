@@ -24,7 +24,7 @@ run: build
 
 test:
 	@scripts/install-deps.sh test
-	@cmake -S . -B $(BUILD) -G Ninja -DCUELIST_TESTS=ON -DCUELIST_BENCH=OFF $(CMAKE_ARGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCUELIST_TESTS=ON -DCUELIST_BENCH=ON $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 

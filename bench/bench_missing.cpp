@@ -6,6 +6,7 @@
 #include "cuedoc.h"
 #include "cuegridmodel.h"
 #include "cueview.h"
+#include "playlisteditor.h"
 #include "durationstore.h"
 
 #include <cstdio>
@@ -42,6 +43,7 @@ QByteArray Mp3Bytes()
 struct Opened
 {
     std::unique_ptr<CCueDoc> doc;
+    std::unique_ptr<PlaylistEditor> editor;
     std::unique_ptr<CCueView> view;
     double paintMs = 0;
 };
@@ -53,7 +55,8 @@ Opened OpenAndPaint(const QString& playlist)
     timer.start();
     opened.doc = std::make_unique<CCueDoc>();
     opened.doc->OnOpenDocument(playlist);
-    opened.view = std::make_unique<CCueView>(opened.doc.get(), nullptr);
+    opened.editor = std::make_unique<PlaylistEditor>(opened.doc.get());
+    opened.view = std::make_unique<CCueView>(opened.editor.get(), nullptr);
     opened.view->resize(1024, 768);
     opened.view->OnInitialUpdate();
     opened.view->show();
@@ -119,7 +122,8 @@ int main(int argc, char** argv)
     // The toolkit's own first-use costs (fonts, style) belong to start-up, not to opening.
     {
         CCueDoc empty;
-        CCueView view(&empty, nullptr);
+        PlaylistEditor editor(&empty);
+        CCueView view(&editor, nullptr);
         view.OnInitialUpdate();
         view.show();
         view.viewport()->repaint();
