@@ -22,6 +22,7 @@ namespace {
 constexpr int kMissingEvery = 64; // 31 files missing
 constexpr double kPaintTargetMs = 50;
 constexpr double kColdTargetMs = 10000;
+constexpr double kWarmTargetMs = 100;
 constexpr double kWatchTargetMs = 1000;
 
 QString Name(int frame, int channel)
@@ -139,21 +140,33 @@ int main(int argc, char** argv)
                 flagged ? "yes" : "NO");
     QElapsedTimer fill;
     fill.start();
-    while ((store->busy() || KnownDurations(*store, data) < present) && fill.elapsed() < 60000)
+    while (KnownDurations(*store, data) < present && fill.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     const double coldMs = double(fill.nsecsElapsed()) / 1e6;
     std::printf(
         "  %d lengths measured in the background (cold cache): %.0f ms (target <= %.0f ms): %s\n",
         KnownDurations(*store, data), coldMs, kColdTargetMs, Verdict(coldMs <= kColdTargetMs));
+    // The loudness follows the lengths on the same worker; both are kept when it is done.
+    while (store->busy() && fill.elapsed() < 120000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::printf("  loudness measured after the lengths, all done after %.0f ms\n",
+                double(fill.nsecsElapsed()) / 1e6);
     cold = {};
 
-    // Warm: a new run reads the kept cache; every length is known before the first paint.
+    // Warm: a new run reads the kept cache off the GUI thread once the grid asks, after the
+    // first paint; every length is then known almost at once.
     store = std::make_unique<DurationStore>(cache);
     DurationStore::setInstance(store.get());
+    QElapsedTimer open;
+    open.start();
     Opened warm = OpenAndPaint(playlist);
-    const int warmKnown = KnownDurations(*store, data);
-    std::printf("  warm cache: %d of %d lengths known at the first paint (%.1f ms): %s\n",
-                warmKnown, present, warm.paintMs, Verdict(warmKnown == present));
+    while (KnownDurations(*store, data) < present && open.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 1);
+    const double warmMs = double(open.nsecsElapsed()) / 1e6;
+    std::printf("  warm cache: %d of %d lengths known %.1f ms after the open began (first paint "
+                "%.1f ms; target <= %.0f ms): %s\n",
+                KnownDurations(*store, data), present, warmMs, warm.paintMs, kWarmTargetMs,
+                Verdict(warmMs <= kWarmTargetMs));
 
     // A file removed from DATA shows as missing.
     QElapsedTimer watch;
