@@ -2,7 +2,10 @@
 #include "gridwindow.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
 GridWindow::GridWindow(QSize size)
 {
@@ -58,4 +61,22 @@ void GridWindow::putMp3(int frame, int channel, const char* name, int repeat, in
     doc.SetSlotFile(frame, channel, QString::fromUtf8(name),
                     cuelist::SlotSettings{-attenuation, repeat, interval});
     doc.undoStack()->clear();
+}
+
+bool GridWindow::dropFiles(int column, int row, const QStringList& paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    mime.setUrls(urls);
+    const QPoint at = cellCenter(column, row);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
+    QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
+    for (QEvent* event : QList<QEvent*>{&enter, &move, &dropped})
+        if (!QApplication::sendEvent(view->viewport(), event) || !event->isAccepted())
+            return false;
+    QApplication::processEvents();
+    return true;
 }

@@ -42,6 +42,9 @@ public:
 
     // Centre of a cell in viewport coordinates, after scrolling the row into view.
     QPoint cellCenter(int column, int row);
+    // Drags the files over the cell and drops them there, then lets the drop's work run.
+    // False when the grid refuses one of the steps.
+    bool dropFiles(int column, int row, const QStringList& paths);
     // Clicks a cell with the left button and lets the grid repaint.
     void click(int column, int row);
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

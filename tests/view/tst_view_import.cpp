@@ -79,18 +79,10 @@ private:
 
     void drop(GridWindow& w, int column, int row, const QStringList& files)
     {
-        QMimeData mime;
-        QList<QUrl> urls;
+        QStringList paths;
         for (const QString& file : files)
-            urls << QUrl::fromLocalFile(path(file));
-        mime.setUrls(urls);
-        const QPoint at = w.cellCenter(column, row);
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
-        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
-        QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
-        for (QEvent* event : QList<QEvent*>{&enter, &move, &dropped})
-            QVERIFY(QApplication::sendEvent(w.view->viewport(), event) && event->isAccepted());
-        QApplication::processEvents();
+            paths << path(file);
+        QVERIFY(w.dropFiles(column, row, paths));
     }
 
 private slots:
