@@ -4,71 +4,74 @@
 <context>
     <name>CliText</name>
     <message>
-        <location filename="../../src/cli/checkcommand.cpp" line="32"/>
+        <location filename="../../src/cli/checkcommand.cpp" line="36"/>
         <source>Not in the data folder: %1</source>
         <translation>dataフォルダにありません: %1</translation>
     </message>
     <message>
+        <location filename="../../src/cli/sheetcommand.cpp" line="23"/>
         <location filename="../../src/cli/csvcommand.cpp" line="19"/>
         <source>The output file %1 is the playlist itself.</source>
         <translation>出力ファイル %1 はプレイリストそのものです。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="35"/>
+        <location filename="../../src/cli/editcommands.cpp" line="37"/>
         <source>The file name is blank; use &quot;cuelist clear&quot; to empty a slot.</source>
         <translation>ファイル名が空白です。設定枠を空にするには &quot;cuelist clear&quot; を使用してください。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="60"/>
+        <location filename="../../src/cli/invocation.cpp" line="75"/>
         <source>%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
         <translation>%1 には %2～%3 の整数を指定してください (&quot;%4&quot; は指定できません)。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="84"/>
+        <location filename="../../src/cli/invocation.cpp" line="99"/>
         <source>No command given.</source>
         <translation>コマンドが指定されていません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="96"/>
+        <location filename="../../src/cli/invocation.cpp" line="111"/>
         <source>Unknown command &quot;%1&quot;.</source>
         <translation>不明なコマンド &quot;%1&quot; です。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="132"/>
+        <location filename="../../src/cli/invocation.cpp" line="147"/>
         <source>Unknown option &quot;%1&quot; for %2.</source>
         <translation>%2 に不明なオプション &quot;%1&quot; が指定されました。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="135"/>
-        <location filename="../../src/cli/invocation.cpp" line="165"/>
+        <location filename="../../src/cli/invocation.cpp" line="150"/>
+        <location filename="../../src/cli/invocation.cpp" line="189"/>
         <source>Option %1 needs a value.</source>
         <translation>オプション %1 には値が必要です。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="141"/>
+        <location filename="../../src/cli/invocation.cpp" line="156"/>
         <source>Wrong number of arguments for %1.</source>
         <translation>%1 の引数の数が正しくありません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="147"/>
+        <location filename="../../src/cli/invocation.cpp" line="162"/>
         <source>The playlist name is empty.</source>
         <translation>プレイリスト名が空です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="197"/>
         <source>--paper must be a4 or letter, not &quot;%1&quot;.</source>
         <translation>--paper には a4 または letter を指定してください (&quot;%1&quot; は使えません)。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="238"/>
         <source>sheet needs -o FILE.pdf (or -o - for standard output).</source>
         <translation>sheet には -o FILE.pdf (標準出力には -o -) が必要です。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="190"/>
+        <location filename="../../src/cli/invocation.cpp" line="223"/>
         <source>--bitrate must be one of %1, not &quot;%2&quot;.</source>
         <translation>--bitrate は %1 のいずれかです (&quot;%2&quot; は使えません)。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/invocation.cpp" line="196"/>
+        <location filename="../../src/cli/invocation.cpp" line="228"/>
         <source>--rate must be one of %1, not &quot;%2&quot;.</source>
         <translation>--rate は %1 のいずれかです (&quot;%2&quot; は使えません)。</translation>
     </message>
@@ -189,12 +192,12 @@ check または export で問題あり、2 使い方の誤り、またはファ�
 古いプレイリストが残ります)。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="58"/>
+        <location filename="../../src/cli/run.cpp" line="78"/>
         <source>Try &quot;cuelist --help&quot;.</source>
         <translation>&quot;cuelist --help&quot; で使い方を表示します。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/run.cpp" line="96"/>
+        <location filename="../../src/cli/run.cpp" line="128"/>
         <source>Cannot write to standard output: %1</source>
         <translation>標準出力に書き込めません: %1</translation>
     </message>
@@ -204,54 +207,54 @@ check または export で問題あり、2 使い方の誤り、またはファ�
         <translation>%1 はプレイリストのファイル名 (.slp) ではありません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/playlistio.cpp" line="60"/>
+        <location filename="../../src/cli/playlistio.cpp" line="56"/>
         <source>%1 has %2 bytes after the %3 bytes of a playlist; they are ignored.</source>
         <translation>%1 にはプレイリストの %3 バイトの後に %2 バイトのデータがあります。これらは無視されます。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/playlistio.cpp" line="81"/>
+        <location filename="../../src/cli/playlistio.cpp" line="77"/>
         <source>Saving would remove what the editor cannot use; give --repair to remove it:</source>
         <translation>保存するとエディターで使用できないデータが削除されます。削除するには --repair を指定してください:</translation>
     </message>
     <message>
-        <location filename="../../src/cli/playlistio.cpp" line="84"/>
+        <location filename="../../src/cli/playlistio.cpp" line="80"/>
         <source>  channel %1, frame %2 (type %3)</source>
         <translation>  チャンネル %1、設定枠 %2 (種類 %3)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/playlistio.cpp" line="90"/>
+        <location filename="../../src/cli/playlistio.cpp" line="86"/>
         <source>  %1 bytes after the end of the playlist</source>
         <translation>  プレイリストの終わりより後の %1 バイト</translation>
     </message>
     <message>
-        <location filename="../../src/cli/playlistio.cpp" line="121"/>
+        <location filename="../../src/cli/playlistio.cpp" line="135"/>
         <source>%1 names an open file descriptor; give &quot;-o -&quot; to write to standard output.</source>
         <translation>%1 は開いているファイル記述子を指しています。標準出力に書き出すには &quot;-o -&quot; を指定してください。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="84"/>
-        <location filename="../../src/cli/editcommands.cpp" line="161"/>
-        <location filename="../../src/cli/editcommands.cpp" line="167"/>
+        <location filename="../../src/cli/editcommands.cpp" line="71"/>
+        <location filename="../../src/cli/editcommands.cpp" line="148"/>
+        <location filename="../../src/cli/editcommands.cpp" line="154"/>
         <source>line %1: %2</source>
         <translation>%1 行目: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="105"/>
+        <location filename="../../src/cli/editcommands.cpp" line="92"/>
         <source>Standard input is larger than %1 bytes; it is not read.</source>
         <translation>標準入力が %1 バイトを超えているため、読み込みません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="108"/>
+        <location filename="../../src/cli/editcommands.cpp" line="95"/>
         <source>Cannot read standard input: %1</source>
         <translation>標準入力を読み込めません: %1</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="157"/>
+        <location filename="../../src/cli/editcommands.cpp" line="144"/>
         <source>only &quot;set&quot; and &quot;clear&quot; lines can be applied.</source>
         <translation>適用できるのは &quot;set&quot; と &quot;clear&quot; の行だけです。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/editcommands.cpp" line="159"/>
+        <location filename="../../src/cli/editcommands.cpp" line="146"/>
         <source>--repair belongs on the apply command line.</source>
         <translation>--repair は apply のコマンド行に指定してください。</translation>
     </message>
@@ -261,39 +264,47 @@ check または export で問題あり、2 使い方の誤り、またはファ�
         <translation>再生時間</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="180"/>
         <source>The target folder name is empty.</source>
         <translation>出力先フォルダ名が空です。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/invocation.cpp" line="182"/>
         <source>Give either --remove-extra or --keep-extra, not both.</source>
         <translation>--remove-extra と --keep-extra はどちらか一方だけを指定してください。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/exportcommand.cpp" line="29"/>
         <source>Problem: %1</source>
         <translation>問題: %1</translation>
     </message>
     <message>
+        <location filename="../../src/cli/exportcommand.cpp" line="29"/>
         <source>Note: %1</source>
         <translation>注意: %1</translation>
     </message>
     <message>
+        <location filename="../../src/cli/exportcommand.cpp" line="54"/>
         <source>Those files are kept; give --remove-extra to remove them.</source>
         <translation>これらのファイルは残します。削除するには --remove-extra を指定してください。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/exportcommand.cpp" line="58"/>
         <source>Nothing was copied.</source>
         <translation>何もコピーしませんでした。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/sheetcommand.cpp" line="27"/>
         <source>Cannot lay out the sheet: no fonts available.</source>
         <translation>キューシートをレイアウトできません: フォントを使用できません。</translation>
     </message>
     <message>
+        <location filename="../../src/cli/sheetcommand.cpp" line="50"/>
         <source>Cannot lay out the sheet.</source>
         <translation>キューシートをレイアウトできません。</translation>
     </message>
     <message>
-        <location filename="../../src/cli/importcommand.cpp" line="98"/>
+        <location filename="../../src/cli/importcommand.cpp" line="54"/>
         <source>%1 was not imported: no free frame is left in channel %2.</source>
         <translation>%1 は取り込まれませんでした: チャンネル %2 に空きフレームがありません。</translation>
     </message>
